@@ -1,0 +1,160 @@
+#include "os/fake/fake_os.h"
+
+#include <cstdint>
+
+namespace os::fake {
+namespace {
+
+World g_world;
+
+std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+
+void Record(const std::string& call) { g_world.calls.push_back(call); }
+
+// Days since 1970-01-01 of a civil date (proleptic Gregorian).
+std::int64_t DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const unsigned yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+DateTime CivilFromMs(std::int64_t ms) {
+  std::int64_t days = ms >= 0 ? ms / 86400000 : (ms - 86399999) / 86400000;
+  std::int64_t rest = ms - days * 86400000;
+  DateTime t;
+  t.Hour = static_cast<int>(rest / 3600000);
+  t.Minute = static_cast<int>(rest / 60000 % 60);
+  t.Second = static_cast<int>(rest / 1000 % 60);
+  t.Millisecond = static_cast<int>(rest % 1000);
+  t.DayOfWeek = static_cast<int>(((days % 7) + 7 + 4) % 7) + 1;  // 1970-01-01 was a Thursday
+  std::int64_t z = days + 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const unsigned doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  t.Day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  t.Month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  t.Year = static_cast<int>(yoe + era * 400 + (t.Month <= 2));
+  return t;
+}
+
+std::int64_t MsFromCivil(const DateTime& t) {
+  return DaysFromCivil(t.Year, t.Month, t.Day) * 86400000 + t.Hour * 3600000LL +
+         t.Minute * 60000LL + t.Second * 1000LL + t.Millisecond;
+}
+
+}  // namespace
+
+World& world() { return g_world; }
+
+void Reset() { g_world = World{}; }
+
+void AdvanceClock(std::int64_t ms) { g_world.elapsedMs += ms; }
+
+void SetLocalTime(const DateTime& local) {
+  const std::int64_t now = MsFromCivil(g_world.localStart) + g_world.elapsedMs;
+  const std::int64_t wanted = MsFromCivil(local);
+  if (wanted >= now) {
+    g_world.elapsedMs += wanted - now;
+  } else {
+    g_world.localStart = CivilFromMs(MsFromCivil(g_world.localStart) - (now - wanted));
+  }
+}
+
+std::vector<std::string> CallsStartingWith(const std::string& prefix) {
+  std::vector<std::string> found;
+  for (const auto& c : g_world.calls)
+    if (c.rfind(prefix, 0) == 0) found.push_back(c);
+  return found;
+}
+
+}  // namespace os::fake
+
+namespace os {
+using fake::Quote;
+using fake::Record;
+
+namespace clipboard {
+std::string GetText() {
+  auto& w = fake::g_world;
+  Record("clipboard::GetText()");
+  if (w.clipboardLocked || !w.clipboardHasText) return "";
+  return w.clipboardText;
+}
+
+bool SetText(const std::string& text) {
+  auto& w = fake::g_world;
+  Record("clipboard::SetText(" + Quote(text) + ")");
+  if (w.clipboardLocked) return false;
+  w.clipboardText = text;
+  w.clipboardHasText = true;
+  return true;
+}
+}  // namespace clipboard
+
+namespace files {
+bool Exists(const std::string& path) { return fake::g_world.files.count(path) > 0; }
+
+std::optional<std::string> Read(const std::string& path) {
+  auto it = fake::g_world.files.find(path);
+  if (it == fake::g_world.files.end()) return std::nullopt;
+  return it->second;
+}
+
+bool SaveAtomically(const std::string& path, const std::string& bytes) {
+  Record("files::SaveAtomically(" + Quote(path) + ")");
+  if (fake::g_world.failingSaves.count(path)) return false;
+  fake::g_world.files[path] = bytes;
+  return true;
+}
+
+std::string ExecutablePath() { return fake::g_world.executablePath; }
+}  // namespace files
+
+namespace display {
+std::optional<Size> ScreenSize() { return fake::g_world.screen; }
+}  // namespace display
+
+namespace cursor {
+Point Position() { return fake::g_world.cursor; }
+}  // namespace cursor
+
+namespace hotkeys {
+bool Register(WindowHandle window, int id, unsigned modifiers, int key) {
+  auto& w = fake::g_world;
+  Record("hotkeys::Register(" + std::to_string(window) + "," + std::to_string(id) + "," +
+         std::to_string(modifiers) + "," + std::to_string(key) + ")");
+  for (const auto& [where, combo] : w.hotkeys)
+    if (combo == std::make_pair(modifiers, key)) return false;  // held already
+  if (w.hotkeys.count({window, id})) return false;
+  w.hotkeys[{window, id}] = {modifiers, key};
+  return true;
+}
+
+bool Unregister(WindowHandle window, int id) {
+  Record("hotkeys::Unregister(" + std::to_string(window) + "," + std::to_string(id) + ")");
+  return fake::g_world.hotkeys.erase({window, id}) > 0;
+}
+}  // namespace hotkeys
+
+namespace clock {
+ClockReading Read() {
+  const auto& w = fake::g_world;
+  const std::int64_t local = fake::MsFromCivil(w.localStart) + w.elapsedMs;
+  return ClockReading{fake::CivilFromMs(local),
+                      fake::CivilFromMs(local - w.utcOffsetMinutes * 60000LL), w.elapsedMs};
+}
+}  // namespace clock
+
+namespace sound {
+bool PlayWave(const std::string& file, unsigned flags) {
+  Record("sound::PlayWave(" + Quote(file) + "," + std::to_string(flags) + ")");
+  return !fake::g_world.soundRefused;
+}
+}  // namespace sound
+
+}  // namespace os

@@ -1,0 +1,52 @@
+// The fake operating system of the native tests: every call is recorded in
+// `calls` as one line ("Register(1,10000,1,65)"), results come from the state
+// below, which a test sets up before and inspects after.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "os/os.h"
+
+namespace os::fake {
+
+struct World {
+  std::vector<std::string> calls;
+
+  // Files by full Windows path, byte for byte.
+  std::map<std::string, std::string> files;
+  std::set<std::string> failingSaves;  // SaveAtomically of these paths fails
+  std::string executablePath = "C:\\Velmarind\\velmarind.exe";
+
+  std::string clipboardText;
+  bool clipboardHasText = false;
+  bool clipboardLocked = false;  // another program holds it: open fails
+
+  std::optional<Size> screen = Size{1280, 1024};
+  Point cursor;
+
+  // Registered hotkeys: (window, id) -> (modifiers, key).
+  std::map<std::pair<WindowHandle, int>, std::pair<unsigned, int>> hotkeys;
+
+  bool soundRefused = false;
+
+  // The clock: local time, its UTC offset and the monotonic count.
+  DateTime localStart{2026, 12, 6, 8, 0, 0, 0, 1};
+  int utcOffsetMinutes = 60;
+  std::int64_t elapsedMs = 0;
+};
+
+World& world();
+// Back to a fresh world.
+void Reset();
+// Moves the fake clock forward; local time, UTC and the monotonic count together.
+void AdvanceClock(std::int64_t ms);
+// Sets local time (the monotonic count moves forward by the difference, never back).
+void SetLocalTime(const DateTime& local);
+// The calls recorded whose text starts with `prefix`.
+std::vector<std::string> CallsStartingWith(const std::string& prefix);
+
+}  // namespace os::fake

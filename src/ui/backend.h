@@ -1,0 +1,116 @@
+// What a component asks of the window system. ui/win32/ and ui/headless/ each
+// define the factory functions and dialog calls below; the build links one.
+// The peer holds what the user can change in the native control (text,
+// selection, bounds, visibility), so reading a property asks the peer.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/types.h"
+
+namespace ui {
+
+class TForm;
+class TMemo;
+class TPopupMenu;
+class TMenuItem;
+class TTimer;
+class TTrayIcon;
+class TApplication;
+
+class WindowPeer {
+ public:
+  virtual ~WindowPeer() = default;
+  virtual NativeHandle Handle() const = 0;
+  virtual void SetBounds(const TRect& bounds) = 0;
+  virtual TRect Bounds() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool Visible() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual std::string Text() const = 0;
+  virtual void SetFocus() = 0;
+};
+
+// How a form's native window is made (the creation parameters).
+struct TFormParams {
+  std::string ClassName = "TForm";
+  std::string Caption;
+  int ClientWidth = 0, ClientHeight = 0;
+  TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
+  bool MinimizeBox = true;
+  bool MaximizeBox = true;
+  bool StayOnTop = false;
+  // A top-level window of its own with a taskbar button (no owner), instead
+  // of a window owned by the application's hidden window.
+  bool AppWindow = false;
+  bool SaveBits = false;
+  int MinWidth = 0, MinHeight = 0;
+  std::string FontName = "Tahoma";
+  int FontHeight = -11;
+};
+
+class FormPeer : public WindowPeer {
+ public:
+  virtual void BringToFront() = 0;
+  virtual void SetForeground() = 0;
+  virtual void SetAlpha(bool enabled, int alpha) = 0;
+  virtual void Post(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) = 0;
+  // Runs a nested message loop until the form's ModalResult is set.
+  virtual void RunModalLoop() = 0;
+  // What the window system does with a message the form does not handle.
+  virtual std::intptr_t DefaultHandler(TMessage& message) = 0;
+};
+
+class MemoPeer : public WindowPeer {
+ public:
+  virtual int SelStart() const = 0;
+  virtual int SelLength() const = 0;
+  virtual void SetSel(int start, int length) = 0;
+  virtual void ScrollCaret() = 0;
+};
+
+class TimerPeer {
+ public:
+  virtual ~TimerPeer() = default;
+  virtual void Start(int intervalMs) = 0;
+  virtual void Stop() = 0;
+};
+
+class TrayPeer {
+ public:
+  virtual ~TrayPeer() = default;
+  // Shows or updates the icon with the image and tooltip of its component.
+  virtual void Update() = 0;
+  virtual void Remove() = 0;
+};
+
+class ApplicationPeer {
+ public:
+  virtual ~ApplicationPeer() = default;
+  virtual NativeHandle Handle() const = 0;
+  virtual void HideFromTaskbar() = 0;
+  virtual void SetTitle(const std::string& title) = 0;
+  // Runs the message loop until Terminate.
+  virtual void Run() = 0;
+  virtual void Terminate() = 0;
+};
+
+std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params);
+std::unique_ptr<MemoPeer> CreateMemoPeer(TMemo& memo, TForm& parent);
+std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer);
+std::unique_ptr<TrayPeer> CreateTrayPeer(TTrayIcon& tray);
+std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication& application);
+
+// Tracks a popup menu at a screen position; returns the chosen item or null.
+// The choice is never sent to any window as WM_COMMAND.
+TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle owner);
+
+// A message box (MB_* flags); returns the ID* of the pressed button.
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                   NativeHandle owner);
+// The input query: a modal prompt with one edit field; false when cancelled.
+bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value);
+
+}  // namespace ui

@@ -1,0 +1,67 @@
+// A top-level window. Forms are built in code: the constructor of a form
+// class passes its creation parameters, then builds its components.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "ui/backend.h"
+#include "ui/types.h"
+
+namespace ui {
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TForm : public TComponent {
+ public:
+  explicit TForm(const TFormParams& params);
+  ~TForm() override;
+  TForm(const TForm&) = delete;
+  TForm& operator=(const TForm&) = delete;
+
+  NativeHandle Handle() const { return peer_->Handle(); }
+
+  std::string Caption() const { return peer_->Text(); }
+  void SetCaption(const std::string& caption) { peer_->SetText(caption); }
+
+  TRect BoundsRect() const { return peer_->Bounds(); }
+  void SetBounds(int left, int top, int width, int height);
+  int Left() const { return BoundsRect().Left; }
+  int Top() const { return BoundsRect().Top; }
+  int Width() const { return BoundsRect().Width; }
+  int Height() const { return BoundsRect().Height; }
+
+  bool Visible() const { return peer_->Visible(); }
+  // Shows the form and brings it to the front; runs OnShow when it was hidden.
+  void Show();
+  void Hide();
+  // The close event decides: caNone keeps the form open; closing the main
+  // form ends the application; any other form is hidden.
+  void Close();
+  // Shows the form modally and returns its ModalResult once it is closed.
+  TModalResult ShowModal();
+  bool Modal() const { return modal_; }
+  TModalResult ModalResult = mrNone;
+
+  void BringToFront() { peer_->BringToFront(); }
+  void SetForeground() { peer_->SetForeground(); }
+  void SetAlphaBlend(bool enabled, int alpha) { peer_->SetAlpha(enabled, alpha); }
+  void PostMessage(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
+    peer_->Post(msg, wparam, lparam);
+  }
+  // Delivers a message to Dispatch at once, as SendMessage does.
+  std::intptr_t Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam);
+
+  // Called for every message the window receives; a form that handles some
+  // messages itself overrides it and passes the rest on to this one.
+  virtual void Dispatch(TMessage& message);
+
+  TNotifyEvent OnShow;
+  TCloseEvent OnClose;
+
+ private:
+  std::unique_ptr<FormPeer> peer_;
+  bool modal_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,265 @@
+#include "ui/headless/headless.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+#include "os/fake/fake_os.h"
+#include "ui/application.h"
+#include "ui/backend.h"
+#include "ui/form.h"
+#include "ui/memo.h"
+#include "ui/menu.h"
+#include "ui/messages.h"
+#include "ui/timer.h"
+#include "ui/trayicon.h"
+
+namespace ui::headless {
+namespace {
+
+struct State {
+  std::deque<Answer> answers;
+  std::vector<Dialog> shown;
+  std::vector<std::string> events;
+  std::function<void(const Dialog&)> unexpected;
+  NativeHandle nextHandle = 0x1000;
+};
+
+State& state() {
+  static State s;
+  return s;
+}
+
+// Timers by id; a deadline on the fake monotonic clock.
+struct RunningTimer {
+  TTimer* timer;
+  int interval;
+  std::int64_t deadline;
+};
+std::map<int, RunningTimer>& timers() {
+  static std::map<int, RunningTimer> t;
+  return t;
+}
+
+std::int64_t Now() { return os::clock::Read().MonotonicMs; }
+
+// Shows a dialog to the script; returns the answer or, when nobody expected
+// it, reports it and returns `cancel`.
+int Present(Dialog& dialog, int cancel) {
+  State& s = state();
+  s.shown.push_back(dialog);
+  if (s.answers.empty()) {
+    if (s.unexpected) s.unexpected(dialog);
+    return cancel;
+  }
+  auto answer = std::move(s.answers.front());
+  s.answers.pop_front();
+  return answer(dialog);
+}
+
+class WindowState {
+ public:
+  NativeHandle handle = state().nextHandle++;
+  TRect bounds;
+  bool visible = false;
+  bool enabled = true;
+  std::string text;
+};
+
+class HeadlessForm final : public FormPeer {
+ public:
+  HeadlessForm(TForm& form, const TFormParams& params) : form_(form) {
+    w_.text = params.Caption;
+    w_.bounds = {0, 0, params.ClientWidth, params.ClientHeight};
+  }
+  NativeHandle Handle() const override { return w_.handle; }
+  void SetBounds(const TRect& bounds) override { w_.bounds = bounds; }
+  TRect Bounds() const override { return w_.bounds; }
+  void SetVisible(bool visible) override { w_.visible = visible; }
+  bool Visible() const override { return w_.visible; }
+  void SetEnabled(bool enabled) override { w_.enabled = enabled; }
+  void SetText(const std::string& text) override { w_.text = text; }
+  std::string Text() const override { return w_.text; }
+  void SetFocus() override {}
+  void BringToFront() override {}
+  void SetForeground() override { state().events.push_back("SetForeground(" + form_.Name + ")"); }
+  void SetAlpha(bool enabled, int alpha) override {}
+  void Post(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) override {
+    state().events.push_back("Post(" + form_.Name + "," + std::to_string(msg) + "," +
+                             std::to_string(wparam) + "," + std::to_string(lparam) + ")");
+  }
+  void RunModalLoop() override {
+    Dialog dialog{DialogKind::ModalForm, w_.text, "", 0, "", &form_};
+    Present(dialog, 0);
+    if (form_.ModalResult == mrNone) form_.ModalResult = mrCancel;  // left open by the script
+  }
+  std::intptr_t DefaultHandler(TMessage& message) override {
+    if (message.Msg == WM_CLOSE) form_.Close();
+    return 0;
+  }
+
+ private:
+  TForm& form_;
+  WindowState w_;
+};
+
+class HeadlessMemo final : public MemoPeer {
+ public:
+  NativeHandle Handle() const override { return w_.handle; }
+  void SetBounds(const TRect& bounds) override { w_.bounds = bounds; }
+  TRect Bounds() const override { return w_.bounds; }
+  void SetVisible(bool visible) override { w_.visible = visible; }
+  bool Visible() const override { return w_.visible; }
+  void SetEnabled(bool enabled) override { w_.enabled = enabled; }
+  // Like an edit control: new text puts the caret at the start.
+  void SetText(const std::string& text) override {
+    w_.text = text;
+    start_ = length_ = 0;
+  }
+  std::string Text() const override { return w_.text; }
+  void SetFocus() override {}
+  int SelStart() const override { return start_; }
+  int SelLength() const override { return length_; }
+  void SetSel(int start, int length) override {
+    const int size = static_cast<int>(w_.text.size());
+    start_ = std::clamp(start, 0, size);
+    length_ = std::clamp(length, 0, size - start_);
+  }
+  void ScrollCaret() override {}
+
+ private:
+  WindowState w_;
+  int start_ = 0;
+  int length_ = 0;
+};
+
+class HeadlessTimer final : public TimerPeer {
+ public:
+  explicit HeadlessTimer(TTimer& timer) : timer_(timer), id_(nextId_++) {}
+  void Start(int intervalMs) override { timers()[id_] = {&timer_, intervalMs, Now() + intervalMs}; }
+  void Stop() override { timers().erase(id_); }
+
+ private:
+  static inline int nextId_ = 1;
+  TTimer& timer_;
+  int id_;
+};
+
+class HeadlessTray final : public TrayPeer {
+ public:
+  void Update() override {}
+  void Remove() override {}
+};
+
+class HeadlessApplication final : public ApplicationPeer {
+ public:
+  NativeHandle Handle() const override { return handle_; }
+  void HideFromTaskbar() override {}
+  void SetTitle(const std::string& title) override {}
+  void Run() override {}
+  void Terminate() override {}
+
+ private:
+  NativeHandle handle_ = state().nextHandle++;
+};
+
+}  // namespace
+
+void Expect(headless::Answer answer) { state().answers.push_back(std::move(answer)); }
+
+void ExpectButton(int id) {
+  Expect([id](Dialog&) { return id; });
+}
+
+void ExpectInput(const std::string& value) {
+  Expect([value](Dialog& d) {
+    d.value = value;
+    return 1;
+  });
+}
+
+void ExpectClose() {
+  Expect([](Dialog& d) {
+    if (d.form) d.form->Close();
+    return 0;
+  });
+}
+
+std::size_t PendingAnswers() { return state().answers.size(); }
+
+const std::vector<Dialog>& ShownDialogs() { return state().shown; }
+
+void SetUnexpectedDialogHandler(std::function<void(const Dialog&)> handler) {
+  state().unexpected = std::move(handler);
+}
+
+std::vector<std::string>& Events() { return state().events; }
+
+void AdvanceTime(std::int64_t ms) {
+  const std::int64_t target = Now() + ms;
+  for (;;) {
+    auto next = std::min_element(timers().begin(), timers().end(), [](auto& a, auto& b) {
+      return a.second.deadline < b.second.deadline;
+    });
+    if (next == timers().end() || next->second.deadline > target) break;
+    os::fake::AdvanceClock(next->second.deadline - Now());
+    next->second.deadline += next->second.interval;
+    next->second.timer->Fire();  // may stop or restart timers
+  }
+  os::fake::AdvanceClock(target - Now());
+}
+
+int RunningTimers() { return static_cast<int>(timers().size()); }
+
+void Reset() {
+  auto unexpected = std::move(state().unexpected);
+  state().answers.clear();
+  state().shown.clear();
+  state().events.clear();
+  state().unexpected = std::move(unexpected);
+}
+
+}  // namespace ui::headless
+
+namespace ui {
+
+std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params) {
+  return std::make_unique<headless::HeadlessForm>(form, params);
+}
+
+std::unique_ptr<MemoPeer> CreateMemoPeer(TMemo&, TForm&) {
+  return std::make_unique<headless::HeadlessMemo>();
+}
+
+std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer) {
+  return std::make_unique<headless::HeadlessTimer>(timer);
+}
+
+std::unique_ptr<TrayPeer> CreateTrayPeer(TTrayIcon&) {
+  return std::make_unique<headless::HeadlessTray>();
+}
+
+std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication&) {
+  return std::make_unique<headless::HeadlessApplication>();
+}
+
+TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle) {
+  headless::Events().push_back("Popup(" + menu.Name + "," + std::to_string(x) + "," +
+                               std::to_string(y) + ")");
+  return nullptr;
+}
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                   NativeHandle) {
+  headless::Dialog dialog{headless::DialogKind::MessageBox, caption, text, flags, "", nullptr};
+  return headless::Present(dialog, (flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL);
+}
+
+bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  headless::Dialog dialog{headless::DialogKind::InputQuery, caption, prompt, 0, value, nullptr};
+  const bool ok = headless::Present(dialog, 0) != 0;
+  if (ok) value = dialog.value;
+  return ok;
+}
+
+}  // namespace ui

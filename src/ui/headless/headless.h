@@ -1,0 +1,64 @@
+// Test controls of the headless backend: no windows at all. Dialogs and
+// modal forms are answered by a script the test sets; timers run on the fake
+// clock; what would reach the screen is written to an event log.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/types.h"
+
+namespace ui {
+class TForm;
+class TPopupMenu;
+}  // namespace ui
+
+namespace ui::headless {
+
+enum class DialogKind { MessageBox, InputQuery, ModalForm };
+
+struct Dialog {
+  DialogKind kind;
+  std::string caption;
+  std::string text;      // message text, input prompt; empty for a form
+  unsigned flags = 0;    // MB_* flags of a message box
+  std::string value;     // input query: the proposed text; the answer may change it
+  TForm* form = nullptr; // the modal form
+};
+
+// Answers one dialog: the ID* of the pressed button for a message box,
+// 1 (OK) or 0 (Cancel) for an input query; a modal form's answer closes the
+// form itself (its result is then ignored).
+using Answer = std::function<int(Dialog&)>;
+
+// Queues the answer to the next dialog that comes up.
+void Expect(Answer answer);
+// Shorthands: press a button / answer an input query / close a modal form.
+void ExpectButton(int id);
+void ExpectInput(const std::string& value);
+void ExpectClose();
+// Dialogs still queued and not yet shown.
+std::size_t PendingAnswers();
+// Every dialog shown so far, in order.
+const std::vector<Dialog>& ShownDialogs();
+// Called when a dialog comes up that nobody expected; the tests make it fail
+// the test with the dialog's text. The dialog is then cancelled.
+void SetUnexpectedDialogHandler(std::function<void(const Dialog&)> handler);
+
+// What the windows would have done: "Popup(MainMenu,10,20)", "Post(0,0,0)",
+// "SetForeground". Menus log the component's Name.
+std::vector<std::string>& Events();
+
+// Advances the fake clock by `ms`, firing every timer that falls due on the
+// way, in order of their deadlines.
+void AdvanceTime(std::int64_t ms);
+// Number of timers running now.
+int RunningTimers();
+
+// Forgets dialogs, answers and events (timers belong to their components).
+void Reset();
+
+}  // namespace ui::headless

@@ -1,0 +1,44 @@
+#include "ui/menu.h"
+
+#include <algorithm>
+
+#include "ui/backend.h"
+
+namespace ui {
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TMenuItem::Add(TMenuItem& item) {
+  item.parent_ = this;
+  items_.push_back(&item);
+}
+
+TMenuItem* TMenuItem::AddNew(const std::string& caption) {
+  owned_.push_back(std::make_unique<TMenuItem>(caption));
+  Add(*owned_.back());
+  return owned_.back().get();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  std::erase(items_, item);
+  std::erase_if(owned_, [item](const auto& owned) { return owned.get() == item; });
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  auto it = std::find(items_.begin(), items_.end(), item);
+  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+TMenuItem* TMenuItem::Find(const std::string& caption) const {
+  for (TMenuItem* item : items_)
+    if (item->Caption == caption) return item;
+  return nullptr;
+}
+
+void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
+  if (TMenuItem* chosen = TrackPopupMenu(*this, x, y, owner)) chosen->Click();
+}
+
+}  // namespace ui

@@ -1,0 +1,49 @@
+// Basic types of the component layer.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+using NativeHandle = std::uintptr_t;
+
+struct TRect {
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  bool operator==(const TRect&) const = default;
+};
+
+struct TMessage {
+  unsigned Msg = 0;
+  std::uintptr_t WParam = 0;
+  std::intptr_t LParam = 0;
+  std::intptr_t Result = 0;
+};
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+
+using TShiftState = unsigned;
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
+class TComponent : public TObject {
+ public:
+  std::string Name;
+  int Tag = 0;
+};
+
+}  // namespace ui
