@@ -1,0 +1,93 @@
+// The invisible main form: the tray icon with its two menus, the messages
+// other programs and Windows send to the program, and the clipboard slots.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "ui/form.h"
+#include "ui/imagelist.h"
+#include "ui/menu.h"
+#include "ui/trayicon.h"
+
+class CSettings;
+
+// One clipboard slot.
+class CClipBoard {
+ public:
+  std::string Text;
+};
+
+// The registration id of the memo hotkey on the main window.
+constexpr int MemoHotkeyId = 10000;
+
+// Remote commands: the lParam of a WM_COMMAND that another program sends.
+constexpr std::intptr_t kOpenInBrowserCommand = 47001;
+constexpr std::intptr_t kWebCommand1Command = 47002;
+constexpr std::intptr_t kWebCommand2Command = 47003;
+constexpr std::intptr_t kWebCommand3Command = 47004;
+constexpr std::intptr_t kAddToMemoCommand = 47005;
+constexpr std::intptr_t kRunTaskCommand = 47006;
+
+class TVelmarind : public ui::TForm {
+ public:
+  // Builds the menus and the tray icon, then the memo and message windows.
+  TVelmarind();
+  ~TVelmarind() override;
+
+  ui::TPopupMenu MainMenu;
+  ui::TMenuItem M_Quit{"Close", 20}, M_About{"About", 19}, M_Settings{"Settings", 14};
+  ui::TMenuItem N6{"-"}, M_Memo{"Memo", 18};
+  ui::TMenuItem M_Hotkeys{"Hotkeys", 13}, M_HotkeyEdit{"Add / Edit", 10};
+  ui::TMenuItem M_enable{"Enable All"}, M_disable{"Disable All"}, N5{"-"};
+  ui::TMenuItem M_Run{"Tasks", 21}, M_Edit{"Add / Edit", 10}, N1{"-"};
+  ui::TMenuItem M_Timer{"Alarms", 11}, M_TimerEdit{"Add / Edit", 10};
+  ui::TMenuItem M_mainalarmmessages{"Alarm Messages", 8}, N2{"-"};
+  ui::TMenuItem M_Clipboard{"Clipboard", 0};
+  ui::TMenuItem M_Clipboard1{"Save (Text only)", 4}, M_Clipboard2{"Save (Text only)", 3};
+  ui::TMenuItem M_Clipboard3{"Save (Text only)", 2}, N3{"-"};
+  ui::TMenuItem M_S1{"Web  I", 15}, M_S2{"Web  II", 15}, M_S3{"Web  III", 15}, N4{"-"};
+  ui::TMenuItem M_AddToMemo{"Add To Memo", 17}, M_MainOpenInBrowser{"Open In Browser", 16};
+  ui::TImageList ImageList{16, 16};
+
+  ui::TPopupMenu SecondMenu;
+  ui::TMenuItem M_alarmmessages{"Alarm Messages", 8}, M_newalarm{"New Alarm", 11};
+  ui::TMenuItem M_addclipboard{"Add To Memo", 17};
+  ui::TMenuItem M_special1{"Special  I", 15}, M_special2{"Special  II", 15};
+  ui::TMenuItem M_special3{"Special  III", 15}, M_openinbrowser{"Open In Browser", 16};
+
+  ui::TImageList TrayImageList{16, 16};
+  ui::TTrayIcon TrayIcon;
+
+  std::array<CClipBoard, 3> Clip;
+
+  void Dispatch(ui::TMessage& message) override;
+  void OnRemoteCommand(ui::TMessage& message);
+  void OnHotkey(ui::TMessage& message);
+  void OnEndSession(ui::TMessage& message);
+
+  // Starts or stops the tray icon's animation (stopping shows icon 0).
+  void SetTrayAnimation(bool on);
+  void TrayIconMouseUp(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
+                       int x, int y);
+  void M_newalarmClick(ui::TObject* sender);
+  // The settings' choices for the second menu: which items show, the
+  // web-command captions.
+  void ApplyTrayMenuOptions(const CSettings& settings);
+
+  // The clipboard's text; "" when it cannot be read.
+  std::string GetClipboardText();
+  // True only when the text is on the clipboard.
+  bool SetClipboardText(const std::string& text);
+
+  // Destroys the memo and message windows, which the main form created.
+  // Called once the message loop has returned.
+  void DestroyOwnedWindows();
+
+ private:
+  void BuildMainMenu();
+  void BuildSecondMenu();
+  void FormClose(ui::TObject* sender, ui::TCloseAction& action);
+};
+
+extern TVelmarind* Velmarind;

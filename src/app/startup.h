@@ -1,0 +1,16 @@
+// Start-up and end of the program, apart from the message loop between them.
+#pragma once
+
+namespace app {
+
+// Creates the nine windows in their order; each loads its data as it is made.
+void StartApplication();
+// Runs the message loop until the main form closes.
+void RunApplication();
+// Destroys the windows once the loop has returned.
+void FinishApplication();
+// The whole program: start, loop, finish. An exception that escapes is shown
+// and ends the program. Returns the exit code, always 0.
+int RunVelmarind();
+
+}  // namespace app
