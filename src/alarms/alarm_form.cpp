@@ -15,4 +15,6 @@ ui::TFormParams AlarmParams() {
 
 }  // namespace
 
-TF_Alarm::TF_Alarm() : ui::TForm(AlarmParams()) { Name = "F_Alarm"; }
+TF_Alarm::TF_Alarm() : ui::TForm(AlarmParams()) {
+  Name = "F_Alarm";
+}

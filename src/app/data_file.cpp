@@ -48,6 +48,8 @@ void AppendLine(std::string& file, const std::string& value) {
   file += "\r\n";
 }
 
-void AppendLine(std::string& file, int value) { AppendLine(file, std::to_string(value)); }
+void AppendLine(std::string& file, int value) {
+  AppendLine(file, std::to_string(value));
+}
 
 }  // namespace app

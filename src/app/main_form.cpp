@@ -46,28 +46,27 @@ void AddAll(ui::TMenuItem& parent, std::initializer_list<ui::TMenuItem*> items) 
 }  // namespace
 
 TVelmarind::TVelmarind()
-    : ui::TForm(MainFormParams()),
-      TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
+    : ui::TForm(MainFormParams()), TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
   Name = "Velmarind";
   app::AddMenuImages(ImageList);
   BuildMainMenu();
   BuildSecondMenu();
-  TrayIcon.OnMouseUp = [this](ui::TObject* sender, ui::TMouseButton button,
-                              ui::TShiftState shift, int x, int y) {
-    TrayIconMouseUp(sender, button, shift, x, y);
-  };
+  TrayIcon.OnMouseUp = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
+                              int x, int y) { TrayIconMouseUp(sender, button, shift, x, y); };
   OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };
   F_Memo = new TF_Memo();
   F_ShowMessage = new TF_ShowMessage();
 }
 
-TVelmarind::~TVelmarind() { DestroyOwnedWindows(); }
+TVelmarind::~TVelmarind() {
+  DestroyOwnedWindows();
+}
 
 void TVelmarind::BuildMainMenu() {
   MainMenu.Name = "MainMenu";
   MainMenu.Images = &ImageList;
-  AddAll(MainMenu.Items,
-         {&M_Quit, &M_About, &M_Settings, &N6, &M_Memo, &M_Hotkeys, &M_Run, &M_Timer, &M_Clipboard});
+  AddAll(MainMenu.Items, {&M_Quit, &M_About, &M_Settings, &N6, &M_Memo, &M_Hotkeys, &M_Run,
+                          &M_Timer, &M_Clipboard});
   AddAll(M_Hotkeys, {&M_HotkeyEdit, &M_enable, &M_disable, &N5});
   AddAll(M_Run, {&M_Edit, &N1});
   AddAll(M_Timer, {&M_TimerEdit, &M_mainalarmmessages, &N2});
@@ -165,7 +164,9 @@ void TVelmarind::OnEndSession(ui::TMessage&) {
   F_Memo->SaveCaretLine();
 }
 
-void TVelmarind::SetTrayAnimation(bool on) { TrayIcon.SetAnimate(on); }
+void TVelmarind::SetTrayAnimation(bool on) {
+  TrayIcon.SetAnimate(on);
+}
 
 void TVelmarind::TrayIconMouseUp(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,
                                  int y) {
@@ -200,9 +201,13 @@ void TVelmarind::ApplyTrayMenuOptions(const CSettings& s) {
   M_special3.Caption = M_S3.Caption = s.WebCommandName3;
 }
 
-std::string TVelmarind::GetClipboardText() { return os::clipboard::GetText(); }
+std::string TVelmarind::GetClipboardText() {
+  return os::clipboard::GetText();
+}
 
-bool TVelmarind::SetClipboardText(const std::string& text) { return os::clipboard::SetText(text); }
+bool TVelmarind::SetClipboardText(const std::string& text) {
+  return os::clipboard::SetText(text);
+}
 
 void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
   if (F_Memo && F_Memo->Visible()) F_Memo->Close();

@@ -68,8 +68,8 @@ class TVelmarind : public ui::TForm {
 
   // Starts or stops the tray icon's animation (stopping shows icon 0).
   void SetTrayAnimation(bool on);
-  void TrayIconMouseUp(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
-                       int x, int y);
+  void TrayIconMouseUp(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                       int y);
   void M_newalarmClick(ui::TObject* sender);
   // The settings' choices for the second menu: which items show, the
   // web-command captions.

@@ -32,7 +32,9 @@ void StartApplication() {
   ui::Application->ShowMainForm = false;
 }
 
-void RunApplication() { ui::Application->Run(); }
+void RunApplication() {
+  ui::Application->Run();
+}
 
 void FinishApplication() {
   if (Velmarind) Velmarind->DestroyOwnedWindows();

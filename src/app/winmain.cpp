@@ -3,4 +3,6 @@
 
 #include "app/startup.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return app::RunVelmarind(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return app::RunVelmarind();
+}

@@ -15,4 +15,6 @@ ui::TFormParams HotkeyParams() {
 
 }  // namespace
 
-TF_Hotkey::TF_Hotkey() : ui::TForm(HotkeyParams()) { Name = "F_Hotkey"; }
+TF_Hotkey::TF_Hotkey() : ui::TForm(HotkeyParams()) {
+  Name = "F_Hotkey";
+}

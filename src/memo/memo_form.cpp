@@ -24,7 +24,9 @@ ui::TFormParams MemoParams() {
   return params;
 }
 
-CSettings* SettingsRecord() { return F_Settings ? &F_Settings->Settings : nullptr; }
+CSettings* SettingsRecord() {
+  return F_Settings ? &F_Settings->Settings : nullptr;
+}
 
 }  // namespace
 
@@ -80,7 +82,9 @@ void TF_Memo::ApplySavedPosition() {
   SetBounds(left, top, settings->MemoWidth, settings->MemoHeight);
 }
 
-int TF_Memo::AlphaForLevel(int level) { return 14 * std::clamp(level, 0, 16) + 20; }
+int TF_Memo::AlphaForLevel(int level) {
+  return 14 * std::clamp(level, 0, 16) + 20;
+}
 
 void TF_Memo::FormShow(ui::TObject*) {
   CSettings* settings = SettingsRecord();
@@ -96,7 +100,9 @@ void TF_Memo::FormShow(ui::TObject*) {
     SetAlphaBlend(false, 255);
 }
 
-void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) { CloseSave(); }
+void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) {
+  CloseSave();
+}
 
 void TF_Memo::CloseSave() {
   if (Modified == 1) WriteMemoFile();

@@ -18,4 +18,6 @@ ui::TFormParams AboutParams() {
 
 }  // namespace
 
-TF_About::TF_About() : ui::TForm(AboutParams()) { Name = "F_About"; }
+TF_About::TF_About() : ui::TForm(AboutParams()) {
+  Name = "F_About";
+}

@@ -61,7 +61,9 @@ void TF_Settings::ShowSettingsModal() {
   ShowModal();
 }
 
-void TF_Settings::FormShow(ui::TObject*) { PlaceBottomRight(*this, 32); }
+void TF_Settings::FormShow(ui::TObject*) {
+  PlaceBottomRight(*this, 32);
+}
 
 void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction&) {
   SettingsToControls();

@@ -35,4 +35,3 @@ class TF_Settings : public ui::TForm {
 };
 
 extern TF_Settings* F_Settings;
-

@@ -15,38 +15,42 @@ struct Line {
   std::string CSettings::*text;
 };
 
-Line Num(int CSettings::*member) { return {member, nullptr}; }
-Line Text(std::string CSettings::*member) { return {nullptr, member}; }
+Line Num(int CSettings::*member) {
+  return {member, nullptr};
+}
+Line Text(std::string CSettings::*member) {
+  return {nullptr, member};
+}
 
 // settings.ini in file order. Note lines 6/7 and 19/20, which differ from
 // the order of the members.
 const std::vector<Line>& FileLines() {
   static const std::vector<Line> lines = {
-      Text(&CSettings::SoundFile),        Num(&CSettings::SignalDelay),
-      Num(&CSettings::SignalRepeat),      Text(&CSettings::Browser),
-      Num(&CSettings::StopOnMouseMove),   Num(&CSettings::NoMessages),
-      Num(&CSettings::NoSounds),          Num(&CSettings::NoExecute),
-      Text(&CSettings::MemoSeparator),    Num(&CSettings::SaveUrls),
-      Num(&CSettings::MemoLeft),          Num(&CSettings::MemoTop),
-      Num(&CSettings::MemoWidth),         Num(&CSettings::MemoHeight),
-      Num(&CSettings::MemoCaretLine),     Num(&CSettings::UseLastKnown),
-      Text(&CSettings::MemoHotkeyMod),    Num(&CSettings::MemoHotkeyKey),
-      Num(&CSettings::ShowNewAlarm),      Num(&CSettings::ShowAddMemo),
-      Num(&CSettings::ShowOpenBrowser),   Num(&CSettings::ShowAlarmMessages),
-      Num(&CSettings::ShowWebCommand1),   Num(&CSettings::ShowWebCommand2),
-      Num(&CSettings::ShowWebCommand3),   Text(&CSettings::WebCommandName1),
-      Text(&CSettings::WebCommandUrl1),   Text(&CSettings::WebCommandName2),
-      Text(&CSettings::WebCommandUrl2),   Text(&CSettings::WebCommandName3),
-      Text(&CSettings::WebCommandUrl3),   Text(&CSettings::ResolutionX),
-      Text(&CSettings::ResolutionY),      Num(&CSettings::MessagePosition),
-      Text(&CSettings::Language),         Num(&CSettings::AutoActivateNew),
+      Text(&CSettings::SoundFile),         Num(&CSettings::SignalDelay),
+      Num(&CSettings::SignalRepeat),       Text(&CSettings::Browser),
+      Num(&CSettings::StopOnMouseMove),    Num(&CSettings::NoMessages),
+      Num(&CSettings::NoSounds),           Num(&CSettings::NoExecute),
+      Text(&CSettings::MemoSeparator),     Num(&CSettings::SaveUrls),
+      Num(&CSettings::MemoLeft),           Num(&CSettings::MemoTop),
+      Num(&CSettings::MemoWidth),          Num(&CSettings::MemoHeight),
+      Num(&CSettings::MemoCaretLine),      Num(&CSettings::UseLastKnown),
+      Text(&CSettings::MemoHotkeyMod),     Num(&CSettings::MemoHotkeyKey),
+      Num(&CSettings::ShowNewAlarm),       Num(&CSettings::ShowAddMemo),
+      Num(&CSettings::ShowOpenBrowser),    Num(&CSettings::ShowAlarmMessages),
+      Num(&CSettings::ShowWebCommand1),    Num(&CSettings::ShowWebCommand2),
+      Num(&CSettings::ShowWebCommand3),    Text(&CSettings::WebCommandName1),
+      Text(&CSettings::WebCommandUrl1),    Text(&CSettings::WebCommandName2),
+      Text(&CSettings::WebCommandUrl2),    Text(&CSettings::WebCommandName3),
+      Text(&CSettings::WebCommandUrl3),    Text(&CSettings::ResolutionX),
+      Text(&CSettings::ResolutionY),       Num(&CSettings::MessagePosition),
+      Text(&CSettings::Language),          Num(&CSettings::AutoActivateNew),
       Num(&CSettings::AutoActivateEdited), Num(&CSettings::MemoTransparent),
-      Num(&CSettings::MemoTransparency),  Num(&CSettings::ResOnlyMessages),
-      Num(&CSettings::ResOnlyTasks),      Num(&CSettings::ResOnlySounds),
-      Num(&CSettings::AutoCloseSeconds),  Text(&CSettings::Filter1),
-      Text(&CSettings::Filter2),          Text(&CSettings::Filter3),
-      Text(&CSettings::Filter4),          Num(&CSettings::FilterOnAdd1),
-      Num(&CSettings::FilterOnAdd2),      Num(&CSettings::FilterOnAdd3),
+      Num(&CSettings::MemoTransparency),   Num(&CSettings::ResOnlyMessages),
+      Num(&CSettings::ResOnlyTasks),       Num(&CSettings::ResOnlySounds),
+      Num(&CSettings::AutoCloseSeconds),   Text(&CSettings::Filter1),
+      Text(&CSettings::Filter2),           Text(&CSettings::Filter3),
+      Text(&CSettings::Filter4),           Num(&CSettings::FilterOnAdd1),
+      Num(&CSettings::FilterOnAdd2),       Num(&CSettings::FilterOnAdd3),
       Text(&CSettings::ConfirmSound),
   };
   return lines;
@@ -57,7 +61,9 @@ bool InRange(const std::string& text, int low, int high) {
   return number && *number >= low && *number <= high;
 }
 
-bool HasBackslash(const std::string& text) { return text.find('\\') != std::string::npos; }
+bool HasBackslash(const std::string& text) {
+  return text.find('\\') != std::string::npos;
+}
 
 }  // namespace
 
@@ -102,13 +108,13 @@ void CSettings::SetDefaults() {
 
 void CSettings::ResetFlags() {
   for (int CSettings::*flag :
-       {&CSettings::AnyTrayExtra, &CSettings::StopOnMouseMove, &CSettings::NoSounds,
-        &CSettings::NoMessages, &CSettings::NoExecute, &CSettings::SaveUrls,
-        &CSettings::ShowAddMemo, &CSettings::ShowNewAlarm, &CSettings::ShowOpenBrowser,
-        &CSettings::ShowAlarmMessages, &CSettings::ShowWebCommand1, &CSettings::ShowWebCommand2,
-        &CSettings::ShowWebCommand3, &CSettings::AutoActivateEdited, &CSettings::MemoTransparent,
-        &CSettings::ResOnlyMessages, &CSettings::ResOnlyTasks, &CSettings::ResOnlySounds,
-        &CSettings::FilterOnAdd1, &CSettings::FilterOnAdd2, &CSettings::FilterOnAdd3})
+       {&CSettings::AnyTrayExtra,      &CSettings::StopOnMouseMove,    &CSettings::NoSounds,
+        &CSettings::NoMessages,        &CSettings::NoExecute,          &CSettings::SaveUrls,
+        &CSettings::ShowAddMemo,       &CSettings::ShowNewAlarm,       &CSettings::ShowOpenBrowser,
+        &CSettings::ShowAlarmMessages, &CSettings::ShowWebCommand1,    &CSettings::ShowWebCommand2,
+        &CSettings::ShowWebCommand3,   &CSettings::AutoActivateEdited, &CSettings::MemoTransparent,
+        &CSettings::ResOnlyMessages,   &CSettings::ResOnlyTasks,       &CSettings::ResOnlySounds,
+        &CSettings::FilterOnAdd1,      &CSettings::FilterOnAdd2,       &CSettings::FilterOnAdd3})
     this->*flag = 0;
   UseLastKnown = 1;
   AutoActivateNew = 1;

@@ -4,8 +4,6 @@
 
 #include <string>
 
-
-
 class CSettings {
  public:
   // Factory values, the program folder, then settings.ini.
@@ -88,5 +86,3 @@ class CSettings {
   void LoadMemo(bool moveCaret);
   void CaptureMemoWindow();
 };
-
-

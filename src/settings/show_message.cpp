@@ -64,7 +64,9 @@ void TF_ShowMessage::T_SoundTimerTimer(ui::TObject*) {
   }
 }
 
-void TF_ShowMessage::FormShow(ui::TObject*) { ClosedByUser = true; }
+void TF_ShowMessage::FormShow(ui::TObject*) {
+  ClosedByUser = true;
+}
 
 void TF_ShowMessage::FormClose(ui::TObject*, ui::TCloseAction&) {
   if (ClosedByUser && Velmarind) Velmarind->SetTrayAnimation(false);

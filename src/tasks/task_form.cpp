@@ -15,4 +15,6 @@ ui::TFormParams TaskParams() {
 
 }  // namespace
 
-TF_Task::TF_Task() : ui::TForm(TaskParams()) { Name = "F_Task"; }
+TF_Task::TF_Task() : ui::TForm(TaskParams()) {
+  Name = "F_Task";
+}

@@ -26,4 +26,6 @@ int CTaskHandler::ExecuteTask(const std::string& name) {
   return -1;
 }
 
-TF_TaskHandler::TF_TaskHandler() : ui::TForm(TaskHandlerParams()) { Name = "F_TaskHandler"; }
+TF_TaskHandler::TF_TaskHandler() : ui::TForm(TaskHandlerParams()) {
+  Name = "F_TaskHandler";
+}

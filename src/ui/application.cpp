@@ -6,7 +6,9 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication() : peer_(CreateApplicationPeer(*this)) {}
 
-TApplication::~TApplication() { DestroyForms(); }
+TApplication::~TApplication() {
+  DestroyForms();
+}
 
 void TApplication::SetTitle(const std::string& title) {
   title_ = title;

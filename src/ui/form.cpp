@@ -19,7 +19,9 @@ void TForm::Show() {
   if (wasHidden && OnShow) OnShow(this);
 }
 
-void TForm::Hide() { peer_->SetVisible(false); }
+void TForm::Hide() {
+  peer_->SetVisible(false);
+}
 
 void TForm::Close() {
   TCloseAction action = TCloseAction::caHide;
@@ -52,6 +54,8 @@ std::intptr_t TForm::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t 
   return message.Result;
 }
 
-void TForm::Dispatch(TMessage& message) { message.Result = peer_->DefaultHandler(message); }
+void TForm::Dispatch(TMessage& message) {
+  message.Result = peer_->DefaultHandler(message);
+}
 
 }  // namespace ui

@@ -25,7 +25,9 @@ std::vector<std::string> TMemo::Lines() const {
   return lines;
 }
 
-int TMemo::LineCount() const { return static_cast<int>(Lines().size()); }
+int TMemo::LineCount() const {
+  return static_cast<int>(Lines().size());
+}
 
 void TMemo::SetLines(const std::vector<std::string>& lines) {
   std::string text;

@@ -7,7 +7,9 @@ TTimer::TTimer(int intervalMs, bool enabled)
   Restart();
 }
 
-TTimer::~TTimer() { peer_->Stop(); }
+TTimer::~TTimer() {
+  peer_->Stop();
+}
 
 void TTimer::SetInterval(int intervalMs) {
   interval_ = intervalMs;

@@ -11,7 +11,9 @@ TTrayIcon::TTrayIcon(TImageList& icons, std::string hint, int animateIntervalMs)
   peer_->Update();
 }
 
-TTrayIcon::~TTrayIcon() { peer_->Remove(); }
+TTrayIcon::~TTrayIcon() {
+  peer_->Remove();
+}
 
 void TTrayIcon::SetHint(const std::string& hint) {
   hint_ = hint;

@@ -12,8 +12,8 @@
 
 namespace ui {
 
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift,
-                                       int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 class TTrayIcon : public TComponent {
  public:

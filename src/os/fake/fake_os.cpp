@@ -7,9 +7,13 @@ namespace {
 
 World g_world;
 
-std::string Quote(const std::string& s) { return "\"" + s + "\""; }
+std::string Quote(const std::string& s) {
+  return "\"" + s + "\"";
+}
 
-void Record(const std::string& call) { g_world.calls.push_back(call); }
+void Record(const std::string& call) {
+  g_world.calls.push_back(call);
+}
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian).
 std::int64_t DaysFromCivil(int y, int m, int d) {
@@ -49,11 +53,17 @@ std::int64_t MsFromCivil(const DateTime& t) {
 
 }  // namespace
 
-World& world() { return g_world; }
+World& world() {
+  return g_world;
+}
 
-void Reset() { g_world = World{}; }
+void Reset() {
+  g_world = World{};
+}
 
-void AdvanceClock(std::int64_t ms) { g_world.elapsedMs += ms; }
+void AdvanceClock(std::int64_t ms) {
+  g_world.elapsedMs += ms;
+}
 
 void SetLocalTime(const DateTime& local) {
   const std::int64_t now = MsFromCivil(g_world.localStart) + g_world.elapsedMs;
@@ -97,7 +107,9 @@ bool SetText(const std::string& text) {
 }  // namespace clipboard
 
 namespace files {
-bool Exists(const std::string& path) { return fake::g_world.files.count(path) > 0; }
+bool Exists(const std::string& path) {
+  return fake::g_world.files.count(path) > 0;
+}
 
 std::optional<std::string> Read(const std::string& path) {
   auto it = fake::g_world.files.find(path);
@@ -112,15 +124,21 @@ bool SaveAtomically(const std::string& path, const std::string& bytes) {
   return true;
 }
 
-std::string ExecutablePath() { return fake::g_world.executablePath; }
+std::string ExecutablePath() {
+  return fake::g_world.executablePath;
+}
 }  // namespace files
 
 namespace display {
-std::optional<Size> ScreenSize() { return fake::g_world.screen; }
+std::optional<Size> ScreenSize() {
+  return fake::g_world.screen;
+}
 }  // namespace display
 
 namespace cursor {
-Point Position() { return fake::g_world.cursor; }
+Point Position() {
+  return fake::g_world.cursor;
+}
 }  // namespace cursor
 
 namespace hotkeys {

@@ -41,7 +41,9 @@ std::map<int, RunningTimer>& timers() {
   return t;
 }
 
-std::int64_t Now() { return os::clock::Read().MonotonicMs; }
+std::int64_t Now() {
+  return os::clock::Read().MonotonicMs;
+}
 
 // Shows a dialog to the script; returns the answer or, when nobody expected
 // it, reports it and returns `cancel`.
@@ -165,7 +167,9 @@ class HeadlessApplication final : public ApplicationPeer {
 
 }  // namespace
 
-void Expect(headless::Answer answer) { state().answers.push_back(std::move(answer)); }
+void Expect(headless::Answer answer) {
+  state().answers.push_back(std::move(answer));
+}
 
 void ExpectButton(int id) {
   Expect([id](Dialog&) { return id; });
@@ -185,15 +189,21 @@ void ExpectClose() {
   });
 }
 
-std::size_t PendingAnswers() { return state().answers.size(); }
+std::size_t PendingAnswers() {
+  return state().answers.size();
+}
 
-const std::vector<Dialog>& ShownDialogs() { return state().shown; }
+const std::vector<Dialog>& ShownDialogs() {
+  return state().shown;
+}
 
 void SetUnexpectedDialogHandler(std::function<void(const Dialog&)> handler) {
   state().unexpected = std::move(handler);
 }
 
-std::vector<std::string>& Events() { return state().events; }
+std::vector<std::string>& Events() {
+  return state().events;
+}
 
 void AdvanceTime(std::int64_t ms) {
   const std::int64_t target = Now() + ms;
@@ -209,7 +219,9 @@ void AdvanceTime(std::int64_t ms) {
   os::fake::AdvanceClock(target - Now());
 }
 
-int RunningTimers() { return static_cast<int>(timers().size()); }
+int RunningTimers() {
+  return static_cast<int>(timers().size());
+}
 
 void Reset() {
   auto unexpected = std::move(state().unexpected);

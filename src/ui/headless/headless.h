@@ -23,10 +23,10 @@ enum class DialogKind { MessageBox, InputQuery, ModalForm };
 struct Dialog {
   DialogKind kind;
   std::string caption;
-  std::string text;      // message text, input prompt; empty for a form
-  unsigned flags = 0;    // MB_* flags of a message box
-  std::string value;     // input query: the proposed text; the answer may change it
-  TForm* form = nullptr; // the modal form
+  std::string text;       // message text, input prompt; empty for a form
+  unsigned flags = 0;     // MB_* flags of a message box
+  std::string value;      // input query: the proposed text; the answer may change it
+  TForm* form = nullptr;  // the modal form
 };
 
 // Answers one dialog: the ID* of the pressed button for a message box,

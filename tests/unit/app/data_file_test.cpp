@@ -1,7 +1,8 @@
 #include "app/data_file.h"
 
-#include <climits>
 #include <gtest/gtest.h>
+
+#include <climits>
 
 namespace {
 
@@ -30,20 +31,36 @@ TEST(DataFileTest, LineReaderTakesWholeLinesEndedByCrLfOrLf) {
 
 TEST(DataFileTest, ReadIntTakesTheLeadingDecimalIntegerAndNeverThrows) {
   const std::pair<std::string, int> cases[] = {
-      {"12", 12},           {"  42", 42},          {"\t7", 7},
-      {"+5", 5},            {"-7x", -7},           {"3.9", 3},
-      {"abc", 0},           {"", 0},               {"-", 0},
-      {"1 2", 1},           {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
-      {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"007", 7},
+      {"12", 12},
+      {"  42", 42},
+      {"\t7", 7},
+      {"+5", 5},
+      {"-7x", -7},
+      {"3.9", 3},
+      {"abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"1 2", 1},
+      {"99999999999", INT_MAX},
+      {"-99999999999", INT_MIN},
+      {"2147483647", INT_MAX},
+      {"-2147483648", INT_MIN},
+      {"007", 7},
   };
   for (const auto& [line, expected] : cases) EXPECT_EQ(app::ReadInt(line), expected) << line;
 }
 
 TEST(DataFileTest, ParseIntAcceptsOnlyAWholeDecimalNumber) {
   const std::pair<std::string, std::optional<int>> cases[] = {
-      {"1280", 1280}, {"-3", -3},          {"+4", 4},           {"", std::nullopt},
-      {"12a", std::nullopt}, {" 12", std::nullopt}, {"1e3", std::nullopt},
-      {"99999999999", std::nullopt}, {"-", std::nullopt},
+      {"1280", 1280},
+      {"-3", -3},
+      {"+4", 4},
+      {"", std::nullopt},
+      {"12a", std::nullopt},
+      {" 12", std::nullopt},
+      {"1e3", std::nullopt},
+      {"99999999999", std::nullopt},
+      {"-", std::nullopt},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(app::ParseInt(text), expected) << text;
 }

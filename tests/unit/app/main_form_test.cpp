@@ -75,12 +75,15 @@ TEST_F(MainFormTest, TrayMouseUpMatrix) {
     std::vector<std::string> events;
   };
   const Case cases[] = {
-      {ui::TMouseButton::mbLeft, 0,
+      {ui::TMouseButton::mbLeft,
+       0,
        {"SetForeground(Velmarind)", "Popup(MainMenu,10,20)", "Post(Velmarind,0,0,0)"}},
-      {ui::TMouseButton::mbLeft, 1,
+      {ui::TMouseButton::mbLeft,
+       1,
        {"SetForeground(Velmarind)", "Popup(MainMenu,10,20)", "Post(Velmarind,0,0,0)"}},
       {ui::TMouseButton::mbRight, 0, {}},
-      {ui::TMouseButton::mbRight, 1,
+      {ui::TMouseButton::mbRight,
+       1,
        {"SetForeground(Velmarind)", "Popup(SecondMenu,10,20)", "Post(Velmarind,0,0,0)"}},
       {ui::TMouseButton::mbMiddle, 0, {}},
       {ui::TMouseButton::mbMiddle, 1, {}},
@@ -107,9 +110,9 @@ TEST_F(MainFormTest, CloseWithoutActiveAlarmsQuitsAndSavesWithoutAsking) {
                                         std::to_string(Velmarind->Handle()) + ",10000)")
                 .size(),
             1u);
-  EXPECT_EQ(os::fake::CallsStartingWith("files::SaveAtomically(\"C:\\Velmarind\\settings.ini\")")
-                .size(),
-            1u);
+  EXPECT_EQ(
+      os::fake::CallsStartingWith("files::SaveAtomically(\"C:\\Velmarind\\settings.ini\")").size(),
+      1u);
 }
 
 TEST_F(MainFormTest, CloseWithActiveAlarmsAsksAndNoKeepsRunning) {
@@ -144,8 +147,8 @@ TEST_F(MainFormTest, CloseSavesAChangedMemoAndHidesTheWindowsUntilTheLoopIsOver)
   os::fake::world().calls.clear();
   Finish();
   EXPECT_EQ(F_Memo, nullptr);
-  EXPECT_TRUE(os::fake::CallsStartingWith("files::SaveAtomically(\"C:\\Velmarind\\memo.txt\")")
-                  .empty())
+  EXPECT_TRUE(
+      os::fake::CallsStartingWith("files::SaveAtomically(\"C:\\Velmarind\\memo.txt\")").empty())
       << "nothing changed since the save at close";
 }
 
@@ -222,9 +225,9 @@ TEST_F(MainFormTest, MenuItemsToggleTheirWindows) {
     ui::TMenuItem* item;
     ui::TForm* form;
   };
-  for (const Case& c : {Case{&Velmarind->M_Memo, F_Memo},
-                        Case{&Velmarind->M_mainalarmmessages, F_ShowMessage},
-                        Case{&Velmarind->M_alarmmessages, F_ShowMessage}}) {
+  for (const Case& c :
+       {Case{&Velmarind->M_Memo, F_Memo}, Case{&Velmarind->M_mainalarmmessages, F_ShowMessage},
+        Case{&Velmarind->M_alarmmessages, F_ShowMessage}}) {
     c.item->Click();
     EXPECT_TRUE(c.form->Visible()) << c.item->Caption;
     c.item->Click();

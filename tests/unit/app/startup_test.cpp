@@ -1,10 +1,10 @@
 #include "alarms/alarm_handler_form.h"
 #include "hotkeys/hotkey_form.h"
 #include "hotkeys/hotkey_handler_form.h"
-#include "tasks/task_form.h"
 #include "memo/memo_form.h"
 #include "settings/show_message.h"
 #include "support/app_test.h"
+#include "tasks/task_form.h"
 #include "tasks/task_handler_form.h"
 
 namespace {

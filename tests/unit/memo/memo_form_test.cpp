@@ -14,8 +14,8 @@ class MemoFormTest : public AppTest {
 };
 
 TEST_F(MemoFormTest, AlphaForLevelIsClampedSoTheMemoNeverVanishes) {
-  const std::pair<int, int> cases[] = {{0, 20}, {12, 188}, {16, 244}, {-3, 20}, {17, 244},
-                                       {1000, 244}};
+  const std::pair<int, int> cases[] = {{0, 20},  {12, 188}, {16, 244},
+                                       {-3, 20}, {17, 244}, {1000, 244}};
   for (const auto& [level, alpha] : cases) EXPECT_EQ(TF_Memo::AlphaForLevel(level), alpha);
 }
 
@@ -26,8 +26,12 @@ TEST_F(MemoFormTest, GoToLineInAndOutOfRange) {
     int caret;  // expected caret position, starting from 0
   };
   const Case cases[] = {
-      {"a\r\nbb\r\nc", 1, 3}, {"a\r\nbb\r\nc", 2, 7}, {"a\r\nbb\r\nc", 3, 0},
-      {"a\r\nbb\r\n", 2, 7},  {"a\r\nbb", -1, 0},     {"", 0, 0},
+      {"a\r\nbb\r\nc", 1, 3},
+      {"a\r\nbb\r\nc", 2, 7},
+      {"a\r\nbb\r\nc", 3, 0},
+      {"a\r\nbb\r\n", 2, 7},
+      {"a\r\nbb", -1, 0},
+      {"", 0, 0},
       {"", 1, 0},
   };
   for (const Case& c : cases) {

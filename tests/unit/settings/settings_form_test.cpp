@@ -17,7 +17,7 @@ class MemoHotkeyTest : public AppTest {
 };
 
 TEST_F(MemoHotkeyTest, KeyIndexToVirtualKey) {
-  const std::pair<int, int> cases[] = {{0, -1},   {1, 0x30},  {10, 0x39}, {11, 0x41}, {36, 0x5A},
+  const std::pair<int, int> cases[] = {{0, -1},    {1, 0x30},  {10, 0x39}, {11, 0x41}, {36, 0x5A},
                                        {37, 0x60}, {46, 0x69}, {47, 0x6C}, {50, 0x6F}, {51, 0x70},
                                        {62, 0x7B}, {63, -1},   {-1, -1}};
   for (const auto& [index, key] : cases)
@@ -107,9 +107,9 @@ TEST_F(SettingsDialogTest, WhileTheFirstRunDialogIsOpenEverythingElseIsHarmless)
     for (std::intptr_t command = 47001; command <= 47006; ++command)
       Velmarind->Perform(ui::WM_COMMAND, 0, command);
     Velmarind->Perform(ui::WM_HOTKEY, 7, 0);
-    for (ui::TMenuItem* item : {&Velmarind->M_Edit, &Velmarind->M_TimerEdit,
-                                &Velmarind->M_HotkeyEdit, &Velmarind->M_About,
-                                &Velmarind->M_newalarm})
+    for (ui::TMenuItem* item :
+         {&Velmarind->M_Edit, &Velmarind->M_TimerEdit, &Velmarind->M_HotkeyEdit,
+          &Velmarind->M_About, &Velmarind->M_newalarm})
       item->Click();
     Velmarind->M_Quit.Click();  // "Close" quits cleanly once start-up is over
     d.form->Close();

@@ -19,20 +19,21 @@ CSettings EveryFieldChanged() {
   CSettings s;
   int n = 100;
   for (auto* member :
-       {&s.SignalDelay, &s.SignalRepeat, &s.StopOnMouseMove, &s.NoSounds, &s.NoMessages,
-        &s.NoExecute, &s.SaveUrls, &s.MemoLeft, &s.MemoTop, &s.MemoWidth, &s.MemoHeight,
-        &s.MemoCaretLine, &s.UseLastKnown, &s.MemoHotkeyKey, &s.ShowAddMemo, &s.ShowNewAlarm,
+       {&s.SignalDelay,     &s.SignalRepeat,      &s.StopOnMouseMove, &s.NoSounds,
+        &s.NoMessages,      &s.NoExecute,         &s.SaveUrls,        &s.MemoLeft,
+        &s.MemoTop,         &s.MemoWidth,         &s.MemoHeight,      &s.MemoCaretLine,
+        &s.UseLastKnown,    &s.MemoHotkeyKey,     &s.ShowAddMemo,     &s.ShowNewAlarm,
         &s.ShowOpenBrowser, &s.ShowAlarmMessages, &s.ShowWebCommand1, &s.ShowWebCommand2,
-        &s.ShowWebCommand3, &s.MessagePosition, &s.AutoActivateNew, &s.AutoActivateEdited,
-        &s.MemoTransparent, &s.MemoTransparency, &s.ResOnlyMessages, &s.ResOnlyTasks,
-        &s.ResOnlySounds, &s.AutoCloseSeconds, &s.FilterOnAdd1, &s.FilterOnAdd2, &s.FilterOnAdd3})
+        &s.ShowWebCommand3, &s.MessagePosition,   &s.AutoActivateNew, &s.AutoActivateEdited,
+        &s.MemoTransparent, &s.MemoTransparency,  &s.ResOnlyMessages, &s.ResOnlyTasks,
+        &s.ResOnlySounds,   &s.AutoCloseSeconds,  &s.FilterOnAdd1,    &s.FilterOnAdd2,
+        &s.FilterOnAdd3})
     *member = n++;
   s.MemoLeft = -5;
-  for (auto* member :
-       {&s.SoundFile, &s.Browser, &s.MemoSeparator, &s.MemoHotkeyMod, &s.WebCommandName1,
-        &s.WebCommandUrl1, &s.WebCommandName2, &s.WebCommandUrl2, &s.WebCommandName3,
-        &s.WebCommandUrl3, &s.Language, &s.Filter1, &s.Filter2, &s.Filter3, &s.Filter4,
-        &s.ConfirmSound})
+  for (auto* member : {&s.SoundFile, &s.Browser, &s.MemoSeparator, &s.MemoHotkeyMod,
+                       &s.WebCommandName1, &s.WebCommandUrl1, &s.WebCommandName2, &s.WebCommandUrl2,
+                       &s.WebCommandName3, &s.WebCommandUrl3, &s.Language, &s.Filter1, &s.Filter2,
+                       &s.Filter3, &s.Filter4, &s.ConfirmSound})
     *member = "text " + std::to_string(n++) + " with blanks, commas; and \"quotes\"";
   s.ResolutionX = "1280";
   s.ResolutionY = "1024";
@@ -45,13 +46,57 @@ TEST_F(SettingsRecordTest, FactoryFileIsFiftyOneCrLfLinesInFileOrder) {
   CSettings s;  // no settings.ini: factory values
   const std::string text = s.ToFileText();
   const std::vector<std::string> expected = {
-      "C:\\Velmarind\\sound.wav", "2000", "5", "iexplore -new", "0", "0", "0", "0", "", "0",
-      "16", "16", "360", "320", "1", "1", "NONE", "0", "0", "0", "0", "0", "0", "0", "0",
-      "Search Google", "http://www.google.com/search?q=\"%C\"&hl=en&btnG=GOOGLE",
-      "Search IMDb", "http://www.imdb.com/find?s=all&q=\"%C\"", "Search Wikipedia",
-      "http://en.wikipedia.org/wiki/\"%C\"", "", "", "0", "", "1", "0", "0", "12", "0", "0",
-      "0", "180", "strip( ),strip_end( ),find(http://),append_first(http://)", "encrypt()",
-      "", "", "0", "0", "0", ""};
+      "C:\\Velmarind\\sound.wav",
+      "2000",
+      "5",
+      "iexplore -new",
+      "0",
+      "0",
+      "0",
+      "0",
+      "",
+      "0",
+      "16",
+      "16",
+      "360",
+      "320",
+      "1",
+      "1",
+      "NONE",
+      "0",
+      "0",
+      "0",
+      "0",
+      "0",
+      "0",
+      "0",
+      "0",
+      "Search Google",
+      "http://www.google.com/search?q=\"%C\"&hl=en&btnG=GOOGLE",
+      "Search IMDb",
+      "http://www.imdb.com/find?s=all&q=\"%C\"",
+      "Search Wikipedia",
+      "http://en.wikipedia.org/wiki/\"%C\"",
+      "",
+      "",
+      "0",
+      "",
+      "1",
+      "0",
+      "0",
+      "12",
+      "0",
+      "0",
+      "0",
+      "180",
+      "strip( ),strip_end( ),find(http://),append_first(http://)",
+      "encrypt()",
+      "",
+      "",
+      "0",
+      "0",
+      "0",
+      ""};
   std::string expectedText;
   for (const auto& line : expected) expectedText += line + "\r\n";
   EXPECT_EQ(text, expectedText);
@@ -121,11 +166,16 @@ TEST_F(SettingsRecordTest, ResolutionRule) {
     std::string x, y, expectedX, expectedY;
   };
   const Case cases[] = {
-      {"1280", "1024", "1280", "1024"}, {"100", "1024", "", "1024"},
-      {"1280", "", "", ""},             {"", "768", "", ""},
-      {"320", "240", "320", "240"},     {"4000", "3000", "4000", "3000"},
-      {"4001", "3001", "", ""},         {"319", "239", "", ""},
-      {"12ab", "768", "", "768"},       {"1024", "x", "1024", ""},
+      {"1280", "1024", "1280", "1024"},
+      {"100", "1024", "", "1024"},
+      {"1280", "", "", ""},
+      {"", "768", "", ""},
+      {"320", "240", "320", "240"},
+      {"4000", "3000", "4000", "3000"},
+      {"4001", "3001", "", ""},
+      {"319", "239", "", ""},
+      {"12ab", "768", "", "768"},
+      {"1024", "x", "1024", ""},
       {"99999999999", "768", "", "768"},
   };
   for (const Case& c : cases) {

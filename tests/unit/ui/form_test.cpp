@@ -136,8 +136,8 @@ TEST_F(FormTest, MemoLineModel) {
     int lines;
     int lineOfLastChar;
   };
-  const Case cases[] = {{"", 0, 0}, {"a", 1, 0}, {"a\r\nb", 2, 1}, {"a\r\nb\r\n", 2, 2},
-                        {"\r\n", 1, 1}, {"a\r\n\r\nb", 3, 2}};
+  const Case cases[] = {{"", 0, 0},           {"a", 1, 0},    {"a\r\nb", 2, 1},
+                        {"a\r\nb\r\n", 2, 2}, {"\r\n", 1, 1}, {"a\r\n\r\nb", 3, 2}};
   for (const Case& c : cases) {
     memo.SetText(c.text);
     EXPECT_EQ(memo.LineCount(), c.lines) << c.text;
