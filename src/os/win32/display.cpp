@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "os/os.h"
+
+namespace os::display {
+
+std::optional<Size> ScreenSize() {
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  if (!screen) return std::nullopt;
+  const Size size{GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES)};
+  DeleteDC(screen);
+  return size;
+}
+
+}  // namespace os::display

@@ -1,0 +1,83 @@
+#include <windows.h>
+
+#include "os/os.h"
+
+namespace os::files {
+
+namespace {
+
+// The folder part of a path, where the temporary file of a save goes.
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return ".";
+  if (slash == 0 || path[slash - 1] == ':') return path.substr(0, slash + 1);  // "\x", "C:\x"
+  return path.substr(0, slash);
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  DWORD written = 0;
+  return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+bool ReadAll(HANDLE file, std::string& bytes) {
+  char chunk[4096];
+  DWORD got = 0;
+  do {
+    if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) return false;
+    bytes.append(chunk, got);
+  } while (got > 0);
+  return true;
+}
+
+// Writes the file anew and makes sure its bytes reached the disk.
+bool WriteDurably(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
+  return CloseHandle(file) && ok;
+}
+
+}  // namespace
+
+bool Exists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Read(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  const bool ok = ReadAll(file, bytes);
+  CloseHandle(file);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+bool SaveAtomically(const std::string& path, const std::string& bytes) {
+  // GetTempFileNameA creates the file under a name nobody else uses.
+  char temporary[MAX_PATH];
+  if (!GetTempFileNameA(FolderOf(path).c_str(), "vel", 0, temporary)) return false;
+  const bool saved =
+      WriteDurably(temporary, bytes) &&
+      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!saved) DeleteFileA(temporary);
+  return saved;
+}
+
+std::string ExecutablePath() {
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length =
+        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return "";
+    // A result that fills the buffer may have been cut short.
+    if (length < buffer.size()) return buffer.substr(0, length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace os::files
