@@ -5,16 +5,68 @@
 namespace hotkeys {
 
 const std::vector<std::string>& KeyNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> list;
-    for (char c = '0'; c <= '9'; ++c) list.push_back(std::string(1, c));
-    for (char c = 'A'; c <= 'Z'; ++c) list.push_back(std::string(1, c));
-    for (int i = 0; i <= 9; ++i) list.push_back("Numeric keypad " + std::to_string(i));
-    for (const char* key : {"Separator key", "Subtract key", "Decimal key", "Divide key"})
-      list.push_back(key);
-    for (int i = 1; i <= 12; ++i) list.push_back("F" + std::to_string(i));
-    return list;
-  }();
+  static const std::vector<std::string> names = {"0",
+                                                 "1",
+                                                 "2",
+                                                 "3",
+                                                 "4",
+                                                 "5",
+                                                 "6",
+                                                 "7",
+                                                 "8",
+                                                 "9",
+                                                 "A",
+                                                 "B",
+                                                 "C",
+                                                 "D",
+                                                 "E",
+                                                 "F",
+                                                 "G",
+                                                 "H",
+                                                 "I",
+                                                 "J",
+                                                 "K",
+                                                 "L",
+                                                 "M",
+                                                 "N",
+                                                 "O",
+                                                 "P",
+                                                 "Q",
+                                                 "R",
+                                                 "S",
+                                                 "T",
+                                                 "U",
+                                                 "V",
+                                                 "W",
+                                                 "X",
+                                                 "Y",
+                                                 "Z",
+                                                 "Numeric keypad 0",
+                                                 "Numeric keypad 1",
+                                                 "Numeric keypad 2",
+                                                 "Numeric keypad 3",
+                                                 "Numeric keypad 4",
+                                                 "Numeric keypad 5",
+                                                 "Numeric keypad 6",
+                                                 "Numeric keypad 7",
+                                                 "Numeric keypad 8",
+                                                 "Numeric keypad 9",
+                                                 "Separator key",
+                                                 "Subtract key",
+                                                 "Decimal key",
+                                                 "Divide key",
+                                                 "F1",
+                                                 "F2",
+                                                 "F3",
+                                                 "F4",
+                                                 "F5",
+                                                 "F6",
+                                                 "F7",
+                                                 "F8",
+                                                 "F9",
+                                                 "F10",
+                                                 "F11",
+                                                 "F12"};
   return names;
 }
 
