@@ -1,0 +1,105 @@
+#include <vector>
+
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+namespace {
+
+// A dialog template built in memory: the header, then each control, every
+// part DWORD-aligned, strings in UTF-16. Texts that come from the program
+// are set as ANSI when the dialog starts.
+class DialogTemplate {
+ public:
+  DialogTemplate(DWORD style, short width, short height) {
+    words_.resize(sizeof(DLGTEMPLATE) / sizeof(WORD));
+    auto& header = *reinterpret_cast<DLGTEMPLATE*>(words_.data());
+    header.style = style | DS_SETFONT;
+    header.cx = width;
+    header.cy = height;
+    words_.insert(words_.end(), {0, 0, 0});  // no menu, the default class, no title
+    words_.push_back(8);                     // font size in points
+    AddString(L"MS Shell Dlg");
+  }
+
+  void AddControl(WORD classAtom, WORD id, DWORD style, short x, short y, short width, short height,
+                  const wchar_t* text = L"") {
+    words_.resize((words_.size() + 1) / 2 * 2);  // align to a DWORD
+    const std::size_t at = words_.size();
+    words_.resize(at + sizeof(DLGITEMTEMPLATE) / sizeof(WORD));
+    auto& control = *reinterpret_cast<DLGITEMTEMPLATE*>(&words_[at]);
+    control = DLGITEMTEMPLATE{style | WS_CHILD | WS_VISIBLE, 0, x, y, width, height, id};
+    words_.insert(words_.end(), {0xFFFF, classAtom});
+    AddString(text);
+    words_.push_back(0);  // no creation data
+    ++reinterpret_cast<DLGTEMPLATE*>(words_.data())->cdit;
+  }
+
+  const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+ private:
+  void AddString(const wchar_t* text) {
+    for (; *text; ++text) words_.push_back(*text);
+    words_.push_back(0);
+  }
+
+  std::vector<WORD> words_;
+};
+
+constexpr WORD kButtonClass = 0x0080;
+constexpr WORD kEditClass = 0x0081;
+constexpr WORD kStaticClass = 0x0082;
+constexpr WORD kPromptId = 100;
+constexpr WORD kValueId = 101;
+
+DialogTemplate InputQueryTemplate() {
+  DialogTemplate t(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 66);
+  t.AddControl(kStaticClass, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 186, 18);
+  t.AddControl(kEditClass, kValueId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 27, 186, 12);
+  t.AddControl(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 88, 45, 50, 14, L"OK");
+  t.AddControl(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 45, 50, 14, L"Cancel");
+  return t;
+}
+
+struct InputQueryData {
+  const std::string& caption;
+  const std::string& prompt;
+  std::string& value;
+};
+
+INT_PTR CALLBACK InputQueryProc(HWND dialog, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+    const auto& query = *reinterpret_cast<InputQueryData*>(lparam);
+    SetWindowTextA(dialog, query.caption.c_str());
+    SetDlgItemTextA(dialog, kPromptId, query.prompt.c_str());
+    SetDlgItemTextA(dialog, kValueId, query.value.c_str());
+    return TRUE;  // focus to the edit, which selects its text
+  }
+  if (msg != WM_COMMAND || (LOWORD(wparam) != IDOK && LOWORD(wparam) != IDCANCEL)) return FALSE;
+  if (LOWORD(wparam) == IDOK) {
+    auto& query = *reinterpret_cast<InputQueryData*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    query.value = WindowText(GetDlgItem(dialog, kValueId));
+  }
+  EndDialog(dialog, LOWORD(wparam));
+  return TRUE;
+}
+
+}  // namespace
+}  // namespace ui::win32
+
+namespace ui {
+
+int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                   NativeHandle owner) {
+  return MessageBoxA(reinterpret_cast<HWND>(owner), text.c_str(), caption.c_str(), flags);
+}
+
+bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  const win32::DialogTemplate dialog = win32::InputQueryTemplate();
+  win32::InputQueryData query{caption, prompt, value};
+  return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(),
+                                 win32::ApplicationWindow(), win32::InputQueryProc,
+                                 reinterpret_cast<LPARAM>(&query)) == IDOK;
+}
+
+}  // namespace ui

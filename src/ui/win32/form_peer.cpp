@@ -1,0 +1,202 @@
+#include <algorithm>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+namespace {
+
+struct WindowStyle {
+  DWORD style;
+  DWORD exStyle;
+};
+
+// WS_EX_CONTROLPARENT marks a form for the dialog manager (see DispatchQueuedMessage).
+WindowStyle StyleOf(const TFormParams& params) {
+  WindowStyle s{WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+  switch (params.BorderStyle) {
+    case TBorderStyle::bsNone:
+      s.style |= WS_POPUP;
+      break;
+    case TBorderStyle::bsSingle:
+      s.style |= WS_CAPTION | WS_SYSMENU;
+      break;
+    case TBorderStyle::bsSizeable:
+      s.style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+      break;
+    case TBorderStyle::bsDialog:
+      s.style |= WS_CAPTION | WS_SYSMENU;
+      s.exStyle |= WS_EX_DLGMODALFRAME;
+      break;
+    case TBorderStyle::bsToolWindow:
+      s.style |= WS_CAPTION | WS_SYSMENU;
+      s.exStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  const bool hasBoxes = params.BorderStyle == TBorderStyle::bsSingle ||
+                        params.BorderStyle == TBorderStyle::bsSizeable;
+  if (hasBoxes && params.MinimizeBox) s.style |= WS_MINIMIZEBOX;
+  if (hasBoxes && params.MaximizeBox) s.style |= WS_MAXIMIZEBOX;
+  if (params.StayOnTop) s.exStyle |= WS_EX_TOPMOST;
+  if (params.AppWindow) s.exStyle |= WS_EX_APPWINDOW;
+  return s;
+}
+
+HFONT CreateFormFont(const TFormParams& params) {
+  return CreateFontA(params.FontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, params.FontName.c_str());
+}
+
+BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window))
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+// Only visible windows: a window shown while the modal form is open (an
+// alarm fired by a timer) must still take clicks.
+std::vector<HWND> DisableOtherWindows(HWND modal) {
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,
+                    reinterpret_cast<LPARAM>(&windows));
+  std::erase(windows, modal);
+  for (HWND window : windows) EnableWindow(window, FALSE);
+  return windows;
+}
+
+class Win32Form final : public NativeWindow<FormPeer> {
+ public:
+  Win32Form(TForm& form, const TFormParams& params)
+      : form_(form),
+        font_(CreateFormFont(params)),
+        minWidth_(params.MinWidth),
+        minHeight_(params.MinHeight) {
+    RegisterWindowClass(params.ClassName.c_str(), WindowProc, params.SaveBits ? CS_SAVEBITS : 0);
+    const WindowStyle s = StyleOf(params);
+    RECT r{0, 0, params.ClientWidth, params.ClientHeight};
+    AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
+    const HWND owner = params.AppWindow ? nullptr : ApplicationWindow();
+    CreateWindowExA(s.exStyle, params.ClassName.c_str(), params.Caption.c_str(), s.style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner,
+                    nullptr, GetModuleHandleA(nullptr), this);
+    // From here on TForm owns this peer, so messages may go to its Dispatch.
+    attached_ = true;
+  }
+
+  ~Win32Form() override {
+    attached_ = false;
+    DestroyWindow(hwnd_);
+    DeleteObject(font_);
+  }
+
+  void BringToFront() override {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  void SetForeground() override { SetForegroundWindow(hwnd_); }
+
+  void SetAlpha(bool enabled, int alpha) override {
+    const LONG exStyle = GetWindowLongA(hwnd_, GWL_EXSTYLE);
+    if (!enabled) {
+      SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+      return;
+    }
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_ALPHA);
+  }
+
+  void Post(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) override {
+    PostMessageA(hwnd_, msg, wparam, lparam);
+  }
+
+  void RunModalLoop() override {
+    const std::vector<HWND> disabled = DisableOtherWindows(hwnd_);
+    inModalLoop_ = true;
+    wakePosted_ = false;
+    MSG message;
+    while (form_.ModalResult == mrNone) {
+      if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        PostQuitMessage(static_cast<int>(message.wParam));  // for the application's loop
+        form_.ModalResult = mrCancel;
+        break;
+      }
+      DispatchQueuedMessage(message);
+    }
+    inModalLoop_ = false;
+    for (HWND window : disabled) EnableWindow(window, TRUE);
+    // Wakes a loop further out that may be waiting inside GetMessage, when
+    // this one ran from a sent message.
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
+
+  std::intptr_t DefaultHandler(TMessage& message) override {
+    switch (message.Msg) {
+      case WM_CLOSE:
+        form_.Close();  // the form decides whether it hides, stays or ends the program
+        return 0;
+      case WM_GETFONT:
+        return reinterpret_cast<std::intptr_t>(font_);  // the font of the form's controls
+      case WM_MEASUREITEM:
+      case WM_DRAWITEM:
+        if (HandleMenuImageMessage(message.Msg, message.LParam)) return TRUE;
+        break;
+      case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minWidth_);
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minHeight_);
+        return 0;
+      }
+    }
+    return DefWindowProcA(hwnd_, message.Msg, message.WParam, message.LParam);
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_NCCREATE) {
+      auto* self =
+          static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return self ? self->HandleMessage(msg, wparam, lparam)
+                : DefWindowProcA(hwnd, msg, wparam, lparam);
+  }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    TMessage message{msg, wparam, lparam, 0};
+    if (!attached_) return DefaultHandler(message);
+    form_.Dispatch(message);
+    WakeModalLoopWhenDone();
+    return message.Result;
+  }
+
+  // A message sent to the form (a button's click sent by another program)
+  // is handled inside GetMessage, which then goes on waiting for a posted
+  // one; this posted message lets the modal loop see its result.
+  void WakeModalLoopWhenDone() {
+    if (!inModalLoop_ || wakePosted_ || form_.ModalResult == mrNone) return;
+    wakePosted_ = true;
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
+
+  TForm& form_;
+  HFONT font_;
+  int minWidth_;
+  int minHeight_;
+  bool attached_ = false;
+  bool inModalLoop_ = false;
+  bool wakePosted_ = false;
+};
+
+}  // namespace
+}  // namespace ui::win32
+
+namespace ui {
+
+std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params) {
+  return std::make_unique<win32::Win32Form>(form, params);
+}
+
+}  // namespace ui

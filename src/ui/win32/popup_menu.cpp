@@ -1,0 +1,129 @@
+#include <vector>
+
+#include "ui/menu.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+namespace {
+
+// Room on either side of an image, so it does not touch the caption.
+constexpr int kImageMargin = 2;
+
+void MeasureImage(MEASUREITEMSTRUCT& item) {
+  BITMAP bitmap{};
+  GetObjectA(reinterpret_cast<HBITMAP>(item.itemData), sizeof bitmap, &bitmap);
+  item.itemWidth = bitmap.bmWidth + 2 * kImageMargin;
+  item.itemHeight = bitmap.bmHeight;
+}
+
+void DrawImage(const DRAWITEMSTRUCT& item) {
+  const auto image = reinterpret_cast<HBITMAP>(item.itemData);
+  BITMAP bitmap{};
+  GetObjectA(image, sizeof bitmap, &bitmap);
+  const HDC source = CreateCompatibleDC(item.hDC);
+  const HGDIOBJ old = SelectObject(source, image);
+  const bool grayed = item.itemState & (ODS_GRAYED | ODS_DISABLED);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(grayed ? 96 : 255), AC_SRC_ALPHA};
+  const RECT& r = item.rcItem;
+  GdiAlphaBlend(item.hDC, r.left + (r.right - r.left - bitmap.bmWidth) / 2,
+                r.top + (r.bottom - r.top - bitmap.bmHeight) / 2, bitmap.bmWidth, bitmap.bmHeight,
+                source, 0, 0, bitmap.bmWidth, bitmap.bmHeight, blend);
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+// A native menu made from the visible items of a TMenuItem tree; command id
+// n stands for items_[n - 1]. Frees its menus and bitmaps when it goes.
+class NativeMenu {
+ public:
+  NativeMenu(const TMenuItem& root, const TImageList* images) : images_(images) {
+    menu_ = Build(root);
+  }
+  ~NativeMenu() {
+    DestroyMenu(menu_);
+    for (HBITMAP bitmap : bitmaps_) DeleteObject(bitmap);
+  }
+  NativeMenu(const NativeMenu&) = delete;
+  NativeMenu& operator=(const NativeMenu&) = delete;
+
+  HMENU Handle() const { return menu_; }
+  TMenuItem* ItemOf(UINT id) const {
+    return id >= 1 && id <= items_.size() ? items_[id - 1] : nullptr;
+  }
+
+ private:
+  HMENU Build(const TMenuItem& parent) {
+    HMENU menu = CreatePopupMenu();
+    for (int i = 0; i < parent.Count(); ++i)
+      if (parent.Items(i)->Visible) Append(menu, *parent.Items(i));
+    return menu;
+  }
+
+  void Append(HMENU menu, TMenuItem& item) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    if (item.IsSeparator()) {
+      info.fType = MFT_SEPARATOR;
+    } else {
+      items_.push_back(&item);
+      info.fMask |= MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU | MIIM_DATA;
+      info.wID = static_cast<UINT>(items_.size());
+      info.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? 0 : MFS_DISABLED);
+      info.dwTypeData = const_cast<char*>(item.Caption.c_str());
+      info.dwItemData = reinterpret_cast<ULONG_PTR>(Image(item.ImageIndex));
+      info.hbmpItem = info.dwItemData ? HBMMENU_CALLBACK : nullptr;
+      info.hSubMenu = item.Count() > 0 ? Build(item) : nullptr;
+    }
+    InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+  }
+
+  HBITMAP Image(int index) {
+    const TImage* image = images_ ? images_->Get(index) : nullptr;
+    if (!image) return nullptr;
+    bitmaps_.push_back(CreateMenuBitmap(*image));
+    return bitmaps_.back();
+  }
+
+  const TImageList* images_;
+  std::vector<TMenuItem*> items_;
+  std::vector<HBITMAP> bitmaps_;
+  HMENU menu_;
+};
+
+}  // namespace
+
+bool HandleMenuImageMessage(UINT msg, LPARAM lparam) {
+  if (msg == WM_MEASUREITEM) {
+    auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
+    if (item.CtlType != ODT_MENU || !item.itemData) return false;
+    MeasureImage(item);
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+    if (item.CtlType != ODT_MENU || !item.itemData) return false;
+    DrawImage(item);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace ui::win32
+
+namespace ui {
+
+TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle owner) {
+  const win32::NativeMenu native(menu.Items, menu.Images);
+  const HWND window = owner ? reinterpret_cast<HWND>(owner) : win32::ApplicationWindow();
+  // The owner must be in the foreground, or the menu stays open when the user
+  // clicks elsewhere; without the task switch the posted message brings, the
+  // next menu would close as soon as it opens.
+  SetForegroundWindow(window);
+  const UINT id = ::TrackPopupMenu(native.Handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                   x, y, 0, window, nullptr);
+  PostMessageA(window, WM_NULL, 0, 0);
+  return native.ItemOf(id);
+}
+
+}  // namespace ui

@@ -1,0 +1,44 @@
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+
+void RegisterWindowClass(const char* name, WNDPROC procedure, UINT style) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExA(instance, name, &windowClass)) return;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassExA(&windowClass);
+}
+
+std::string WindowText(HWND window) {
+  std::string text(GetWindowTextLengthA(window) + 1, '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+TRect WindowBounds(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return TRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void DispatchQueuedMessage(MSG& message) {
+  // Forms carry WS_EX_CONTROLPARENT; other windows (menus, message boxes)
+  // handle their keys themselves.
+  const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) &&
+      IsDialogMessageA(root, &message))
+    return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,65 @@
+// Internals shared by the win32 peers of the component layer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/backend.h"
+#include "ui/imagelist.h"
+
+namespace ui::win32 {
+
+// The tray icon's hidden window and how the shell calls it back: another
+// program finds the window with FindWindowA(kTrayWindowClass, NULL) and posts
+// kTrayCallbackMessage (WM_APP + 1 = 0x8001) with wParam kTrayIconId (1) and
+// lParam the mouse message (WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP).
+inline constexpr char kTrayWindowClass[] = "VelmarindTrayIcon";
+inline constexpr UINT kTrayIconId = 1;
+inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
+// The hidden window of the application object; the owner of every form that
+// is not an app window. Null while no application exists.
+HWND ApplicationWindow();
+
+// Registers a window class of this module unless it exists already.
+void RegisterWindowClass(const char* name, WNDPROC procedure, UINT style = 0);
+std::string WindowText(HWND window);
+// The window rectangle in the coordinates SetWindowPos takes: the parent's
+// client area for a child, the screen for a top-level window.
+TRect WindowBounds(HWND window);
+// Translates and dispatches a message taken from the queue; keyboard input
+// of a form goes through the dialog manager first, so Tab moves between its
+// controls.
+void DispatchQueuedMessage(MSG& message);
+
+// A 32-bit bitmap with premultiplied alpha, as GdiAlphaBlend takes it.
+HBITMAP CreateMenuBitmap(const TImage& image);
+// Menus under Wine draw item bitmaps without their alpha channel, so popup
+// menus have their images drawn on request: the window that owns a menu
+// passes WM_MEASUREITEM and WM_DRAWITEM here, and an image is blended over
+// its item's background, plain or highlighted. False for other messages.
+bool HandleMenuImageMessage(UINT msg, LPARAM lparam);
+HICON CreateIconFromImage(const TImage& image);
+
+// What every window peer does the same way; Peer is FormPeer or MemoPeer.
+template <class Peer>
+class NativeWindow : public Peer {
+ public:
+  NativeHandle Handle() const override { return reinterpret_cast<NativeHandle>(hwnd_); }
+  void SetBounds(const TRect& b) override {
+    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width, b.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  TRect Bounds() const override { return WindowBounds(hwnd_); }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+  bool Visible() const override { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+  void SetText(const std::string& text) override { SetWindowTextA(hwnd_, text.c_str()); }
+  std::string Text() const override { return WindowText(hwnd_); }
+  void SetFocus() override { ::SetFocus(hwnd_); }
+
+ protected:
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace ui::win32
