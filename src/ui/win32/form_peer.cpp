@@ -167,9 +167,11 @@ class Win32Form final : public NativeWindow<FormPeer> {
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     TMessage message{msg, wparam, lparam, 0};
     if (!attached_) return DefaultHandler(message);
-    form_.Dispatch(message);
-    WakeModalLoopWhenDone();
-    return message.Result;
+    return CallGuarded([&] {
+      form_.Dispatch(message);
+      WakeModalLoopWhenDone();
+      return message.Result;
+    });
   }
 
   // A message sent to the form (a button's click sent by another program)

@@ -18,8 +18,12 @@ std::map<UINT_PTR, TTimer*>& RunningTimers() {
 LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg != WM_TIMER) return DefWindowProcA(hwnd, msg, wparam, lparam);
   const auto it = RunningTimers().find(wparam);
-  if (it != RunningTimers().end()) it->second->Fire();  // may stop or destroy the timer
-  return 0;
+  if (it == RunningTimers().end()) return 0;
+  TTimer* timer = it->second;
+  return CallGuarded([timer] {
+    timer->Fire();  // may stop or destroy the timer
+    return LRESULT{0};
+  });
 }
 
 // One message-only window receives the WM_TIMER of every timer.

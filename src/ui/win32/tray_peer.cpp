@@ -72,8 +72,10 @@ class Win32Tray final : public TrayPeer {
     }
     auto* self = reinterpret_cast<Win32Tray*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && msg == kTrayCallbackMessage && wparam == kTrayIconId) {
-      self->MouseMessage(static_cast<UINT>(lparam));
-      return 0;
+      return CallGuarded([self, lparam] {
+        self->MouseMessage(static_cast<UINT>(lparam));
+        return LRESULT{0};
+      });
     }
     if (self && msg == self->taskbarCreated_) {
       // The shell restarted and forgot every icon.

@@ -1,3 +1,5 @@
+#include <exception>
+
 #include "ui/win32/win32_peers.h"
 
 namespace ui::win32 {
@@ -39,6 +41,17 @@ void DispatchQueuedMessage(MSG& message) {
     return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
+}
+
+LRESULT CallGuarded(const std::function<LRESULT()>& handler) {
+  try {
+    return handler();
+  } catch (const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), WindowText(ApplicationWindow()).c_str(), MB_ICONERROR);
+  } catch (...) {
+    MessageBoxA(nullptr, "", WindowText(ApplicationWindow()).c_str(), MB_ICONERROR);
+  }
+  return 0;
 }
 
 }  // namespace ui::win32

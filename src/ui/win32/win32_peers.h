@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/backend.h"
@@ -32,6 +33,11 @@ TRect WindowBounds(HWND window);
 // of a form goes through the dialog manager first, so Tab moves between its
 // controls.
 void DispatchQueuedMessage(MSG& message);
+
+// Runs an event handler from a window procedure. An exception must not
+// unwind through the window system's frames: it is shown in a message box,
+// as the application's exception display, and the program goes on.
+LRESULT CallGuarded(const std::function<LRESULT()>& handler);
 
 // A 32-bit bitmap with premultiplied alpha, as GdiAlphaBlend takes it.
 HBITMAP CreateMenuBitmap(const TImage& image);

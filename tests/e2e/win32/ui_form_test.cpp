@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 #include "ui/form.h"
@@ -16,6 +17,7 @@ using ui_test::UiTest;
 constexpr UINT kAdd = WM_APP + 5;       // the probe form answers wParam + lParam
 constexpr UINT kAccept = WM_APP + 6;    // the probe form sets ModalResult to mrOk
 constexpr UINT kRunModal = WM_APP + 7;  // the probe form shows itself modally
+constexpr UINT kThrow = WM_APP + 8;     // the probe form's handler throws
 constexpr ui::TModalResult kTimedOut = 99;
 
 // A form that answers two messages itself and counts the WM_COMMANDs it gets.
@@ -29,6 +31,7 @@ class ProbeForm : public ui::TForm {
     }
     if (message.Msg == kAccept) ModalResult = ui::mrOk;
     if (message.Msg == kRunModal) ShowModal();
+    if (message.Msg == kThrow) throw std::runtime_error("handler failed");
     if (message.Msg == WM_COMMAND) ++commands;
     TForm::Dispatch(message);
   }
@@ -99,6 +102,23 @@ TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndItsResultComesBack) {
   EXPECT_EQ(form.Perform(kAdd, 7, 8), 15);
   SendMessageA(form.Window(), WM_COMMAND, 1, 0);
   EXPECT_EQ(form.commands, 1);
+}
+
+TEST_F(UiForm, ExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+  app.SetTitle("Velmarind probe");
+  ProbeForm form;
+  std::string shown;
+  ui_test::Driver hands([] { return ui_test::FindVisibleWindow("#32770", "Velmarind probe"); },
+                        [&](HWND box) {
+                          char text[128] = "";
+                          GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                          shown = text;
+                          SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                        });
+  EXPECT_EQ(SendMessageA(form.Window(), kThrow, 0, 0), 0);
+  ASSERT_TRUE(hands.Finish());
+  EXPECT_EQ(shown, "handler failed");
+  EXPECT_EQ(SendMessageA(form.Window(), kAdd, 1, 2), 3) << "the form still answers";
 }
 
 TEST_F(UiForm, ControlFontIsMadeFromTheParameters) {
