@@ -2,19 +2,10 @@
 
 TF_Alarm* F_Alarm = nullptr;
 
-namespace {
-
-ui::TFormParams AlarmParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_Alarm";
-  params.Caption = "Alarm - Velmarind";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
-TF_Alarm::TF_Alarm() : ui::TForm(AlarmParams()) {
+TF_Alarm::TF_Alarm()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_Alarm",
+                                .Caption = "Alarm - Velmarind",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_Alarm";
 }

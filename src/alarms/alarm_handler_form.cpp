@@ -7,25 +7,16 @@
 
 TF_AlarmHandler* F_AlarmHandler = nullptr;
 
-namespace {
-
-ui::TFormParams AlarmHandlerParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_AlarmHandler";
-  params.Caption = "Alarms - Velmarind";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
 int CAlarmHandler::ActiveAlarmCount() const {
   return static_cast<int>(
       std::count_if(Alarms.begin(), Alarms.end(), [](const CAlarm& a) { return a.State == 1; }));
 }
 
-TF_AlarmHandler::TF_AlarmHandler() : ui::TForm(AlarmHandlerParams()) {
+TF_AlarmHandler::TF_AlarmHandler()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_AlarmHandler",
+                                .Caption = "Alarms - Velmarind",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_AlarmHandler";
   F_Settings->SettingsToControls();
   F_ShowMessage->T_SoundTimer.SetInterval(F_Settings->Settings.SignalDelay);

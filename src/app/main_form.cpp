@@ -17,13 +17,6 @@ TVelmarind* Velmarind = nullptr;
 
 namespace {
 
-ui::TFormParams MainFormParams() {
-  ui::TFormParams params;
-  params.ClassName = "TVelmarind";
-  params.Caption = "";
-  return params;
-}
-
 // Shows a hidden window, closes a visible one.
 void Toggle(ui::TForm* form) {
   if (!form) return;
@@ -46,7 +39,8 @@ void AddAll(ui::TMenuItem& parent, std::initializer_list<ui::TMenuItem*> items) 
 }  // namespace
 
 TVelmarind::TVelmarind()
-    : ui::TForm(MainFormParams()), TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
+    : ui::TForm(ui::TFormParams{.ClassName = "TVelmarind", .Caption = ""}),
+      TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
   Name = "Velmarind";
   app::AddMenuImages(ImageList);
   BuildMainMenu();

@@ -2,19 +2,10 @@
 
 TF_Hotkey* F_Hotkey = nullptr;
 
-namespace {
-
-ui::TFormParams HotkeyParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_Hotkey";
-  params.Caption = "Hotkey - Velmarind";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
-TF_Hotkey::TF_Hotkey() : ui::TForm(HotkeyParams()) {
+TF_Hotkey::TF_Hotkey()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_Hotkey",
+                                .Caption = "Hotkey - Velmarind",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_Hotkey";
 }

@@ -5,20 +5,11 @@
 
 TF_HotkeyHandler* F_HotkeyHandler = nullptr;
 
-namespace {
-
-ui::TFormParams HotkeyHandlerParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_HotkeyHandler";
-  params.Caption = "Hotkeys - Velmarind";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
-TF_HotkeyHandler::TF_HotkeyHandler() : ui::TForm(HotkeyHandlerParams()) {
+TF_HotkeyHandler::TF_HotkeyHandler()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_HotkeyHandler",
+                                .Caption = "Hotkeys - Velmarind",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_HotkeyHandler";
 }
 

@@ -10,27 +10,23 @@ TF_Memo* F_Memo = nullptr;
 
 namespace {
 
-ui::TFormParams MemoParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_Memo";
-  params.Caption = "Memo - Velmarind";
-  params.ClientWidth = 317;
-  params.ClientHeight = 217;
-  params.StayOnTop = true;
-  params.AppWindow = true;
-  params.SaveBits = true;
-  params.MinWidth = 325;
-  params.MinHeight = 69;
-  return params;
-}
-
 CSettings* SettingsRecord() {
   return F_Settings ? &F_Settings->Settings : nullptr;
 }
 
 }  // namespace
 
-TF_Memo::TF_Memo() : ui::TForm(MemoParams()), Memo(*this, ui::TRect{0, 0, 316, 172}) {
+TF_Memo::TF_Memo()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_Memo",
+                                .Caption = "Memo - Velmarind",
+                                .ClientWidth = 317,
+                                .ClientHeight = 217,
+                                .StayOnTop = true,
+                                .AppWindow = true,
+                                .SaveBits = true,
+                                .MinWidth = 325,
+                                .MinHeight = 69}),
+      Memo(*this, ui::TRect{0, 0, 316, 172}) {
   Name = "F_Memo";
   OnShow = [this](ui::TObject* sender) { FormShow(sender); };
   OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };

@@ -9,18 +9,6 @@ TF_Settings* F_Settings = nullptr;
 
 namespace {
 
-ui::TFormParams SettingsParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_Settings";
-  params.Caption = "Settings - Velmarind";
-  params.ClientWidth = 283;
-  params.ClientHeight = 325;
-  params.BorderStyle = ui::TBorderStyle::bsSingle;
-  params.MinimizeBox = false;
-  params.MaximizeBox = false;
-  return params;
-}
-
 // Places a window at the bottom-right corner of the screen, `margin` pixels
 // from it; at (margin, margin) when the display cannot be queried.
 void PlaceBottomRight(ui::TForm& form, int margin) {
@@ -39,7 +27,14 @@ std::string KeyName(int index) {
 
 }  // namespace
 
-TF_Settings::TF_Settings() : ui::TForm(SettingsParams()) {}
+TF_Settings::TF_Settings()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_Settings",
+                                .Caption = "Settings - Velmarind",
+                                .ClientWidth = 283,
+                                .ClientHeight = 325,
+                                .BorderStyle = ui::TBorderStyle::bsSingle,
+                                .MinimizeBox = false,
+                                .MaximizeBox = false}) {}
 
 bool TF_Settings::WireEvents() {
   Name = "F_Settings";

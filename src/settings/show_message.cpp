@@ -6,26 +6,17 @@
 
 TF_ShowMessage* F_ShowMessage = nullptr;
 
-namespace {
-
-ui::TFormParams ShowMessageParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_ShowMessage";
-  params.Caption = "Alarm - Velmarind";
-  params.ClientWidth = 312;
-  params.ClientHeight = 223;
-  params.MaximizeBox = false;
-  params.StayOnTop = true;
-  params.AppWindow = true;
-  params.SaveBits = true;
-  params.MinWidth = 300;
-  params.MinHeight = 150;
-  return params;
-}
-
-}  // namespace
-
-TF_ShowMessage::TF_ShowMessage() : ui::TForm(ShowMessageParams()) {
+TF_ShowMessage::TF_ShowMessage()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_ShowMessage",
+                                .Caption = "Alarm - Velmarind",
+                                .ClientWidth = 312,
+                                .ClientHeight = 223,
+                                .MaximizeBox = false,
+                                .StayOnTop = true,
+                                .AppWindow = true,
+                                .SaveBits = true,
+                                .MinWidth = 300,
+                                .MinHeight = 150}) {
   Name = "F_ShowMessage";
   T_SoundTimer.OnTimer = [this](ui::TObject* sender) { T_SoundTimerTimer(sender); };
   OnShow = [this](ui::TObject* sender) { FormShow(sender); };

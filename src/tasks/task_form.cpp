@@ -2,19 +2,10 @@
 
 TF_Task* F_Task = nullptr;
 
-namespace {
-
-ui::TFormParams TaskParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_Task";
-  params.Caption = "Task - Velmarind";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
-TF_Task::TF_Task() : ui::TForm(TaskParams()) {
+TF_Task::TF_Task()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_Task",
+                                .Caption = "Task - Velmarind",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_Task";
 }

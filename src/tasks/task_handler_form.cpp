@@ -2,19 +2,6 @@
 
 TF_TaskHandler* F_TaskHandler = nullptr;
 
-namespace {
-
-ui::TFormParams TaskHandlerParams() {
-  ui::TFormParams params;
-  params.ClassName = "TF_TaskHandler";
-  params.Caption = "Tasks [0]";
-  params.ClientWidth = 300;
-  params.ClientHeight = 300;
-  return params;
-}
-
-}  // namespace
-
 int CTaskHandler::ExecuteTaskAt(long long index) {
   if (index < 0 || index >= Count()) return -1;
   return ExecuteTask(Tasks[static_cast<std::size_t>(index)].Name);
@@ -26,6 +13,10 @@ int CTaskHandler::ExecuteTask(const std::string& name) {
   return -1;
 }
 
-TF_TaskHandler::TF_TaskHandler() : ui::TForm(TaskHandlerParams()) {
+TF_TaskHandler::TF_TaskHandler()
+    : ui::TForm(ui::TFormParams{.ClassName = "TF_TaskHandler",
+                                .Caption = "Tasks [0]",
+                                .ClientWidth = 300,
+                                .ClientHeight = 300}) {
   Name = "F_TaskHandler";
 }

@@ -59,30 +59,34 @@ int Present(Dialog& dialog, int cancel) {
   return answer(dialog);
 }
 
-class WindowState {
+// What a native window keeps, kept here instead.
+template <class Peer>
+class HeadlessWindow : public Peer {
  public:
-  NativeHandle handle = state().nextHandle++;
-  TRect bounds;
-  bool visible = false;
-  bool enabled = true;
-  std::string text;
+  NativeHandle Handle() const override { return handle_; }
+  void SetBounds(const TRect& bounds) override { bounds_ = bounds; }
+  TRect Bounds() const override { return bounds_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+  bool Visible() const override { return visible_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  void SetText(const std::string& text) override { text_ = text; }
+  std::string Text() const override { return text_; }
+  void SetFocus() override {}
+
+ protected:
+  NativeHandle handle_ = state().nextHandle++;
+  TRect bounds_;
+  bool visible_ = false;
+  bool enabled_ = true;
+  std::string text_;
 };
 
-class HeadlessForm final : public FormPeer {
+class HeadlessForm final : public HeadlessWindow<FormPeer> {
  public:
   HeadlessForm(TForm& form, const TFormParams& params) : form_(form) {
-    w_.text = params.Caption;
-    w_.bounds = {0, 0, params.ClientWidth, params.ClientHeight};
+    text_ = params.Caption;
+    bounds_ = {0, 0, params.ClientWidth, params.ClientHeight};
   }
-  NativeHandle Handle() const override { return w_.handle; }
-  void SetBounds(const TRect& bounds) override { w_.bounds = bounds; }
-  TRect Bounds() const override { return w_.bounds; }
-  void SetVisible(bool visible) override { w_.visible = visible; }
-  bool Visible() const override { return w_.visible; }
-  void SetEnabled(bool enabled) override { w_.enabled = enabled; }
-  void SetText(const std::string& text) override { w_.text = text; }
-  std::string Text() const override { return w_.text; }
-  void SetFocus() override {}
   void BringToFront() override {}
   void SetForeground() override { state().events.push_back("SetForeground(" + form_.Name + ")"); }
   void SetAlpha(bool enabled, int alpha) override {}
@@ -91,7 +95,7 @@ class HeadlessForm final : public FormPeer {
                              std::to_string(wparam) + "," + std::to_string(lparam) + ")");
   }
   void RunModalLoop() override {
-    Dialog dialog{DialogKind::ModalForm, w_.text, "", 0, "", &form_};
+    Dialog dialog{DialogKind::ModalForm, text_, "", 0, "", &form_};
     Present(dialog, 0);
     if (form_.ModalResult == mrNone) form_.ModalResult = mrCancel;  // left open by the script
   }
@@ -102,35 +106,27 @@ class HeadlessForm final : public FormPeer {
 
  private:
   TForm& form_;
-  WindowState w_;
 };
 
-class HeadlessMemo final : public MemoPeer {
+// A child control: visible from the start, as a native child window is.
+class HeadlessMemo final : public HeadlessWindow<MemoPeer> {
  public:
-  NativeHandle Handle() const override { return w_.handle; }
-  void SetBounds(const TRect& bounds) override { w_.bounds = bounds; }
-  TRect Bounds() const override { return w_.bounds; }
-  void SetVisible(bool visible) override { w_.visible = visible; }
-  bool Visible() const override { return w_.visible; }
-  void SetEnabled(bool enabled) override { w_.enabled = enabled; }
+  HeadlessMemo() { visible_ = true; }
   // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
-    w_.text = text;
+    text_ = text;
     start_ = length_ = 0;
   }
-  std::string Text() const override { return w_.text; }
-  void SetFocus() override {}
   int SelStart() const override { return start_; }
   int SelLength() const override { return length_; }
   void SetSel(int start, int length) override {
-    const int size = static_cast<int>(w_.text.size());
+    const int size = static_cast<int>(text_.size());
     start_ = std::clamp(start, 0, size);
     length_ = std::clamp(length, 0, size - start_);
   }
   void ScrollCaret() override {}
 
  private:
-  WindowState w_;
   int start_ = 0;
   int length_ = 0;
 };
