@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/main_form.h"
 #include "os/os.h"
 #include "settings/settings_form.h"
 #include "ui/dialogs.h"
@@ -10,9 +11,23 @@ TF_Memo* F_Memo = nullptr;
 
 namespace {
 
-CSettings* SettingsRecord() {
-  return F_Settings ? &F_Settings->Settings : nullptr;
+constexpr unsigned short VK_RETURN = 0x0D;
+constexpr unsigned short VK_F5 = 0x74;
+constexpr unsigned short VK_F6 = 0x75;
+
+CSettings* SettingsRecord() { return F_Settings ? &F_Settings->Settings : nullptr; }
+
+// A black triangle pointing up or down, the search buttons' glyph.
+ui::TImage ArrowGlyph(bool up) {
+  ui::TImage image{16, 16, std::vector<std::uint32_t>(256, 0)};
+  for (int row = 0; row < 6; ++row) {
+    const int y = up ? 5 + row : 10 - row;
+    for (int x = 7 - row; x <= 8 + row; ++x) image.Pixels[y * 16 + x] = 0xFF000000;
+  }
+  return image;
 }
+
+constexpr ui::TAnchors kLeftBottom = ui::akLeft | ui::akBottom;
 
 }  // namespace
 
@@ -26,10 +41,40 @@ TF_Memo::TF_Memo()
                                 .SaveBits = true,
                                 .MinWidth = 325,
                                 .MinHeight = 69}),
-      Memo(*this, ui::TRect{0, 0, 316, 172}) {
+      Memo(*this, {{0, 0, 316, 172}, ui::kAnchorsAll, 0}),
+      B_Close(*this, "&Close", {{259, 175, 57, 25}, ui::akRight | ui::akBottom, 6}),
+      B_Copy(*this, "Copy", {{1, 175, 42, 25}, kLeftBottom, 1}),
+      B_Paste(*this, "Paste", {{44, 175, 42, 25}, kLeftBottom, 2}),
+      BB_down(*this, ArrowGlyph(false), {{163, 175, 25, 25}, kLeftBottom, 5}),
+      BB_up(*this, ArrowGlyph(true), {{136, 175, 25, 25}, kLeftBottom, 4}),
+      B_delete(*this, "&Del", {{87, 175, 42, 25}, kLeftBottom, 3}),
+      sb_Memo(*this, {{0, 200, 317, 17}, ui::akLeft | ui::akRight | ui::akBottom}),
+      E_s(*this, {{192, 177, 65, 21}, kLeftBottom, 8}, 64) {
   Name = "F_Memo";
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };
+  WireEvents();
+  Memo.SetSel(0, 0);
+  Memo.ScrollCaret();
+}
+
+void TF_Memo::WireEvents() {
+  using namespace std::placeholders;
+  OnShow = std::bind(&TF_Memo::FormShow, this, _1);
+  OnClose = std::bind(&TF_Memo::FormClose, this, _1, _2);
+  OnMouseDown = sb_Memo.OnMouseDown = std::bind(&TF_Memo::FormMouseDown, this, _1, _2, _3, _4, _5);
+  OnMouseMove = sb_Memo.OnMouseMove = std::bind(&TF_Memo::FormMouseMove, this, _1, _2, _3, _4);
+  OnMouseUp = sb_Memo.OnMouseUp = std::bind(&TF_Memo::FormMouseUp, this, _1, _2, _3, _4, _5);
+  B_Close.OnClick = std::bind(&TF_Memo::B_CloseClick, this, _1);
+  B_Copy.OnClick = std::bind(&TF_Memo::B_CopyClick, this, _1);
+  B_Paste.OnClick = std::bind(&TF_Memo::B_PasteClick, this, _1);
+  B_delete.OnClick = std::bind(&TF_Memo::B_deleteClick, this, _1);
+  BB_down.OnClick = std::bind(&TF_Memo::BB_downClick, this, _1);
+  BB_up.OnClick = std::bind(&TF_Memo::BB_upClick, this, _1);
+  E_s.OnKeyPress = std::bind(&TF_Memo::E_sKeyPress, this, _1, _2);
+  E_s.OnDblClick = std::bind(&TF_Memo::E_sDblClick, this, _1);
+  Memo.OnChange = std::bind(&TF_Memo::MemoChange, this, _1);
+  Memo.OnClick = std::bind(&TF_Memo::MemoClick, this, _1);
+  Memo.OnKeyDown = std::bind(&TF_Memo::MemoKeyDown, this, _1, _2, _3);
+  Memo.OnKeyUp = std::bind(&TF_Memo::MemoKeyUp, this, _1, _2, _3);
 }
 
 TF_Memo::~TF_Memo() {
@@ -41,11 +86,10 @@ bool TF_Memo::LoadFromFile(const std::string& path) {
   if (!bytes) return false;
   std::replace(bytes->begin(), bytes->end(), '\0', ' ');  // an edit control cannot hold NUL
   Memo.SetText(ui::NormalizeLineBreaks(*bytes));
-  if (!bytes->empty()) Modified = 1;
   return true;
 }
 
-bool TF_Memo::WriteMemoFile() {
+bool TF_Memo::WriteMemoFile(bool clearsModified) {
   CSettings* settings = SettingsRecord();
   if (!settings) return false;
   const std::string path = settings->ProgramDir + "memo.txt";
@@ -53,14 +97,20 @@ bool TF_Memo::WriteMemoFile() {
     ui::MessageBox("Could not save " + path, "Error", ui::MB_ICONEXCLAMATION);
     return false;
   }
-  Modified = 0;
+  if (clearsModified) Modified = 0;
   return true;
+}
+
+void TF_Memo::UpdateStatus() {
+  sb_Memo.SetSimpleText(std::to_string(Memo.CaretLine() + 1) + "/" +
+                        std::to_string(Memo.LineCount() + 1));
 }
 
 void TF_Memo::GoToLine(int line) {
   if (line < 0 || line > Memo.LineCount()) return;
   const int start = Memo.LineIndex(line);
   if (start < 0) return;
+  Memo.LineScroll(line);
   Memo.SetSel(start, 0);
 }
 
@@ -75,30 +125,30 @@ void TF_Memo::ApplySavedPosition() {
   }
   if (left < 0) left = 10;
   if (top < 0) top = 10;
+  settings->MemoTop = top;
+  settings->MemoLeft = left;
   SetBounds(left, top, settings->MemoWidth, settings->MemoHeight);
 }
 
-int TF_Memo::AlphaForLevel(int level) {
-  return 14 * std::clamp(level, 0, 16) + 20;
-}
+int TF_Memo::AlphaForLevel(int level) { return 14 * std::clamp(level, 0, 16) + 20; }
 
 void TF_Memo::FormShow(ui::TObject*) {
-  CSettings* settings = SettingsRecord();
-  if (!settings) return;
-  if (const auto screen = os::display::ScreenSize()) {
-    if (settings->MemoLeft > screen->Width || settings->MemoLeft < 0) settings->MemoLeft = 16;
-    if (settings->MemoTop > screen->Height || settings->MemoTop < 0) settings->MemoTop = 16;
+  if (CSettings* settings = SettingsRecord()) {
+    if (const auto screen = os::display::ScreenSize()) {
+      if (settings->MemoLeft > screen->Width || settings->MemoLeft < 0) settings->MemoLeft = 16;
+      if (settings->MemoTop > screen->Height || settings->MemoTop < 0) settings->MemoTop = 16;
+    }
+    SetBounds(settings->MemoLeft, settings->MemoTop, settings->MemoWidth, settings->MemoHeight);
+    if (settings->MemoTransparent == 1)
+      SetAlphaBlend(true, AlphaForLevel(settings->MemoTransparency));
+    else
+      SetAlphaBlend(false, 255);
   }
-  SetBounds(settings->MemoLeft, settings->MemoTop, settings->MemoWidth, settings->MemoHeight);
-  if (settings->MemoTransparent == 1)
-    SetAlphaBlend(true, AlphaForLevel(settings->MemoTransparency));
-  else
-    SetAlphaBlend(false, 255);
+  UpdateStatus();
+  Memo.SetFocus();
 }
 
-void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) {
-  CloseSave();
-}
+void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) { CloseSave(); }
 
 void TF_Memo::CloseSave() {
   if (Modified == 1) WriteMemoFile();
@@ -119,4 +169,153 @@ void TF_Memo::SaveCaretLine() {
   if (!settings || Memo.CaretLine() == settings->MemoCaretLine) return;
   settings->MemoCaretLine = Memo.CaretLine();
   settings->SaveSettings();
+}
+
+std::string TF_Memo::CaretLineText() {
+  const std::vector<std::string> lines = Memo.Lines();
+  const int line = Memo.CaretLine();
+  return line < static_cast<int>(lines.size()) ? lines[line] : "";
+}
+
+std::string TF_Memo::GetCommandText(int mode) {
+  if (Memo.SelLength() > 0) return Memo.SelText();
+  const std::string line = CaretLineText();
+  if (mode != 1) return line;
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string::npos) return "";
+  return line.substr(start, line.find(' ', start) - start);
+}
+
+void TF_Memo::FindNext(const std::string& text) {
+  if (text.empty()) return;
+  const std::string memo = Memo.Text();
+  const std::size_t start = static_cast<std::size_t>(Memo.SelStart()) + text.size();
+  if (start > memo.size()) return;
+  const std::size_t found = memo.find(text, start);
+  if (found == std::string::npos) return;
+  Memo.SetSel(static_cast<int>(found), static_cast<int>(text.size()));
+  Memo.ScrollCaret();
+}
+
+void TF_Memo::FindPrevious(const std::string& text) {
+  if (text.empty()) return;
+  const std::string before = Memo.Text().substr(0, Memo.SelStart());
+  const std::size_t found = before.rfind(text);
+  if (found == std::string::npos) return;
+  Memo.SetSel(static_cast<int>(found), static_cast<int>(text.size()));
+  Memo.ScrollCaret();
+}
+
+void TF_Memo::AddToMemo(const std::string& text) {
+  if (text.empty()) return;
+  const std::string result = text;
+  const std::string memo = Memo.Text();
+  const bool atLineStart = memo.empty() || memo.back() == '\n';
+  Memo.SetSel(static_cast<int>(memo.size()), 0);
+  Memo.SetSelText(atLineStart ? result + "\r\n" : "\r\n" + result);
+  Memo.ScrollCaret();
+  WriteMemoFile(false);
+}
+
+void TF_Memo::B_CloseClick(ui::TObject*) { Close(); }
+
+void TF_Memo::B_CopyClick(ui::TObject*) {
+  if (Memo.SelLength() > 0) {
+    Memo.CopyToClipboard();
+  } else if (const std::string line = CaretLineText(); !line.empty() && Velmarind) {
+    Velmarind->SetClipboardText(line);
+  }
+  Memo.SetFocus();
+}
+
+void TF_Memo::B_PasteClick(ui::TObject*) {
+  Memo.PasteFromClipboard();
+  Memo.SetFocus();
+}
+
+// Without a selection the caret line goes, with the line break that ends it.
+void TF_Memo::B_deleteClick(ui::TObject*) {
+  if (Memo.SelLength() == 0) {
+    const std::string text = Memo.Text();
+    const int start = std::max(Memo.LineIndex(Memo.CaretLine()), 0);
+    std::size_t end = text.find("\r\n", start);
+    end = end == std::string::npos ? text.size() : end + 2;
+    Memo.SetSel(start, static_cast<int>(end) - start);
+  }
+  Memo.SetSelText("");
+  UpdateStatus();
+  Memo.SetFocus();
+}
+
+void TF_Memo::BB_downClick(ui::TObject*) {
+  if (E_s.Text().empty()) {
+    Memo.SetSel(static_cast<int>(Memo.Text().size()), 0);
+    Memo.ScrollCaret();
+  } else {
+    FindNext(E_s.Text());
+  }
+  UpdateStatus();
+  Memo.SetFocus();
+}
+
+void TF_Memo::BB_upClick(ui::TObject*) {
+  if (E_s.Text().empty()) {
+    Memo.SetSel(0, 0);
+    Memo.ScrollCaret();
+  } else {
+    FindPrevious(E_s.Text());
+  }
+  UpdateStatus();
+  Memo.SetFocus();
+}
+
+void TF_Memo::E_sKeyPress(ui::TObject*, char& key) {
+  if (key != VK_RETURN) return;
+  key = 0;  // no beep of the single-line box
+  BB_down.Click();
+}
+
+void TF_Memo::E_sDblClick(ui::TObject*) {
+  E_s.SetText(E_s.Text().empty() && Velmarind ? Velmarind->GetClipboardText() : "");
+}
+
+void TF_Memo::MemoChange(ui::TObject*) { Modified = 1; }
+
+void TF_Memo::MemoClick(ui::TObject*) { UpdateStatus(); }
+
+void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
+  UpdateStatus();
+  switch (key) {
+    case VK_F5:
+      FindNext(GetCommandText(2));
+      break;
+    case VK_F6:
+      FindPrevious(GetCommandText(2));
+      break;
+    default:
+      break;
+  }
+}
+
+void TF_Memo::MemoKeyUp(ui::TObject*, unsigned short&, ui::TShiftState) { UpdateStatus(); }
+
+void TF_Memo::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,
+                            int y) {
+  if (button != ui::TMouseButton::mbLeft) {
+    Dragging = 0;
+    return;
+  }
+  DragX = x;
+  DragY = y;
+  Dragging = 1;
+}
+
+void TF_Memo::FormMouseMove(ui::TObject*, ui::TShiftState, int x, int y) {
+  if (Dragging != 1) return;
+  const ui::TRect bounds = BoundsRect();
+  SetBounds(bounds.Left + x - DragX, bounds.Top + y - DragY, bounds.Width, bounds.Height);
+}
+
+void TF_Memo::FormMouseUp(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+  Dragging = 0;
 }

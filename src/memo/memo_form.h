@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/control.h"
 #include "ui/form.h"
 #include "ui/memo.h"
 
@@ -13,31 +14,71 @@ class TF_Memo : public ui::TForm {
   ~TF_Memo() override;
 
   ui::TMemo Memo;
+  ui::TButton B_Close;
+  ui::TButton B_Copy;
+  ui::TButton B_Paste;
+  ui::TBitBtn BB_down;
+  ui::TBitBtn BB_up;
+  ui::TButton B_delete;
+  ui::TStatusBar sb_Memo;
+  ui::TEdit E_s;
 
+  int DragX = 0;
+  int DragY = 0;
+  int Dragging = 0;
   // 1 when the text may differ from memo.txt.
   int Modified = 0;
 
   // Replaces the text by the file's (lone CR or LF become CR LF, NUL bytes
   // blanks); false when the file does not exist.
   bool LoadFromFile(const std::string& path);
-  // The one writer of memo.txt: the text byte for byte, atomically. Clears
-  // Modified only when the file was written; a failure is reported in an
-  // "Error" box.
-  bool WriteMemoFile();
-  // Puts the caret at the start of line n (0 to the line count); else nothing.
+  // The one writer of memo.txt: the text byte for byte, atomically. When the
+  // file was written it clears Modified (unless told to keep it); a failure is
+  // reported in an "Error" box and keeps the flag, so the next save tries again.
+  bool WriteMemoFile(bool clearsModified = true);
+  void UpdateStatus();
+  // Scrolls line n to the top and puts the caret at its start (0 to the line
+  // count); else nothing.
   void GoToLine(int line);
   // Places the window at its saved geometry, corrected into the screen.
   void ApplySavedPosition();
+  // The selection; else the caret line, with mode 1 only its first word.
+  std::string GetCommandText(int mode);
+  void FindNext(const std::string& text);
+  void FindPrevious(const std::string& text);
   // Saves a changed text and stores the caret line and geometry in the settings.
   void CloseSave();
   // Stores a moved caret line in the settings and writes settings.ini.
   void SaveCaretLine();
+  // Appends a text as new lines at the end and writes memo.txt.
+  void AddToMemo(const std::string& text);
   // The alpha value of a translucency level (clamped to 0..16).
   static int AlphaForLevel(int level);
 
+  void B_CloseClick(ui::TObject* sender);
+  void B_CopyClick(ui::TObject* sender);
+  void B_PasteClick(ui::TObject* sender);
+  void B_deleteClick(ui::TObject* sender);
+  void BB_downClick(ui::TObject* sender);
+  void BB_upClick(ui::TObject* sender);
+  void E_sKeyPress(ui::TObject* sender, char& key);
+  void E_sDblClick(ui::TObject* sender);
+  void MemoChange(ui::TObject* sender);
+  void MemoClick(ui::TObject* sender);
+  void MemoKeyDown(ui::TObject* sender, unsigned short& key, ui::TShiftState shift);
+  void MemoKeyUp(ui::TObject* sender, unsigned short& key, ui::TShiftState shift);
+  void FormMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                     int y);
+  void FormMouseMove(ui::TObject* sender, ui::TShiftState shift, int x, int y);
+  void FormMouseUp(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,
+                   int y);
+
  private:
+  void WireEvents();
   void FormShow(ui::TObject* sender);
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
+  // The caret line's text; "" on the empty place after a final line break.
+  std::string CaretLineText();
 };
 
 extern TF_Memo* F_Memo;

@@ -6,13 +6,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "ui/imagelist.h"
 #include "ui/types.h"
 
 namespace ui {
 
 class TForm;
-class TMemo;
+class TControl;
 class TPopupMenu;
 class TMenuItem;
 class TTimer;
@@ -61,14 +63,34 @@ class FormPeer : public WindowPeer {
   virtual void RunModalLoop() = 0;
   // What the window system does with a message the form does not handle.
   virtual std::intptr_t DefaultHandler(TMessage& message) = 0;
+  // The client area's size (Left and Top are 0).
+  virtual TRect ClientRect() const = 0;
+  // Puts the child controls in this order for the Tab key.
+  virtual void SetTabOrder(const std::vector<NativeHandle>& controls) = 0;
 };
 
-class MemoPeer : public WindowPeer {
+// The kinds of child control a form can hold.
+enum class ControlKind { Memo, Edit, Button, BitBtn, StatusBar };
+
+// A child control. The text operations serve the edit kinds; the others
+// ignore them. Every change of an edit's text, by the user or by these
+// calls, is reported to the control (NotifyChange) once.
+class ControlPeer : public WindowPeer {
  public:
   virtual int SelStart() const = 0;
   virtual int SelLength() const = 0;
   virtual void SetSel(int start, int length) = 0;
+  // Replaces the selection (or inserts at the caret) and puts the caret after it.
+  virtual void ReplaceSel(const std::string& text) = 0;
   virtual void ScrollCaret() = 0;
+  // Scrolls the view by whole lines, down for positive counts.
+  virtual void LineScroll(int lines) = 0;
+  // The clipboard operations of the control itself, on its selection.
+  virtual void CopySelection() = 0;
+  virtual void Paste() = 0;
+  // The most characters the user may type; 0 for no limit.
+  virtual void SetMaxLength(int length) = 0;
+  virtual void SetGlyph(const TImage& glyph) = 0;
 };
 
 class TimerPeer {
@@ -98,7 +120,7 @@ class ApplicationPeer {
 };
 
 std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params);
-std::unique_ptr<MemoPeer> CreateMemoPeer(TMemo& memo, TForm& parent);
+std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent, ControlKind kind);
 std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer);
 std::unique_ptr<TrayPeer> CreateTrayPeer(TTrayIcon& tray);
 std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication& application);

@@ -1,10 +1,16 @@
 #include "ui/form.h"
 
+#include <algorithm>
+
 #include "ui/application.h"
+#include "ui/control.h"
 
 namespace ui {
 
-TForm::TForm(const TFormParams& params) : peer_(CreateFormPeer(*this, params)) {}
+TForm::TForm(const TFormParams& params)
+    : peer_(CreateFormPeer(*this, params)),
+      designClientWidth_(params.ClientWidth),
+      designClientHeight_(params.ClientHeight) {}
 
 TForm::~TForm() = default;
 
@@ -13,6 +19,7 @@ void TForm::SetBounds(int left, int top, int width, int height) {
 }
 
 void TForm::Show() {
+  ApplyTabOrder();
   const bool wasHidden = !Visible();
   peer_->SetVisible(true);
   peer_->BringToFront();
@@ -56,6 +63,58 @@ std::intptr_t TForm::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t 
 
 void TForm::Dispatch(TMessage& message) {
   message.Result = peer_->DefaultHandler(message);
+}
+
+void TForm::NotifyMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TForm::NotifyMouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TForm::NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void TForm::AddControl(TControl& control) { controls_.push_back(&control); }
+
+void TForm::RemoveControl(TControl& control) { std::erase(controls_, &control); }
+
+// A control anchored to both opposite edges stretches with the form; one
+// anchored to the right or bottom edge only moves with it.
+void TForm::Realign() {
+  const TRect client = peer_->ClientRect();
+  const int dx = client.Width - designClientWidth_;
+  const int dy = client.Height - designClientHeight_;
+  for (TControl* control : controls_) {
+    const TControlPlace& place = control->Place();
+    TRect bounds = place.Bounds;
+    const TAnchors a = place.Anchors;
+    if ((a & akLeft) && (a & akRight))
+      bounds.Width += dx;
+    else if (a & akRight)
+      bounds.Left += dx;
+    if ((a & akTop) && (a & akBottom))
+      bounds.Height += dy;
+    else if (a & akBottom)
+      bounds.Top += dy;
+    control->SetBounds(bounds);
+  }
+}
+
+void TForm::ApplyTabOrder() {
+  if (tabOrderApplied_) return;
+  tabOrderApplied_ = true;
+  std::vector<TControl*> stops;
+  for (TControl* control : controls_)
+    if (control->Place().TabOrder >= 0) stops.push_back(control);
+  std::stable_sort(stops.begin(), stops.end(), [](TControl* a, TControl* b) {
+    return a->Place().TabOrder < b->Place().TabOrder;
+  });
+  std::vector<NativeHandle> handles;
+  for (TControl* control : stops) handles.push_back(control->Handle());
+  peer_->SetTabOrder(handles);
 }
 
 }  // namespace ui

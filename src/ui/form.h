@@ -4,11 +4,14 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/backend.h"
 #include "ui/types.h"
 
 namespace ui {
+
+class TControl;
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
@@ -58,10 +61,32 @@ class TForm : public TComponent {
 
   TNotifyEvent OnShow;
   TCloseEvent OnClose;
+  // Mouse events of the client area outside the controls.
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+
+  // Input from the backend.
+  void NotifyMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void NotifyMouseMove(TShiftState shift, int x, int y);
+  void NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // The client area changed size: anchored controls follow.
+  void Realign();
+
+  // Controls register themselves while they exist.
+  void AddControl(TControl& control);
+  void RemoveControl(TControl& control);
 
  private:
+  // Once, before the form is first shown: the Tab order of its controls.
+  void ApplyTabOrder();
+
   std::unique_ptr<FormPeer> peer_;
   bool modal_ = false;
+  bool tabOrderApplied_ = false;
+  int designClientWidth_;
+  int designClientHeight_;
+  std::vector<TControl*> controls_;
 };
 
 }  // namespace ui

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
-#include "ui/form.h"
 
 namespace ui {
 
-TMemo::TMemo(TForm& parent, const TRect& bounds) : peer_(CreateMemoPeer(*this, parent)) {
-  peer_->SetBounds(bounds);
-}
+TMemo::TMemo(TForm& parent, const TControlPlace& place)
+    : TControl(parent, ControlKind::Memo, place) {}
 
-TMemo::~TMemo() = default;
+std::string TMemo::SelText() const { return Text().substr(SelStart(), SelLength()); }
 
 std::vector<std::string> TMemo::Lines() const {
   std::vector<std::string> lines;

@@ -3,43 +3,42 @@
 // not counted.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/backend.h"
-#include "ui/types.h"
+#include "ui/control.h"
 
 namespace ui {
 
-class TForm;
-
-class TMemo : public TComponent {
+class TMemo : public TControl {
  public:
-  TMemo(TForm& parent, const TRect& bounds);
-  ~TMemo() override;
+  TMemo(TForm& parent, const TControlPlace& place);
 
-  NativeHandle Handle() const { return peer_->Handle(); }
-  std::string Text() const { return peer_->Text(); }
-  void SetText(const std::string& text) { peer_->SetText(text); }
+  std::string Text() const { return Peer().Text(); }
+  // New text; the caret goes to the start. OnChange runs when it differs.
+  void SetText(const std::string& text) { Peer().SetText(text); }
   std::vector<std::string> Lines() const;
   int LineCount() const;
   // Replaces the text by lines joined with CR LF.
   void SetLines(const std::vector<std::string>& lines);
 
-  int SelStart() const { return peer_->SelStart(); }
-  int SelLength() const { return peer_->SelLength(); }
-  void SetSel(int start, int length) { peer_->SetSel(start, length); }
-  void ScrollCaret() { peer_->ScrollCaret(); }
+  int SelStart() const { return Peer().SelStart(); }
+  int SelLength() const { return Peer().SelLength(); }
+  void SetSel(int start, int length) { Peer().SetSel(start, length); }
+  std::string SelText() const;
+  // Replaces the selection, as typing does; the caret ends after the text.
+  void SetSelText(const std::string& text) { Peer().ReplaceSel(text); }
+  void ScrollCaret() { Peer().ScrollCaret(); }
+  void LineScroll(int lines) { Peer().LineScroll(lines); }
+  void CopyToClipboard() { Peer().CopySelection(); }
+  void PasteFromClipboard() { Peer().Paste(); }
+
   // Zero-based line holding the character position (past the end: the last line).
   int LineFromChar(int position) const;
   // Position of the first character of a line; -1 past the last line.
   int LineIndex(int line) const;
   // The line that holds the caret or the start of the selection.
   int CaretLine() const { return LineFromChar(SelStart()); }
-
- private:
-  std::unique_ptr<MemoPeer> peer_;
 };
 
 // Every lone CR or LF becomes CR LF.

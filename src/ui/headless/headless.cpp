@@ -8,7 +8,7 @@
 #include "ui/application.h"
 #include "ui/backend.h"
 #include "ui/form.h"
-#include "ui/memo.h"
+#include "ui/control.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/timer.h"
@@ -88,8 +88,17 @@ class HeadlessForm final : public HeadlessWindow<FormPeer> {
     bounds_ = {0, 0, params.ClientWidth, params.ClientHeight};
   }
   void BringToFront() override {}
+  void SetBounds(const TRect& bounds) override {
+    bounds_ = bounds;
+    form_.Realign();
+  }
+  TRect ClientRect() const override { return {0, 0, bounds_.Width, bounds_.Height}; }
+  void SetTabOrder(const std::vector<NativeHandle>&) override {}
   void SetForeground() override { state().events.push_back("SetForeground(" + form_.Name + ")"); }
-  void SetAlpha(bool enabled, int alpha) override {}
+  void SetAlpha(bool enabled, int alpha) override {
+    state().events.push_back("SetAlpha(" + form_.Name + "," + (enabled ? "on" : "off") + "," +
+                             std::to_string(alpha) + ")");
+  }
   void Post(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) override {
     state().events.push_back("Post(" + form_.Name + "," + std::to_string(msg) + "," +
                              std::to_string(wparam) + "," + std::to_string(lparam) + ")");
@@ -109,13 +118,15 @@ class HeadlessForm final : public HeadlessWindow<FormPeer> {
 };
 
 // A child control: visible from the start, as a native child window is.
-class HeadlessMemo final : public HeadlessWindow<MemoPeer> {
+class HeadlessControl final : public HeadlessWindow<ControlPeer> {
  public:
-  HeadlessMemo() { visible_ = true; }
+  explicit HeadlessControl(TControl& control) : control_(control) { visible_ = true; }
   // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
+    const bool changed = text != text_;
     text_ = text;
     start_ = length_ = 0;
+    if (changed) control_.NotifyChange();
   }
   int SelStart() const override { return start_; }
   int SelLength() const override { return length_; }
@@ -124,11 +135,28 @@ class HeadlessMemo final : public HeadlessWindow<MemoPeer> {
     start_ = std::clamp(start, 0, size);
     length_ = std::clamp(length, 0, size - start_);
   }
+  void ReplaceSel(const std::string& text) override {
+    const bool changed = length_ > 0 || !text.empty();
+    text_.replace(start_, length_, text);
+    start_ += static_cast<int>(text.size());
+    length_ = 0;
+    if (changed) control_.NotifyChange();
+  }
   void ScrollCaret() override {}
+  void LineScroll(int) override {}
+  void CopySelection() override {
+    if (length_ > 0) os::clipboard::SetText(text_.substr(start_, length_));
+  }
+  void Paste() override { ReplaceSel(os::clipboard::GetText()); }
+  void SetMaxLength(int length) override { maxLength_ = length; }
+  void SetGlyph(const TImage&) override {}
+  int MaxLength() const { return maxLength_; }
 
  private:
+  TControl& control_;
   int start_ = 0;
   int length_ = 0;
+  int maxLength_ = 0;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -219,6 +247,25 @@ int RunningTimers() {
   return static_cast<int>(timers().size());
 }
 
+void PressKey(TControl& control, unsigned short key, TShiftState shift) {
+  unsigned short down = key;
+  control.NotifyKeyDown(down, shift);
+  unsigned short up = key;
+  control.NotifyKeyUp(up, shift);
+}
+
+void Type(TControl& control, const std::string& text) {
+  auto& peer = static_cast<HeadlessControl&>(control.Peer());
+  for (char c : text) {
+    char key = c;
+    control.NotifyKeyPress(key);
+    if (key == 0) continue;
+    const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
+    if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
+    peer.ReplaceSel(std::string(1, key));
+  }
+}
+
 void Reset() {
   auto unexpected = std::move(state().unexpected);
   state().answers.clear();
@@ -235,8 +282,8 @@ std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params)
   return std::make_unique<headless::HeadlessForm>(form, params);
 }
 
-std::unique_ptr<MemoPeer> CreateMemoPeer(TMemo&, TForm&) {
-  return std::make_unique<headless::HeadlessMemo>();
+std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm&, ControlKind) {
+  return std::make_unique<headless::HeadlessControl>(control);
 }
 
 std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer) {

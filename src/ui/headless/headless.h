@@ -12,6 +12,7 @@
 #include "ui/types.h"
 
 namespace ui {
+class TControl;
 class TForm;
 class TPopupMenu;
 }  // namespace ui
@@ -57,6 +58,13 @@ std::vector<std::string>& Events();
 void AdvanceTime(std::int64_t ms);
 // Number of timers running now.
 int RunningTimers();
+
+// The user presses and releases a key in a control (key down and key up events).
+void PressKey(TControl& control, unsigned short key, TShiftState shift = 0);
+// The user types characters into an edit control: each goes through the key
+// press event and, unless it was swallowed, into the text at the caret, up
+// to the control's typing limit.
+void Type(TControl& control, const std::string& text);
 
 // Forgets dialogs, answers and events (timers belong to their components).
 void Reset();

@@ -66,6 +66,9 @@ std::vector<HWND> DisableOtherWindows(HWND modal) {
   return windows;
 }
 
+int MouseX(const TMessage& message) { return static_cast<short>(LOWORD(message.LParam)); }
+int MouseY(const TMessage& message) { return static_cast<short>(HIWORD(message.LParam)); }
+
 class Win32Form final : public NativeWindow<FormPeer> {
  public:
   Win32Form(TForm& form, const TFormParams& params)
@@ -95,6 +98,22 @@ class Win32Form final : public NativeWindow<FormPeer> {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   void SetForeground() override { SetForegroundWindow(hwnd_); }
+
+  TRect ClientRect() const override {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    return {0, 0, r.right, r.bottom};
+  }
+
+  // The Tab key follows the windows' order among their siblings.
+  void SetTabOrder(const std::vector<NativeHandle>& controls) override {
+    HWND previous = HWND_TOP;
+    for (NativeHandle handle : controls) {
+      const HWND control = reinterpret_cast<HWND>(handle);
+      SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      previous = control;
+    }
+  }
 
   void SetAlpha(bool enabled, int alpha) override {
     const LONG exStyle = GetWindowLongA(hwnd_, GWL_EXSTYLE);
@@ -141,6 +160,29 @@ class Win32Form final : public NativeWindow<FormPeer> {
       case WM_DRAWITEM:
         if (HandleMenuImageMessage(message.Msg, message.LParam)) return TRUE;
         break;
+      case WM_SIZE:
+        if (attached_) form_.Realign();
+        break;
+      case WM_COMMAND:
+        ReflectCommand(reinterpret_cast<HWND>(message.LParam), HIWORD(message.WParam));
+        return 0;
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        SetCapture(hwnd_);  // a fast drag must not lose the mouse
+        form_.NotifyMouseDown(MouseButtonOf(message.Msg), MouseShiftState(message.WParam),
+                              MouseX(message), MouseY(message));
+        return 0;
+      case WM_MOUSEMOVE:
+        form_.NotifyMouseMove(MouseShiftState(message.WParam), MouseX(message), MouseY(message));
+        return 0;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP:
+        ReleaseCapture();
+        form_.NotifyMouseUp(MouseButtonOf(message.Msg), MouseShiftState(message.WParam),
+                            MouseX(message), MouseY(message));
+        return 0;
       case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
         info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minWidth_);

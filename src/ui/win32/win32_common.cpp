@@ -1,5 +1,6 @@
 #include <exception>
 
+#include "ui/control.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui::win32 {
@@ -41,6 +42,27 @@ void DispatchQueuedMessage(MSG& message) {
     return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
+}
+
+TMouseButton MouseButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return TMouseButton::mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return TMouseButton::mbMiddle;
+    default:
+      return TMouseButton::mbLeft;
+  }
+}
+
+TShiftState MouseShiftState(WPARAM wparam) {
+  TShiftState shift = 0;
+  if (wparam & MK_SHIFT) shift |= ssShift;
+  if (wparam & MK_CONTROL) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
 }
 
 LRESULT CallGuarded(const std::function<LRESULT()>& handler) {

@@ -34,6 +34,12 @@ TRect WindowBounds(HWND window);
 // controls.
 void DispatchQueuedMessage(MSG& message);
 
+// Passes a child control's WM_COMMAND notification on to its component.
+void ReflectCommand(HWND control, WORD code);
+// The mouse button of a button message and the shift state of a mouse message.
+TMouseButton MouseButtonOf(UINT msg);
+TShiftState MouseShiftState(WPARAM wparam);
+
 // Runs an event handler from a window procedure. An exception must not
 // unwind through the window system's frames: it is shown in a message box,
 // as the application's exception display, and the program goes on.
@@ -48,7 +54,7 @@ HBITMAP CreateMenuBitmap(const TImage& image);
 bool HandleMenuImageMessage(UINT msg, LPARAM lparam);
 HICON CreateIconFromImage(const TImage& image);
 
-// What every window peer does the same way; Peer is FormPeer or MemoPeer.
+// What every window peer does the same way; Peer is FormPeer or ControlPeer.
 template <class Peer>
 class NativeWindow : public Peer {
  public:

@@ -6,6 +6,7 @@
 
 #include "ui/form.h"
 #include "ui/memo.h"
+#include "../../shared/memo_line_model_cases.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -15,7 +16,7 @@ using ui_test::UiTest;
 class UiMemo : public UiTest {
  protected:
   ui::TForm form{ui::TFormParams{}};
-  ui::TMemo memo{form, ui::TRect{8, 10, 200, 100}};
+  ui::TMemo memo{form, ui::TControlPlace{ui::TRect{8, 10, 200, 100}}};
   HWND Edit() const { return reinterpret_cast<HWND>(memo.Handle()); }
 };
 
@@ -83,6 +84,14 @@ TEST_F(UiMemo, ScrollCaretBringsTheCaretLineIntoView) {
   const auto firstVisible = SendMessageA(Edit(), EM_GETFIRSTVISIBLELINE, 0, 0);
   EXPECT_GT(firstVisible, 250);
   EXPECT_LE(firstVisible, 300);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UiMemo, EditControlFollowsTheSharedLineModelCases) {
+  for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
 }
 
 }  // namespace

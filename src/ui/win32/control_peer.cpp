@@ -1,0 +1,240 @@
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui::win32 {
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kMemoStyle = kChild | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                             ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+constexpr UINT kSimplePart = 255;  // SB_SIMPLEID
+
+struct NativeClass {
+  const char* name;
+  DWORD style;
+  DWORD exStyle;
+};
+
+NativeClass ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Memo:
+      return {"EDIT", kMemoStyle, WS_EX_CLIENTEDGE};
+    case ControlKind::Edit:
+      return {"EDIT", kChild | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+      return {"BUTTON", kChild | BS_PUSHBUTTON, 0};
+    case ControlKind::BitBtn:
+      return {"BUTTON", kChild | BS_PUSHBUTTON | BS_ICON, 0};
+    case ControlKind::StatusBar:
+      return {STATUSCLASSNAMEA, kChild | CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
+  }
+  return {"STATIC", kChild, 0};
+}
+
+TShiftState KeyShiftState() {
+  TShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+class Win32Control final : public NativeWindow<ControlPeer> {
+ public:
+  Win32Control(TControl& control, TForm& parent, ControlKind kind)
+      : control_(control), kind_(kind) {
+    const NativeClass native = ClassOf(kind);
+    const HWND form = reinterpret_cast<HWND>(parent.Handle());
+    const DWORD tabStop = control.Place().TabOrder >= 0 ? WS_TABSTOP : 0;
+    hwnd_ = CreateWindowExA(native.exStyle, native.name, "", native.style | tabStop, 0, 0, 0, 0,
+                            form, reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr),
+                            nullptr);
+    SendMessageA(hwnd_, WM_SETFONT, SendMessageA(form, WM_GETFONT, 0, 0), FALSE);
+    if (kind == ControlKind::Memo) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+    if (kind == ControlKind::StatusBar) SendMessageA(hwnd_, SB_SIMPLE, TRUE, 0);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+  }
+  ~Win32Control() override {
+    if (icon_) DestroyIcon(icon_);
+    DestroyWindow(hwnd_);
+  }
+
+  void SetText(const std::string& text) override {
+    if (kind_ == ControlKind::StatusBar) {
+      statusText_ = text;
+      SendMessageA(hwnd_, SB_SETTEXTA, kSimplePart, reinterpret_cast<LPARAM>(text.c_str()));
+      return;
+    }
+    ChangeText([&] { SetWindowTextA(hwnd_, text.c_str()); });
+  }
+  std::string Text() const override {
+    return kind_ == ControlKind::StatusBar ? statusText_ : WindowText(hwnd_);
+  }
+  int SelStart() const override { return Selection().start; }
+  int SelLength() const override {
+    const auto selection = Selection();
+    return selection.end - selection.start;
+  }
+  void SetSel(int start, int length) override {
+    SendMessageA(hwnd_, EM_SETSEL, start, start + length);
+  }
+  void ReplaceSel(const std::string& text) override {
+    ChangeText([&] {
+      SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    });
+  }
+  void ScrollCaret() override { SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0); }
+  void LineScroll(int lines) override { SendMessageA(hwnd_, EM_LINESCROLL, 0, lines); }
+  void CopySelection() override { SendMessageA(hwnd_, WM_COPY, 0, 0); }
+  void Paste() override {
+    ChangeText([&] { SendMessageA(hwnd_, WM_PASTE, 0, 0); });
+  }
+  void SetMaxLength(int length) override { SendMessageA(hwnd_, EM_SETLIMITTEXT, length, 0); }
+  void SetGlyph(const TImage& glyph) override {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = CreateIconFromImage(glyph);
+    SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
+  }
+
+  // The peer of one of our controls; null for any other window.
+  static Win32Control* FromWindow(HWND window) {
+    if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) !=
+                       reinterpret_cast<LONG_PTR>(&Win32Control::SubclassProc))
+      return nullptr;
+    return reinterpret_cast<Win32Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  }
+
+  // A WM_COMMAND notification the form passes on to its control.
+  void Command(WORD code) {
+    if (code == EN_CHANGE && !changingText_) control_.NotifyChange();
+    if (code == BN_CLICKED) control_.NotifyClick();
+  }
+
+ private:
+  struct Range {
+    int start;
+    int end;
+  };
+  Range Selection() const {
+    DWORD start = 0, end = 0;
+    SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+  }
+
+  // A change made by the program is reported once, and only when the text
+  // really changed, whatever the control itself notifies.
+  template <class Change>
+  void ChangeText(Change change) {
+    const std::string before = WindowText(hwnd_);
+    changingText_ = true;
+    change();
+    changingText_ = false;
+    if (WindowText(hwnd_) != before) control_.NotifyChange();
+  }
+
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<Win32Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return CallGuarded([&] { return self->HandleMessage(msg, wparam, lparam); });
+  }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+    const int x = static_cast<short>(LOWORD(lparam));
+    const int y = static_cast<short>(HIWORD(lparam));
+    switch (msg) {
+      case WM_GETDLGCODE:
+        // The memo takes Tab and Enter itself instead of the dialog manager.
+        if (kind_ == ControlKind::Memo) return CallOriginal(msg, wparam, lparam) | DLGC_WANTALLKEYS;
+        break;
+      case WM_KEYDOWN:
+      case WM_KEYUP: {
+        unsigned short key = static_cast<unsigned short>(wparam);
+        if (msg == WM_KEYDOWN)
+          control_.NotifyKeyDown(key, KeyShiftState());
+        else
+          control_.NotifyKeyUp(key, KeyShiftState());
+        if (key == 0) return 0;
+        wparam = key;
+        break;
+      }
+      case WM_CHAR: {
+        char key = static_cast<char>(wparam);
+        control_.NotifyKeyPress(key);
+        if (key == 0) return 0;
+        wparam = static_cast<unsigned char>(key);
+        break;
+      }
+      case WM_LBUTTONDBLCLK:
+        control_.NotifyDblClick();
+        break;
+      case WM_LBUTTONUP:
+        if (kind_ == ControlKind::Memo) {
+          const LRESULT result = CallOriginal(msg, wparam, lparam);
+          control_.NotifyClick();
+          return result;
+        }
+        break;
+    }
+    if (kind_ == ControlKind::StatusBar && HandleMouse(msg, wparam, x, y)) return 0;
+    return CallOriginal(msg, wparam, lparam);
+  }
+
+  // Mouse buttons and moves over the status bar, with the mouse captured
+  // while a button is down so a fast drag does not lose it.
+  bool HandleMouse(UINT msg, WPARAM wparam, int x, int y) {
+    const TShiftState shift = MouseShiftState(wparam);
+    switch (msg) {
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        SetCapture(hwnd_);
+        control_.NotifyMouseDown(MouseButtonOf(msg), shift, x, y);
+        return true;
+      case WM_MOUSEMOVE:
+        control_.NotifyMouseMove(shift, x, y);
+        return true;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP:
+        ReleaseCapture();
+        control_.NotifyMouseUp(MouseButtonOf(msg), shift, x, y);
+        return true;
+    }
+    return false;
+  }
+
+  LRESULT CallOriginal(UINT msg, WPARAM wparam, LPARAM lparam) {
+    return CallWindowProcA(original_, hwnd_, msg, wparam, lparam);
+  }
+
+  static inline int nextId_ = 1000;
+  TControl& control_;
+  ControlKind kind_;
+  WNDPROC original_ = nullptr;
+  HICON icon_ = nullptr;
+  std::string statusText_;
+  bool changingText_ = false;
+};
+
+}  // namespace
+
+void ReflectCommand(HWND control, WORD code) {
+  if (Win32Control* peer = Win32Control::FromWindow(control)) peer->Command(code);
+}
+
+}  // namespace ui::win32
+
+namespace ui {
+
+std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent, ControlKind kind) {
+  return std::make_unique<win32::Win32Control>(control, parent, kind);
+}
+
+}  // namespace ui
