@@ -168,6 +168,11 @@ class Win32Control final : public NativeWindow<ControlPeer> {
         char key = static_cast<char>(wparam);
         control_.NotifyKeyPress(key);
         if (key == 0) return 0;
+        if (key == '\t' && kind_ == ControlKind::Memo) {
+          // An edit control asked for its dialog code ignores typed tabs.
+          SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\t"));
+          return 0;
+        }
         wparam = static_cast<unsigned char>(key);
         break;
       }

@@ -114,4 +114,17 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+std::string SettingsFile(const ProgramFolder& folder,
+                         std::initializer_list<std::pair<int, std::string>> changes) {
+  std::vector<std::string> lines = {
+      folder.FilePath("sound.wav"), "2000", "5", "iexplore -new", "0", "0", "0", "0", "", "0",
+      "16", "16", "360", "320", "1", "1", "NONE", "0", "0", "0", "0", "0", "0", "0", "0",
+      "Search Google", "x", "Search IMDb", "y", "Search Wikipedia", "z", "", "", "0", "", "1",
+      "0", "0", "12", "0", "0", "0", "180", "", "", "", "", "0", "0", "0", ""};
+  for (const auto& [line, value] : changes) lines[line - 1] = value;
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
 }  // namespace e2e

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -57,6 +59,10 @@ bool WaitUntil(Condition condition, int timeoutMs = 10000) {
 }
 
 std::vector<std::string> Lines(const std::string& text);
+// settings.ini with factory values, the alarm sound in `folder`, and the
+// given lines (1-based) replaced.
+std::string SettingsFile(const ProgramFolder& folder,
+                         std::initializer_list<std::pair<int, std::string>> changes = {});
 std::string Environment(const char* name);
 
 }  // namespace e2e

@@ -8,70 +8,10 @@ namespace {
 using e2e::Lines;
 using e2e::Program;
 using e2e::ProgramFolder;
+using e2e::SettingsFile;
 using e2e::WaitUntil;
 
 constexpr UINT kHotkeyMemo = 10000;
-
-// settings.ini with factory values, the alarm sound in `folder`, and the
-// given lines (1-based) replaced.
-std::string SettingsFile(const ProgramFolder& folder,
-                         std::initializer_list<std::pair<int, std::string>> changes = {}) {
-  std::vector<std::string> lines = {folder.FilePath("sound.wav"),
-                                    "2000",
-                                    "5",
-                                    "iexplore -new",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "",
-                                    "0",
-                                    "16",
-                                    "16",
-                                    "360",
-                                    "320",
-                                    "1",
-                                    "1",
-                                    "NONE",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "Search Google",
-                                    "x",
-                                    "Search IMDb",
-                                    "y",
-                                    "Search Wikipedia",
-                                    "z",
-                                    "",
-                                    "",
-                                    "0",
-                                    "",
-                                    "1",
-                                    "0",
-                                    "0",
-                                    "12",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "180",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    ""};
-  for (const auto& [line, value] : changes) lines[line - 1] = value;
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 bool IsSettingsFile(const std::string& text) {
   return Lines(text).size() == 51 && text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
