@@ -73,7 +73,8 @@ void Program::Start() {
   // Started from another folder: the program must find its files by its own path.
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  std::string commandLine = "\"" + folder_.FilePath("velmarind.exe") + "\"";
+  std::string commandLine = folder_.FilePath("velmarind.exe");
+  commandLine.insert(0, 1, '"').push_back('"');
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process_))
     throw std::runtime_error("cannot start " + commandLine);
