@@ -70,7 +70,26 @@ class FormPeer : public WindowPeer {
 };
 
 // The kinds of child control a form can hold.
-enum class ControlKind { Memo, Edit, Button, BitBtn, StatusBar };
+enum class ControlKind {
+  Memo,
+  Edit,
+  Button,
+  BitBtn,
+  StatusBar,
+  Label,
+  ListBox,
+  SortedListBox,
+  ComboBox  // a drop-down list: the user picks, never types
+};
+
+// How a control draws its text: colour 0xRRGGBB, underlined or bold, and a
+// hand cursor for labels that work as links.
+struct TTextStyle {
+  std::uint32_t Color = 0;
+  bool Underline = false;
+  bool Bold = false;
+  bool HandCursor = false;
+};
 
 // A child control. The text operations serve the edit kinds; the others
 // ignore them. Every change of an edit's text, by the user or by these
@@ -91,6 +110,16 @@ class ControlPeer : public WindowPeer {
   // The most characters the user may type; 0 for no limit.
   virtual void SetMaxLength(int length) = 0;
   virtual void SetGlyph(const TImage& glyph) = 0;
+  virtual void SetTextStyle(const TTextStyle& style) = 0;
+  // The items of a list box or drop-down list. A sorted list box keeps them
+  // in the window system's order (case-insensitive).
+  virtual void AddItem(const std::string& text) = 0;
+  virtual void ClearItems() = 0;
+  virtual int ItemCount() const = 0;
+  virtual std::string ItemText(int index) const = 0;
+  // The selected item, -1 for none; setting it notifies nobody.
+  virtual int ItemIndex() const = 0;
+  virtual void SetItemIndex(int index) = 0;
 };
 
 class TimerPeer {
@@ -132,6 +161,9 @@ TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle owner);
 // A message box (MB_* flags); returns the ID* of the pressed button.
 int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
                    NativeHandle owner);
+// The file-open dialog; `fileName` holds the proposed name and receives the
+// chosen one. False when cancelled.
+bool ShowOpenFileDialog(const std::string& title, const std::string& filter, std::string& fileName);
 // The input query: a modal prompt with one edit field; false when cancelled.
 bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 

@@ -10,7 +10,9 @@ TControl::TControl(TForm& parent, ControlKind kind, const TControlPlace& place)
   parent_.AddControl(*this);
 }
 
-TControl::~TControl() { parent_.RemoveControl(*this); }
+TControl::~TControl() {
+  parent_.RemoveControl(*this);
+}
 
 void TControl::SetEnabled(bool enabled) {
   enabled_ = enabled;

@@ -77,9 +77,13 @@ void TForm::NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y) 
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 
-void TForm::AddControl(TControl& control) { controls_.push_back(&control); }
+void TForm::AddControl(TControl& control) {
+  controls_.push_back(&control);
+}
 
-void TForm::RemoveControl(TControl& control) { std::erase(controls_, &control); }
+void TForm::RemoveControl(TControl& control) {
+  std::erase(controls_, &control);
+}
 
 // A control anchored to both opposite edges stretches with the form; one
 // anchored to the right or bottom edge only moves with it.

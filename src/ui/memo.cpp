@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-
 namespace ui {
 
 TMemo::TMemo(TForm& parent, const TControlPlace& place)
     : TControl(parent, ControlKind::Memo, place) {}
 
-std::string TMemo::SelText() const { return Text().substr(SelStart(), SelLength()); }
+std::string TMemo::SelText() const {
+  return Text().substr(SelStart(), SelLength());
+}
 
 std::vector<std::string> TMemo::Lines() const {
   std::vector<std::string> lines;

@@ -39,8 +39,8 @@ class TObject {
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift,
-                                       int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 
 class TComponent : public TObject {

@@ -1,14 +1,15 @@
 #include "ui/headless/headless.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <map>
 
 #include "os/fake/fake_os.h"
 #include "ui/application.h"
 #include "ui/backend.h"
-#include "ui/form.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
 #include "ui/timer.h"
@@ -120,7 +121,9 @@ class HeadlessForm final : public HeadlessWindow<FormPeer> {
 // A child control: visible from the start, as a native child window is.
 class HeadlessControl final : public HeadlessWindow<ControlPeer> {
  public:
-  explicit HeadlessControl(TControl& control) : control_(control) { visible_ = true; }
+  HeadlessControl(TControl& control, ControlKind kind) : control_(control), kind_(kind) {
+    visible_ = true;
+  }
   // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
     const bool changed = text != text_;
@@ -150,10 +153,39 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void Paste() override { ReplaceSel(os::clipboard::GetText()); }
   void SetMaxLength(int length) override { maxLength_ = length; }
   void SetGlyph(const TImage&) override {}
+  void SetTextStyle(const TTextStyle&) override {}
+  void AddItem(const std::string& text) override {
+    auto at = items_.end();
+    if (kind_ == ControlKind::SortedListBox)
+      at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
+    items_.insert(at, text);
+  }
+  void ClearItems() override {
+    items_.clear();
+    itemIndex_ = -1;
+  }
+  int ItemCount() const override { return static_cast<int>(items_.size()); }
+  std::string ItemText(int index) const override {
+    return index >= 0 && index < ItemCount() ? items_[index] : "";
+  }
+  int ItemIndex() const override { return itemIndex_; }
+  void SetItemIndex(int index) override {
+    itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
+  }
   int MaxLength() const { return maxLength_; }
 
  private:
+  static bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) <
+             std::tolower(static_cast<unsigned char>(y));
+    });
+  }
+
   TControl& control_;
+  ControlKind kind_;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
   int start_ = 0;
   int length_ = 0;
   int maxLength_ = 0;
@@ -282,8 +314,8 @@ std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params)
   return std::make_unique<headless::HeadlessForm>(form, params);
 }
 
-std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm&, ControlKind) {
-  return std::make_unique<headless::HeadlessControl>(control);
+std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm&, ControlKind kind) {
+  return std::make_unique<headless::HeadlessControl>(control, kind);
 }
 
 std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer) {
@@ -308,6 +340,14 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
                    NativeHandle) {
   headless::Dialog dialog{headless::DialogKind::MessageBox, caption, text, flags, "", nullptr};
   return headless::Present(dialog, (flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL);
+}
+
+bool ShowOpenFileDialog(const std::string& title, const std::string& filter,
+                        std::string& fileName) {
+  headless::Dialog dialog{headless::DialogKind::OpenFile, title, filter, 0, fileName, nullptr};
+  const bool ok = headless::Present(dialog, 0) != 0;
+  if (ok) fileName = dialog.value;
+  return ok;
 }
 
 bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value) {

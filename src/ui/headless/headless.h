@@ -19,7 +19,7 @@ class TPopupMenu;
 
 namespace ui::headless {
 
-enum class DialogKind { MessageBox, InputQuery, ModalForm };
+enum class DialogKind { MessageBox, InputQuery, ModalForm, OpenFile };
 
 struct Dialog {
   DialogKind kind;
@@ -31,7 +31,7 @@ struct Dialog {
 };
 
 // Answers one dialog: the ID* of the pressed button for a message box,
-// 1 (OK) or 0 (Cancel) for an input query; a modal form's answer closes the
+// 1 (OK) or 0 (Cancel) for an input query or a file dialog; a modal form's answer closes the
 // form itself (its result is then ignored).
 using Answer = std::function<int(Dialog&)>;
 

@@ -13,6 +13,7 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kMemoStyle = kChild | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                              ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
 constexpr UINT kSimplePart = 255;  // SB_SIMPLEID
+constexpr int kDropDownHeight = 160;
 
 struct NativeClass {
   const char* name;
@@ -32,6 +33,15 @@ NativeClass ClassOf(ControlKind kind) {
       return {"BUTTON", kChild | BS_PUSHBUTTON | BS_ICON, 0};
     case ControlKind::StatusBar:
       return {STATUSCLASSNAMEA, kChild | CCS_NOPARENTALIGN | CCS_NORESIZE, 0};
+    case ControlKind::Label:
+      return {"STATIC", kChild | SS_LEFT | SS_NOTIFY, 0};
+    case ControlKind::ListBox:
+      return {"LISTBOX", kChild | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE};
+    case ControlKind::SortedListBox:
+      return {"LISTBOX", kChild | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_SORT,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+      return {"COMBOBOX", kChild | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
   }
   return {"STATIC", kChild, 0};
 }
@@ -51,9 +61,9 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     const NativeClass native = ClassOf(kind);
     const HWND form = reinterpret_cast<HWND>(parent.Handle());
     const DWORD tabStop = control.Place().TabOrder >= 0 ? WS_TABSTOP : 0;
-    hwnd_ = CreateWindowExA(native.exStyle, native.name, "", native.style | tabStop, 0, 0, 0, 0,
-                            form, reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr),
-                            nullptr);
+    hwnd_ =
+        CreateWindowExA(native.exStyle, native.name, "", native.style | tabStop, 0, 0, 0, 0, form,
+                        reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(hwnd_, WM_SETFONT, SendMessageA(form, WM_GETFONT, 0, 0), FALSE);
     if (kind == ControlKind::Memo) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
     if (kind == ControlKind::StatusBar) SendMessageA(hwnd_, SB_SIMPLE, TRUE, 0);
@@ -62,8 +72,9 @@ class Win32Control final : public NativeWindow<ControlPeer> {
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
   }
   ~Win32Control() override {
-    if (icon_) DestroyIcon(icon_);
     DestroyWindow(hwnd_);
+    if (icon_) DestroyIcon(icon_);
+    if (styledFont_) DeleteObject(styledFont_);
   }
 
   void SetText(const std::string& text) override {
@@ -86,9 +97,8 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     SendMessageA(hwnd_, EM_SETSEL, start, start + length);
   }
   void ReplaceSel(const std::string& text) override {
-    ChangeText([&] {
-      SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    });
+    ChangeText(
+        [&] { SendMessageA(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str())); });
   }
   void ScrollCaret() override { SendMessageA(hwnd_, EM_SCROLLCARET, 0, 0); }
   void LineScroll(int lines) override { SendMessageA(hwnd_, EM_LINESCROLL, 0, lines); }
@@ -103,6 +113,62 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
   }
 
+  void SetBounds(const TRect& b) override {
+    // A drop-down list's window also holds its opened list.
+    const int height = kind_ == ControlKind::ComboBox ? b.Height + kDropDownHeight : b.Height;
+    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  void SetTextStyle(const TTextStyle& style) override {
+    style_ = style;
+    if (style.Underline || style.Bold) {
+      LOGFONTA font{};
+      GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), sizeof font,
+                 &font);
+      font.lfUnderline = style.Underline;
+      if (style.Bold) font.lfWeight = FW_BOLD;
+      if (styledFont_) DeleteObject(styledFont_);
+      styledFont_ = CreateFontIndirectA(&font);
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(styledFont_), TRUE);
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+  // The colours of a WM_CTLCOLOR... message the form passes on.
+  LRESULT Colors(HDC dc) const {
+    const bool isList = kind_ == ControlKind::ListBox || kind_ == ControlKind::SortedListBox;
+    if (kind_ != ControlKind::Label && !isList) return 0;  // edits keep the system's colours
+    SetTextColor(dc, RGB(style_.Color >> 16, (style_.Color >> 8) & 0xFF, style_.Color & 0xFF));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(isList ? COLOR_WINDOW : COLOR_BTNFACE));
+  }
+
+  void AddItem(const std::string& text) override {
+    SendMessageA(hwnd_, IsCombo() ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void ClearItems() override {
+    SendMessageA(hwnd_, IsCombo() ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+  }
+  int ItemCount() const override {
+    return static_cast<int>(SendMessageA(hwnd_, IsCombo() ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  }
+  std::string ItemText(int index) const override {
+    const LRESULT length =
+        SendMessageA(hwnd_, IsCombo() ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
+    if (length < 0) return "";
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(hwnd_, IsCombo() ? CB_GETLBTEXT : LB_GETTEXT, index,
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+  }
+  int ItemIndex() const override {
+    return static_cast<int>(SendMessageA(hwnd_, IsCombo() ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+  }
+  void SetItemIndex(int index) override {
+    SendMessageA(hwnd_, IsCombo() ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+  }
+
   // The peer of one of our controls; null for any other window.
   static Win32Control* FromWindow(HWND window) {
     if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) !=
@@ -113,8 +179,29 @@ class Win32Control final : public NativeWindow<ControlPeer> {
 
   // A WM_COMMAND notification the form passes on to its control.
   void Command(WORD code) {
-    if (code == EN_CHANGE && !changingText_) control_.NotifyChange();
-    if (code == BN_CLICKED) control_.NotifyClick();
+    switch (kind_) {
+      case ControlKind::Memo:
+      case ControlKind::Edit:
+        if (code == EN_CHANGE && !changingText_) control_.NotifyChange();
+        break;
+      case ControlKind::Button:
+      case ControlKind::BitBtn:
+        if (code == BN_CLICKED) control_.NotifyClick();
+        break;
+      case ControlKind::Label:
+        if (code == STN_CLICKED) control_.NotifyClick();
+        break;
+      case ControlKind::ListBox:
+      case ControlKind::SortedListBox:
+        if (code == LBN_SELCHANGE) control_.NotifyClick();
+        if (code == LBN_DBLCLK) control_.NotifyDblClick();
+        break;
+      case ControlKind::ComboBox:
+        if (code == CBN_SELCHANGE) control_.NotifyChange();
+        break;
+      case ControlKind::StatusBar:
+        break;
+    }
   }
 
  private:
@@ -150,8 +237,17 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     const int y = static_cast<short>(HIWORD(lparam));
     switch (msg) {
       case WM_GETDLGCODE:
-        // The memo takes Tab and Enter itself instead of the dialog manager.
+        // The memo takes Tab and Enter itself instead of the dialog manager;
+        // a control with a key-press handler gets its Enter key.
         if (kind_ == ControlKind::Memo) return CallOriginal(msg, wparam, lparam) | DLGC_WANTALLKEYS;
+        if (control_.OnKeyPress && IsEnterKey(reinterpret_cast<const MSG*>(lparam)))
+          return CallOriginal(msg, wparam, lparam) | DLGC_WANTMESSAGE;
+        break;
+      case WM_SETCURSOR:
+        if (style_.HandCursor) {
+          SetCursor(LoadCursor(nullptr, IDC_HAND));
+          return TRUE;
+        }
         break;
       case WM_KEYDOWN:
       case WM_KEYUP: {
@@ -215,6 +311,12 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     return false;
   }
 
+  static bool IsEnterKey(const MSG* message) {
+    return message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
+           message->wParam == VK_RETURN;
+  }
+  bool IsCombo() const { return kind_ == ControlKind::ComboBox; }
+
   LRESULT CallOriginal(UINT msg, WPARAM wparam, LPARAM lparam) {
     return CallWindowProcA(original_, hwnd_, msg, wparam, lparam);
   }
@@ -224,6 +326,8 @@ class Win32Control final : public NativeWindow<ControlPeer> {
   ControlKind kind_;
   WNDPROC original_ = nullptr;
   HICON icon_ = nullptr;
+  HFONT styledFont_ = nullptr;
+  TTextStyle style_;
   std::string statusText_;
   bool changingText_ = false;
 };
@@ -232,6 +336,11 @@ class Win32Control final : public NativeWindow<ControlPeer> {
 
 void ReflectCommand(HWND control, WORD code) {
   if (Win32Control* peer = Win32Control::FromWindow(control)) peer->Command(code);
+}
+
+LRESULT ControlColors(HWND control, HDC dc) {
+  const Win32Control* peer = Win32Control::FromWindow(control);
+  return peer ? peer->Colors(dc) : 0;
 }
 
 }  // namespace ui::win32

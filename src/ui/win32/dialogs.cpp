@@ -1,6 +1,8 @@
 #include <vector>
 
 #include "ui/win32/win32_peers.h"
+// after windows.h
+#include <commdlg.h>
 
 namespace ui::win32 {
 namespace {
@@ -100,6 +102,33 @@ bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::
   return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(),
                                  win32::ApplicationWindow(), win32::InputQueryProc,
                                  reinterpret_cast<LPARAM>(&query)) == IDOK;
+}
+
+}  // namespace ui
+
+namespace ui {
+
+bool ShowOpenFileDialog(const std::string& title, const std::string& filter,
+                        std::string& fileName) {
+  // The filter's "|" separators become NULs, and two NULs end it.
+  std::string filters = filter;
+  for (char& c : filters)
+    if (c == '|') c = '\0';
+  filters.append(2, '\0');
+  std::vector<char> name(MAX_PATH * 4, '\0');
+  fileName.copy(name.data(), name.size() - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = filters.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&dialog)) return false;
+  fileName = name.data();
+  return true;
 }
 
 }  // namespace ui

@@ -66,8 +66,12 @@ std::vector<HWND> DisableOtherWindows(HWND modal) {
   return windows;
 }
 
-int MouseX(const TMessage& message) { return static_cast<short>(LOWORD(message.LParam)); }
-int MouseY(const TMessage& message) { return static_cast<short>(HIWORD(message.LParam)); }
+int MouseX(const TMessage& message) {
+  return static_cast<short>(LOWORD(message.LParam));
+}
+int MouseY(const TMessage& message) {
+  return static_cast<short>(HIWORD(message.LParam));
+}
 
 class Win32Form final : public NativeWindow<FormPeer> {
  public:
@@ -166,6 +170,12 @@ class Win32Form final : public NativeWindow<FormPeer> {
       case WM_COMMAND:
         ReflectCommand(reinterpret_cast<HWND>(message.LParam), HIWORD(message.WParam));
         return 0;
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORLISTBOX:
+        if (const LRESULT brush = ControlColors(reinterpret_cast<HWND>(message.LParam),
+                                                reinterpret_cast<HDC>(message.WParam)))
+          return brush;
+        break;
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN:
       case WM_MBUTTONDOWN:

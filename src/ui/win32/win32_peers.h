@@ -36,6 +36,9 @@ void DispatchQueuedMessage(MSG& message);
 
 // Passes a child control's WM_COMMAND notification on to its component.
 void ReflectCommand(HWND control, WORD code);
+// The text colour and background of one of our labels or list boxes
+// (WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX); 0 for other windows.
+LRESULT ControlColors(HWND control, HDC dc);
 // The mouse button of a button message and the shift state of a mouse message.
 TMouseButton MouseButtonOf(UINT msg);
 TShiftState MouseShiftState(WPARAM wparam);

@@ -25,13 +25,15 @@ void PumpLikeTheProgram(DWORD ms) {
   }
 }
 
-HWND Hwnd(const ui::TControl& control) { return reinterpret_cast<HWND>(control.Handle()); }
+HWND Hwnd(const ui::TControl& control) {
+  return reinterpret_cast<HWND>(control.Handle());
+}
 
 // A form laid out like the memo window: a memo over a row of controls.
 class UiControl : public UiTest {
  protected:
-  ui::TForm form{ui::TFormParams{.ClassName = "TControlProbe", .Caption = "Probe",
-                                 .ClientWidth = 300, .ClientHeight = 200}};
+  ui::TForm form{ui::TFormParams{
+      .ClassName = "TControlProbe", .Caption = "Probe", .ClientWidth = 300, .ClientHeight = 200}};
   ui::TMemo memo{form, {{0, 0, 300, 150}, ui::kAnchorsAll, 0}};
   ui::TButton close{form, "&Close", {{240, 160, 60, 25}, ui::akRight | ui::akBottom, 2}};
   ui::TEdit search{form, {{100, 160, 60, 21}, ui::akLeft | ui::akBottom, 1}, 5};

@@ -1,0 +1,29 @@
+#include "ui/label.h"
+
+namespace ui {
+namespace {
+
+constexpr int kLabelHeight = 13;
+constexpr int kLabelSpacing = 3;
+
+TControlPlace LabelPlaceAbove(const TControlPlace& edit) {
+  const TRect& b = edit.Bounds;
+  return {{b.Left, b.Top - kLabelHeight - kLabelSpacing, b.Width, kLabelHeight}, edit.Anchors};
+}
+
+}  // namespace
+
+TLabel::TLabel(TForm& parent, const std::string& caption, const TControlPlace& place)
+    : TControl(parent, ControlKind::Label, place) {
+  SetCaption(caption);
+}
+
+void TLabel::MakeLink() {
+  Peer().SetTextStyle(TTextStyle{.Color = 0x0000FF, .Underline = true, .HandCursor = true});
+}
+
+TLabeledEdit::TLabeledEdit(TForm& parent, const std::string& label, const TControlPlace& place,
+                           int maxLength)
+    : TEdit(parent, place, maxLength), EditLabel(parent, label, LabelPlaceAbove(place)) {}
+
+}  // namespace ui

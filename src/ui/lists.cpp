@@ -1,0 +1,30 @@
+#include "ui/lists.h"
+
+namespace ui {
+
+void TItemsControl::SetItems(const std::vector<std::string>& items) {
+  Clear();
+  for (const std::string& item : items) Add(item);
+}
+
+std::vector<std::string> TItemsControl::Items() const {
+  std::vector<std::string> items;
+  for (int i = 0; i < Count(); ++i) items.push_back(Item(i));
+  return items;
+}
+
+std::string TItemsControl::Text() const {
+  const int index = ItemIndex();
+  return index >= 0 && index < Count() ? Item(index) : "";
+}
+
+TListBox::TListBox(TForm& parent, const TControlPlace& place, bool sorted)
+    : TItemsControl(parent, sorted ? ControlKind::SortedListBox : ControlKind::ListBox, place) {}
+
+TComboBox::TComboBox(TForm& parent, const TControlPlace& place,
+                     const std::vector<std::string>& items)
+    : TItemsControl(parent, ControlKind::ComboBox, place) {
+  SetItems(items);
+}
+
+}  // namespace ui
