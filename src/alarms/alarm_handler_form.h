@@ -16,6 +16,14 @@ class CAlarmHandler {
  public:
   std::vector<CAlarm> Alarms;
   int ActiveAlarmCount() const;
+
+  // Minimal for the task engine until the alarm list arrives: no timers, no file.
+  int FindAlarm(const std::string& name) const;      // index, or -1
+  int GetAlarmState(const std::string& name) const;  // 1 active, 0 inactive, -1 none
+  int ActivateAlarm(const std::string& name);        // -1 when there is no such alarm
+  int StopAlarm(const std::string& name);            // -1 when there is no such alarm
+  int SaveAlarms(const std::string& fileName);       // 0: nothing is written yet
+  int RefreshLists();
 };
 
 class TF_AlarmHandler : public ui::TForm {

@@ -150,6 +150,10 @@ void TVelmarind::OnHotkey(ui::TMessage& message) {
 }
 
 void TVelmarind::OnEndSession(ui::TMessage&) {
+  SaveSessionState();
+}
+
+void TVelmarind::SaveSessionState() {
   if (!F_Memo) return;
   if (F_Memo->Modified == 1) {
     F_Memo->CloseSave();  // writes memo.txt, clearing the flag only once it is written

@@ -65,6 +65,9 @@ class TVelmarind : public ui::TForm {
   void OnRemoteCommand(ui::TMessage& message);
   void OnHotkey(ui::TMessage& message);
   void OnEndSession(ui::TMessage& message);
+  // Saves what an end of the Windows session would lose: a changed memo with
+  // the settings, and a moved caret line. Asks nothing.
+  void SaveSessionState();
 
   // Starts or stops the tray icon's animation (stopping shows icon 0).
   void SetTrayAnimation(bool on);

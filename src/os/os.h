@@ -68,6 +68,37 @@ namespace cursor {
 Point Position();
 }  // namespace cursor
 
+namespace shell {
+// Opens a file, folder or address with a verb ("open", "print"...), as the
+// shell does, with no owner window. The shell's result: above 32 when it
+// started something, else its error code.
+int Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+            const std::string& directory, int showCommand);
+// Runs a command line through the command interpreter and waits until it
+// ends; the command's exit status.
+int RunCommand(const std::string& commandLine);
+}  // namespace shell
+
+namespace version {
+// The platform id of the running Windows: 2 on the NT family.
+constexpr unsigned kPlatformWin32Nt = 2;
+unsigned PlatformId();
+}  // namespace version
+
+namespace session {
+// ExitWindowsEx flags, from their documented values.
+constexpr unsigned kLogoff = 0;
+constexpr unsigned kShutdown = 0x01;
+constexpr unsigned kReboot = 0x02;
+constexpr unsigned kForce = 0x04;
+constexpr unsigned kPowerOff = 0x08;
+// Enables the shutdown privilege of this process's token; false when any
+// step fails.
+bool EnableShutdownPrivilege();
+// Asks Windows to end the session; false when it refuses.
+bool End(unsigned flags);
+}  // namespace session
+
 namespace hotkeys {
 // Global hotkeys on a window; `modifiers` are MOD_* flags, `key` a virtual key.
 bool Register(WindowHandle window, int id, unsigned modifiers, int key);
@@ -85,6 +116,34 @@ constexpr unsigned kSndNoWait = 0x2000;
 constexpr unsigned kSndFileName = 0x00020000;
 // Plays a wave file; false when the platform refuses.
 bool PlayWave(const std::string& file, unsigned flags);
+// Number of wave output devices.
+int WaveOutDeviceCount();
+// Sets the volume of wave output device 0: the left channel in the low 16
+// bits, the right one in the high 16 bits. False when the device refuses.
+bool SetWaveOutVolume(std::uint32_t volume);
 }  // namespace sound
+
+namespace windows {
+// A top-level window by its class or by its exact title; 0 when none.
+WindowHandle FindByClass(const std::string& className);
+WindowHandle FindByTitle(const std::string& title);
+// Sends a message and waits until it has been handled; the window's answer.
+std::intptr_t Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                   std::intptr_t lParam);
+// Posts a message without waiting; false when it could not be queued.
+bool Post(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+}  // namespace windows
+
+namespace mouse {
+// mouse_event flags of the buttons, from their documented values.
+constexpr unsigned kLeftDown = 0x0002;
+constexpr unsigned kLeftUp = 0x0004;
+constexpr unsigned kRightDown = 0x0008;
+constexpr unsigned kRightUp = 0x0010;
+constexpr unsigned kMiddleDown = 0x0020;
+constexpr unsigned kMiddleUp = 0x0040;
+// Presses or releases buttons where the cursor is, without moving it.
+void ButtonEvent(unsigned flags);
+}  // namespace mouse
 
 }  // namespace os

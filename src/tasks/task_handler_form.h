@@ -1,30 +1,19 @@
-// The task list window and the task list it holds.
+// The task list window, which holds the task list.
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "tasks/task_list.h"
 #include "ui/form.h"
-
-class CTask {
- public:
-  std::string Name;
-};
-
-class CTaskHandler {
- public:
-  std::vector<CTask> Tasks;
-  int Count() const { return static_cast<int>(Tasks.size()); }
-  // Runs the task at a list index; -1 when there is no task there.
-  int ExecuteTaskAt(long long index);
-  // Runs a task by name: 1 done, 0 failed or cancelled, -1 no such task.
-  int ExecuteTask(const std::string& name);
-};
 
 class TF_TaskHandler : public ui::TForm {
  public:
+  // Loads tasklist.ini, giving every task its item in the tray menu.
   TF_TaskHandler();
   CTaskHandler TaskHandler;
+
+  // Click handler of every task's tray item: runs the task its caption names.
+  void TaskMenuItemClick(ui::TObject* sender);
+  // True on the NT family, where ending the session needs the shutdown privilege.
+  static bool IsWindowsNT();
 };
 
 extern TF_TaskHandler* F_TaskHandler;

@@ -11,6 +11,15 @@ std::string Quote(const std::string& s) {
   return "\"" + s + "\"";
 }
 
+// The arguments of a recorded call, comma-separated.
+template <class... Args>
+std::string Arguments(const Args&... args) {
+  std::string text;
+  auto add = [&text](const std::string& arg) { text += (text.empty() ? "" : ",") + arg; };
+  (add(args), ...);
+  return text;
+}
+
 void Record(const std::string& call) {
   g_world.calls.push_back(call);
 }
@@ -173,6 +182,93 @@ bool PlayWave(const std::string& file, unsigned flags) {
   Record("sound::PlayWave(" + Quote(file) + "," + std::to_string(flags) + ")");
   return !fake::g_world.soundRefused;
 }
+
+int WaveOutDeviceCount() {
+  Record("sound::WaveOutDeviceCount()");
+  return fake::g_world.waveOutDevices;
+}
+
+bool SetWaveOutVolume(std::uint32_t volume) {
+  Record("sound::SetWaveOutVolume(" + std::to_string(volume) + ")");
+  return fake::g_world.waveOutDevices > 0;
+}
 }  // namespace sound
+
+namespace shell {
+int Execute(const std::string& verb, const std::string& file, const std::string& parameters,
+            const std::string& directory, int showCommand) {
+  Record("shell::Execute(" +
+         fake::Arguments(Quote(verb), Quote(file), Quote(parameters), Quote(directory),
+                         std::to_string(showCommand)) +
+         ")");
+  return fake::g_world.shellResult;
+}
+
+int RunCommand(const std::string& commandLine) {
+  Record("shell::RunCommand(" + Quote(commandLine) + ")");
+  return fake::g_world.commandExitStatus;
+}
+}  // namespace shell
+
+namespace version {
+unsigned PlatformId() {
+  Record("version::PlatformId()");
+  return fake::g_world.platformId;
+}
+}  // namespace version
+
+namespace session {
+bool EnableShutdownPrivilege() {
+  Record("session::EnableShutdownPrivilege()");
+  return !fake::g_world.shutdownPrivilegeRefused;
+}
+
+bool End(unsigned flags) {
+  Record("session::End(" + std::to_string(flags) + ")");
+  return true;
+}
+}  // namespace session
+
+namespace windows {
+namespace {
+WindowHandle Lookup(const std::map<std::string, WindowHandle>& windows, const std::string& key) {
+  auto it = windows.find(key);
+  return it == windows.end() ? 0 : it->second;
+}
+}  // namespace
+
+WindowHandle FindByClass(const std::string& className) {
+  Record("windows::FindByClass(" + Quote(className) + ")");
+  return Lookup(fake::g_world.windowClasses, className);
+}
+
+WindowHandle FindByTitle(const std::string& title) {
+  Record("windows::FindByTitle(" + Quote(title) + ")");
+  return Lookup(fake::g_world.windowTitles, title);
+}
+
+std::intptr_t Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                   std::intptr_t lParam) {
+  Record("windows::Send(" +
+         fake::Arguments(std::to_string(window), std::to_string(message), std::to_string(wParam),
+                         std::to_string(lParam)) +
+         ")");
+  return fake::g_world.sendResult;
+}
+
+bool Post(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+  Record("windows::Post(" +
+         fake::Arguments(std::to_string(window), std::to_string(message), std::to_string(wParam),
+                         std::to_string(lParam)) +
+         ")");
+  return window != 0;
+}
+}  // namespace windows
+
+namespace mouse {
+void ButtonEvent(unsigned flags) {
+  Record("mouse::ButtonEvent(" + std::to_string(flags) + ")");
+}
+}  // namespace mouse
 
 }  // namespace os

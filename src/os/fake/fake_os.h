@@ -32,6 +32,19 @@ struct World {
   std::map<std::pair<WindowHandle, int>, std::pair<unsigned, int>> hotkeys;
 
   bool soundRefused = false;
+  int waveOutDevices = 1;
+
+  // What the shell answers to every Execute (above 32: started).
+  int shellResult = 42;
+  int commandExitStatus = 0;
+
+  unsigned platformId = version::kPlatformWin32Nt;
+  bool shutdownPrivilegeRefused = false;
+
+  // Top-level windows by class and by title; Send answers sendResult.
+  std::map<std::string, WindowHandle> windowClasses;
+  std::map<std::string, WindowHandle> windowTitles;
+  std::intptr_t sendResult = 0;
 
   // The clock: local time, its UTC offset and the monotonic count.
   DateTime localStart{2026, 12, 6, 8, 0, 0, 0, 1};

@@ -10,4 +10,13 @@ bool PlayWave(const std::string& file, unsigned flags) {
   return PlaySoundA(file.c_str(), nullptr, flags) != FALSE;
 }
 
+int WaveOutDeviceCount() {
+  return static_cast<int>(waveOutGetNumDevs());
+}
+
+bool SetWaveOutVolume(std::uint32_t volume) {
+  // A device id in place of a handle addresses that device: here device 0.
+  return waveOutSetVolume(nullptr, volume) == MMSYSERR_NOERROR;
+}
+
 }  // namespace os::sound

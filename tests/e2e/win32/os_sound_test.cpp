@@ -24,4 +24,11 @@ TEST(OsSound, ResultFollowsTheFlags) {
   for (const auto& c : cases) EXPECT_EQ(os::sound::PlayWave(file, c.flags), c.played) << c.what;
 }
 
+// The prefix has no wave device: volume changes are refused, never fatal.
+TEST(OsSound, WithoutADeviceTheVolumeIsRefused) {
+  EXPECT_EQ(os::sound::WaveOutDeviceCount(), 0);
+  for (const std::uint32_t volume : {0u, 0xFFFFFFFFu})
+    EXPECT_FALSE(os::sound::SetWaveOutVolume(volume));
+}
+
 }  // namespace

@@ -43,7 +43,9 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
 }
 
 TEST_F(MainFormTest, RemoteCommandsOutsideTheirRangeDoNothing) {
-  F_TaskHandler->TaskHandler.Tasks.push_back(CTask{"only"});
+  CTask only;
+  only.Name = "only";
+  F_TaskHandler->TaskHandler.AddTask(only, true);
   const std::pair<std::uintptr_t, std::intptr_t> ignored[] = {
       {0, 47000}, {0, 47007}, {0, 0}, {1, 47006}, {0xFFFFFFFF, 47006}, {5, -47006}};
   for (const auto& [wparam, lparam] : ignored) {

@@ -1,0 +1,77 @@
+// The task record, the task list and its file tasklist.ini. The list lives
+// in F_TaskHandler; running a task is the task engine (task_engine.cpp).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ui {
+class TMenuItem;
+}
+
+// One named, stored action. A plain record copied by value; a new one starts
+// with empty texts and zero numbers.
+class CTask {
+ public:
+  std::string Name;
+  std::string Directory;   // "Send Windows Message": the message number
+  std::string File;        // what is opened or run; the argument of the other operations
+  std::string Parameters;  // "Send Windows Message": the two numbers sent with it
+  std::string Operation;   // one of the eighteen operation names
+  std::string Comment;
+  std::int16_t ShowCommand = 0;       // position in the editor's show-command list
+  std::int16_t Reserved = 0;          // kept as read, used by nothing
+  ui::TMenuItem* MenuItem = nullptr;  // its item in the tray "Tasks" submenu; the menu owns it
+
+  // Byte order of the names (as unsigned characters): "B" < "a" < "b".
+  bool operator<(const CTask& other) const { return Name < other.Name; }
+};
+
+class CTaskHandler {
+ public:
+  // tasklist.ini keeps the count in 16 bits.
+  static constexpr int kMaxTasks = 65535;
+
+  // File order after loading, name order after every save.
+  std::vector<CTask> Tasks;
+  int Count() const { return static_cast<int>(Tasks.size()); }
+
+  // Reads the program folder's file and adds its tasks; 0 when it cannot be
+  // read (the list is then left as it was).
+  int LoadTasks(const std::string& fileName);
+  // Sorts the list by name and writes it whole, atomically; 0 when nothing
+  // was written (the old file and the list's order stay as they were).
+  int SaveTasks(const std::string& fileName);
+  // Appends a copy of the task and gives it a tray item; 0 with an "Error"
+  // box when the list is full.
+  int AddTask(const CTask& task, bool refresh);
+  // Index of the task with exactly that name, or -1.
+  int FindTask(const std::string& name) const;
+  // 1 when no task but the one being edited (its index, -1 for a new task)
+  // has that name, else 0.
+  int IsTaskNameFree(const std::string& name, int editIndex = -1) const;
+  // Removes the task and its tray item; -1 when no task has that name.
+  int DeleteTask(const std::string& name);
+  // Shows the number of tasks in the task list window's caption.
+  int RefreshList();
+
+  // Runs a task by name: 1 done, 0 failed, refused or cancelled at a prompt,
+  // -1 no such task or the shutdown privilege was refused.
+  int ExecuteTask(const std::string& name);
+  // Runs the task at that index when there is one.
+  void ExecuteTaskAt(long long index);
+  // Fills in a field's prompts ("[Label|default]") and clipboard marks
+  // ("<c>"); 0 when the user cancelled a prompt (`expanded` is then unchanged).
+  static int ExpandField(const std::string& text, std::string& expanded);
+  // Reads up to two blank-separated numbers into `first` and `second`
+  // (preset to 0 by the caller). Throws std::invalid_argument when a number
+  // does not fit an int.
+  static void ParseTwoNumbers(const std::string& text, int& first, int& second);
+  // Asks the top-level window with exactly that title to close.
+  static void CloseProgram(const std::string& title);
+
+ private:
+  // `chain`: the tasks of the Multi Launch runs that led here, outermost first.
+  int RunTask(std::string name, std::vector<std::string> chain);
+};
