@@ -1,5 +1,6 @@
 # make run   builds velmarind.exe and starts it under Wine (see scripts/run-velmarind)
-# make test  builds the native, sanitize and windows presets and runs their tests
+# make test  builds the native, sanitize and windows presets and runs their tests, then
+#            fuzzes the filter language for 30 seconds (fuzz preset)
 .PHONY: run test deps
 
 JOBS ?= $(shell nproc)
@@ -15,10 +16,13 @@ run: deps build/windows/build.ninja
 	cmake --build build/windows --target velmarind
 	scripts/run-velmarind
 
-test: deps build/native/build.ninja build/sanitize/build.ninja build/windows/build.ninja
+test: deps build/native/build.ninja build/sanitize/build.ninja build/windows/build.ninja \
+		build/fuzz/build.ninja
 	cmake --build build/native
 	ctest --test-dir build/native --output-on-failure -j $(JOBS)
 	cmake --build build/sanitize
 	ctest --test-dir build/sanitize --output-on-failure -j $(JOBS)
 	cmake --build build/windows
 	ctest --test-dir build/windows --output-on-failure
+	cmake --build build/fuzz
+	ctest --test-dir build/fuzz --output-on-failure
