@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/main_form.h"
+#include "memo/filter.h"
+#include "memo/filter_programs.h"
 #include "os/os.h"
 #include "settings/settings_form.h"
 #include "ui/dialogs.h"
@@ -14,8 +16,15 @@ namespace {
 constexpr unsigned short VK_RETURN = 0x0D;
 constexpr unsigned short VK_F5 = 0x74;
 constexpr unsigned short VK_F6 = 0x75;
+constexpr unsigned short VK_F7 = 0x76;
+constexpr unsigned short VK_F8 = 0x77;
+constexpr unsigned short VK_F9 = 0x78;
+constexpr unsigned short VK_F11 = 0x7A;
+constexpr unsigned short VK_F12 = 0x7B;
 
-CSettings* SettingsRecord() { return F_Settings ? &F_Settings->Settings : nullptr; }
+CSettings* SettingsRecord() {
+  return F_Settings ? &F_Settings->Settings : nullptr;
+}
 
 // A black triangle pointing up or down, the search buttons' glyph.
 ui::TImage ArrowGlyph(bool up) {
@@ -130,7 +139,9 @@ void TF_Memo::ApplySavedPosition() {
   SetBounds(left, top, settings->MemoWidth, settings->MemoHeight);
 }
 
-int TF_Memo::AlphaForLevel(int level) { return 14 * std::clamp(level, 0, 16) + 20; }
+int TF_Memo::AlphaForLevel(int level) {
+  return 14 * std::clamp(level, 0, 16) + 20;
+}
 
 void TF_Memo::FormShow(ui::TObject*) {
   if (CSettings* settings = SettingsRecord()) {
@@ -148,7 +159,9 @@ void TF_Memo::FormShow(ui::TObject*) {
   Memo.SetFocus();
 }
 
-void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) { CloseSave(); }
+void TF_Memo::FormClose(ui::TObject*, ui::TCloseAction&) {
+  CloseSave();
+}
 
 void TF_Memo::CloseSave() {
   if (Modified == 1) WriteMemoFile();
@@ -208,7 +221,8 @@ void TF_Memo::FindPrevious(const std::string& text) {
 
 void TF_Memo::AddToMemo(const std::string& text) {
   if (text.empty()) return;
-  const std::string result = text;
+  const CSettings* settings = SettingsRecord();
+  const std::string result = settings ? memo::FilterTextOnAdd(*settings, text) : text;
   const std::string memo = Memo.Text();
   const bool atLineStart = memo.empty() || memo.back() == '\n';
   Memo.SetSel(static_cast<int>(memo.size()), 0);
@@ -217,7 +231,27 @@ void TF_Memo::AddToMemo(const std::string& text) {
   WriteMemoFile(false);
 }
 
-void TF_Memo::B_CloseClick(ui::TObject*) { Close(); }
+void TF_Memo::ApplyFilterToLine(int n) {
+  const CSettings* settings = SettingsRecord();
+  const int line = Memo.CaretLine();
+  const std::string original = CaretLineText();
+  if (!settings || original.empty()) return;
+  const memo::FilterRun run = memo::RunFilterProgram(memo::FilterProgram(*settings, n), original);
+  // A prompt lets the user change the memo meanwhile: then the result no
+  // longer belongs to the line, and the memo is left alone.
+  const std::vector<std::string> lines = Memo.Lines();
+  if (line >= static_cast<int>(lines.size()) || lines[line] != original) return;
+  Memo.SetSel(Memo.LineIndex(line), static_cast<int>(original.size()));
+  Memo.SetSelText(memo::FilteredLine(original, run));
+}
+
+void TF_Memo::StoreLineAsFilter() {
+  if (CSettings* settings = SettingsRecord()) settings->Filter4 = CaretLineText();
+}
+
+void TF_Memo::B_CloseClick(ui::TObject*) {
+  Close();
+}
 
 void TF_Memo::B_CopyClick(ui::TObject*) {
   if (Memo.SelLength() > 0) {
@@ -279,9 +313,13 @@ void TF_Memo::E_sDblClick(ui::TObject*) {
   E_s.SetText(E_s.Text().empty() && Velmarind ? Velmarind->GetClipboardText() : "");
 }
 
-void TF_Memo::MemoChange(ui::TObject*) { Modified = 1; }
+void TF_Memo::MemoChange(ui::TObject*) {
+  Modified = 1;
+}
 
-void TF_Memo::MemoClick(ui::TObject*) { UpdateStatus(); }
+void TF_Memo::MemoClick(ui::TObject*) {
+  UpdateStatus();
+}
 
 void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
   UpdateStatus();
@@ -292,15 +330,31 @@ void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
     case VK_F6:
       FindPrevious(GetCommandText(2));
       break;
+    case VK_F7:
+      ApplyFilterToLine(1);
+      break;
+    case VK_F8:
+      ApplyFilterToLine(2);
+      break;
+    case VK_F9:
+      ApplyFilterToLine(3);
+      break;
+    case VK_F11:
+      ApplyFilterToLine(4);
+      break;
+    case VK_F12:
+      StoreLineAsFilter();
+      break;
     default:
       break;
   }
 }
 
-void TF_Memo::MemoKeyUp(ui::TObject*, unsigned short&, ui::TShiftState) { UpdateStatus(); }
+void TF_Memo::MemoKeyUp(ui::TObject*, unsigned short&, ui::TShiftState) {
+  UpdateStatus();
+}
 
-void TF_Memo::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,
-                            int y) {
+void TF_Memo::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x, int y) {
   if (button != ui::TMouseButton::mbLeft) {
     Dragging = 0;
     return;

@@ -50,8 +50,13 @@ class TF_Memo : public ui::TForm {
   void CloseSave();
   // Stores a moved caret line in the settings and writes settings.ini.
   void SaveCaretLine();
-  // Appends a text as new lines at the end and writes memo.txt.
+  // Appends a text as new lines at the end, after the on-add filter
+  // programs, and writes memo.txt.
   void AddToMemo(const std::string& text);
+  // Runs filter program n (4 for any n but 1 to 3) on the caret line.
+  void ApplyFilterToLine(int n);
+  // The caret line becomes filter program 4.
+  void StoreLineAsFilter();
   // The alpha value of a translucency level (clamped to 0..16).
   static int AlphaForLevel(int level);
 

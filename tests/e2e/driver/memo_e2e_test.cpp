@@ -51,3 +51,34 @@ TEST(MemoE2E, ShowsTheSavedCaretLineAndKeepsWhatIsTypedAcrossTheExit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Another program's control: GetWindowText would not ask it, WM_GETTEXT does.
+std::string EditText(HWND edit) {
+  char text[256] = "";
+  SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+TEST(MemoE2E, F8ScramblesATypedLineAndF8AgainRestoresIt) {
+  ProgramFolder folder;
+  folder.Write("settings.ini", e2e::SettingsFile(folder));  // F8 runs "encrypt()"
+  Program program(folder);
+  program.Start();
+  ASSERT_NE(program.WaitForWindow("TF_Hotkey"), nullptr);
+  SendMessageA(program.MainWindow(), WM_HOTKEY, 10000, 0);
+  const HWND edit = FindWindowExA(FindWindowA("TF_Memo", nullptr), nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  for (char c : std::string("meet at noon")) SendMessageA(edit, WM_CHAR, c, 0);
+  SendMessageA(edit, WM_KEYDOWN, VK_F8, 0);
+  const std::string scrambled = EditText(edit);
+  EXPECT_NE(scrambled, "meet at noon");
+  EXPECT_EQ(scrambled.size(), 12u);
+  SendMessageA(edit, WM_KEYDOWN, VK_F8, 0);
+  EXPECT_EQ(EditText(edit), "meet at noon");
+  PostMessageA(program.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+}  // namespace

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
+#include "../../shared/memo_line_model_cases.h"
 #include "ui/form.h"
 #include "ui/memo.h"
-#include "../../shared/memo_line_model_cases.h"
 #include "ui_test_support.h"
 
 namespace {
