@@ -41,6 +41,7 @@ struct TFormParams {
   std::string Caption;
   int ClientWidth = 0, ClientHeight = 0;
   TBorderStyle BorderStyle = TBorderStyle::bsSizeable;
+  bool SystemMenu = true;  // false: no buttons in the title bar at all
   bool MinimizeBox = true;
   bool MaximizeBox = true;
   bool StayOnTop = false;

@@ -38,6 +38,7 @@ WindowStyle StyleOf(const TFormParams& params) {
                         params.BorderStyle == TBorderStyle::bsSizeable;
   if (hasBoxes && params.MinimizeBox) s.style |= WS_MINIMIZEBOX;
   if (hasBoxes && params.MaximizeBox) s.style |= WS_MAXIMIZEBOX;
+  if (!params.SystemMenu) s.style &= ~(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   if (params.StayOnTop) s.exStyle |= WS_EX_TOPMOST;
   if (params.AppWindow) s.exStyle |= WS_EX_APPWINDOW;
   return s;

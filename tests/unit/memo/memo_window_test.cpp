@@ -32,8 +32,11 @@ TEST_F(MemoWindowTest, StatusLineShowsCaretLineAndLineCountPlusOne) {
     int caret;
     std::string status;
   };
-  const Case cases[] = {{"", 0, "1/1"}, {"a\r\nb", 3, "2/3"}, {"a\r\nb\r\n", 6, "3/3"},
-                        {"a", 1, "1/2"}, {"a\r\n\r\nc", 3, "2/4"}};
+  const Case cases[] = {{"", 0, "1/1"},
+                        {"a\r\nb", 3, "2/3"},
+                        {"a\r\nb\r\n", 6, "3/3"},
+                        {"a", 1, "1/2"},
+                        {"a\r\n\r\nc", 3, "2/4"}};
   for (const Case& c : cases) {
     Set(c.text, c.caret);
     F_Memo->UpdateStatus();
@@ -92,10 +95,14 @@ TEST_F(MemoWindowTest, GetCommandTextModes) {
     std::string expected;
   };
   const Case cases[] = {
-      {"  first second", 3, 0, 1, "first"},   {"  first second", 3, 0, 2, "  first second"},
-      {"one two", 0, 3, 1, "one"},            {"one two", 4, 3, 2, "two"},
-      {"   ", 1, 0, 1, ""},                    {"", 0, 0, 1, ""},
-      {"a\r\nword\tx y", 4, 0, 1, "word\tx"}, {"a\r\n", 3, 0, 2, ""},
+      {"  first second", 3, 0, 1, "first"},
+      {"  first second", 3, 0, 2, "  first second"},
+      {"one two", 0, 3, 1, "one"},
+      {"one two", 4, 3, 2, "two"},
+      {"   ", 1, 0, 1, ""},
+      {"", 0, 0, 1, ""},
+      {"a\r\nword\tx y", 4, 0, 1, "word\tx"},
+      {"a\r\n", 3, 0, 2, ""},
   };
   for (const Case& c : cases) {
     Set(c.text, c.selStart, c.selLength);
@@ -227,7 +234,8 @@ TEST_F(MemoWindowTest, SearchBoxEnterSearchesAndDoubleClickTogglesTheClipboardTe
 }
 
 TEST_F(MemoWindowTest, DraggingByTheFreeAreaOrTheStatusBarMovesTheWindow) {
-  for (ui::TObject* by : {static_cast<ui::TObject*>(F_Memo), static_cast<ui::TObject*>(&F_Memo->sb_Memo)}) {
+  for (ui::TObject* by :
+       {static_cast<ui::TObject*>(F_Memo), static_cast<ui::TObject*>(&F_Memo->sb_Memo)}) {
     F_Memo->SetBounds(100, 100, 360, 320);
     auto down = [&](ui::TMouseButton b, int x, int y) {
       if (by == F_Memo)
