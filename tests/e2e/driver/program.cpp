@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "../../shared/factory_settings.h"
+
 namespace e2e {
 
 std::string Environment(const char* name) {
@@ -117,57 +119,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 std::string SettingsFile(const ProgramFolder& folder,
                          std::initializer_list<std::pair<int, std::string>> changes) {
-  std::vector<std::string> lines = {folder.FilePath("sound.wav"),
-                                    "2000",
-                                    "5",
-                                    "iexplore -new",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "",
-                                    "0",
-                                    "16",
-                                    "16",
-                                    "360",
-                                    "320",
-                                    "1",
-                                    "1",
-                                    "NONE",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "Search Google",
-                                    "http://www.google.com/search?q=\"%C\"&hl=en&btnG=GOOGLE",
-                                    "Search IMDb",
-                                    "http://www.imdb.com/find?s=all&q=\"%C\"",
-                                    "Search Wikipedia",
-                                    "http://en.wikipedia.org/wiki/\"%C\"",
-                                    "",
-                                    "",
-                                    "0",
-                                    "",
-                                    "1",
-                                    "0",
-                                    "0",
-                                    "12",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "180",
-                                    "strip( ),strip_end( ),find(http://),append_first(http://)",
-                                    "encrypt()",
-                                    "",
-                                    "",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    ""};
+  std::vector<std::string> lines = settings_cases::FactoryLines(folder.FilePath("sound.wav"));
   for (const auto& [line, value] : changes) lines[line - 1] = value;
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";

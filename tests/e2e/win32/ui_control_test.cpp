@@ -12,18 +12,8 @@
 
 namespace {
 
+using ui_test::PumpLikeTheProgram;
 using ui_test::UiTest;
-
-// Runs the program's own loop step (dialog keys first) for a while.
-void PumpLikeTheProgram(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      ui::win32::DispatchQueuedMessage(message);
-    Sleep(5);
-  }
-}
 
 HWND Hwnd(const ui::TControl& control) {
   return reinterpret_cast<HWND>(control.Handle());

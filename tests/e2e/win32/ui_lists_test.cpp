@@ -11,20 +11,11 @@
 
 namespace {
 
+using ui_test::PumpLikeTheProgram;
 using ui_test::UiTest;
 
 HWND Hwnd(const ui::TControl& control) {
   return reinterpret_cast<HWND>(control.Handle());
-}
-
-void PumpLikeTheProgram(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      ui::win32::DispatchQueuedMessage(message);
-    Sleep(5);
-  }
 }
 
 class UiLists : public UiTest {

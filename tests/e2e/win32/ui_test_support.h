@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/win32/win32_peers.h"
 
 namespace ui_test {
 
@@ -42,6 +43,17 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
     }
   }
   return true;
+}
+
+// Runs the program's own loop step (dialog keys first) for a while.
+inline void PumpLikeTheProgram(DWORD ms) {
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (GetTickCount() - start < ms) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+      ui::win32::DispatchQueuedMessage(message);
+    Sleep(5);
+  }
 }
 
 inline void Pump(DWORD ms) {

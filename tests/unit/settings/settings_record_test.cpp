@@ -1,5 +1,6 @@
 #include "settings/settings_record.h"
 
+#include "../../shared/factory_settings.h"
 #include "app/data_file.h"
 #include "support/headless_test.h"
 
@@ -45,58 +46,8 @@ class SettingsRecordTest : public HeadlessTest {};
 TEST_F(SettingsRecordTest, FactoryFileIsFiftyOneCrLfLinesInFileOrder) {
   CSettings s;  // no settings.ini: factory values
   const std::string text = s.ToFileText();
-  const std::vector<std::string> expected = {
-      "C:\\Velmarind\\sound.wav",
-      "2000",
-      "5",
-      "iexplore -new",
-      "0",
-      "0",
-      "0",
-      "0",
-      "",
-      "0",
-      "16",
-      "16",
-      "360",
-      "320",
-      "1",
-      "1",
-      "NONE",
-      "0",
-      "0",
-      "0",
-      "0",
-      "0",
-      "0",
-      "0",
-      "0",
-      "Search Google",
-      "http://www.google.com/search?q=\"%C\"&hl=en&btnG=GOOGLE",
-      "Search IMDb",
-      "http://www.imdb.com/find?s=all&q=\"%C\"",
-      "Search Wikipedia",
-      "http://en.wikipedia.org/wiki/\"%C\"",
-      "",
-      "",
-      "0",
-      "",
-      "1",
-      "0",
-      "0",
-      "12",
-      "0",
-      "0",
-      "0",
-      "180",
-      "strip( ),strip_end( ),find(http://),append_first(http://)",
-      "encrypt()",
-      "",
-      "",
-      "0",
-      "0",
-      "0",
-      ""};
+  const std::vector<std::string> expected =
+      settings_cases::FactoryLines("C:\\Velmarind\\sound.wav");
   std::string expectedText;
   for (const auto& line : expected) expectedText += line + "\r\n";
   EXPECT_EQ(text, expectedText);
