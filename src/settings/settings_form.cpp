@@ -1,6 +1,7 @@
 #include "settings/settings_form.h"
 
 #include "app/main_form.h"
+#include "app/placement.h"
 #include "hotkeys/key_table.h"
 #include "os/os.h"
 #include "ui/dialogs.h"
@@ -8,17 +9,6 @@
 TF_Settings* F_Settings = nullptr;
 
 namespace {
-
-// Places a window at the bottom-right corner of the screen, `margin` pixels
-// from it; at (margin, margin) when the display cannot be queried.
-void PlaceBottomRight(ui::TForm& form, int margin) {
-  int left = margin, top = margin;
-  if (const auto screen = os::display::ScreenSize()) {
-    left = screen->Width - (form.Width() + margin);
-    top = screen->Height - (form.Height() + margin);
-  }
-  form.SetBounds(left, top, form.Width(), form.Height());
-}
 
 std::string KeyName(int index) {
   const auto& names = hotkeys::KeyNames();
@@ -57,7 +47,7 @@ void TF_Settings::ShowSettingsModal() {
 }
 
 void TF_Settings::FormShow(ui::TObject*) {
-  PlaceBottomRight(*this, 32);
+  app::PlaceFromBottomRight(*this, 32);
 }
 
 void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction&) {

@@ -1,11 +1,316 @@
 #include "tasks/task_form.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "app/placement.h"
+#include "tasks/task_handler_form.h"
+#include "ui/dialogs.h"
+#include "ui/menu.h"
+#include "ui/messages.h"
+
 TF_Task* F_Task = nullptr;
+
+namespace {
+
+// What an operation makes of the fields: the labels of the three fields
+// (null keeps the usual one), which fields are usable, whether the
+// "File / Command" label browses, and whether the show command applies.
+struct Layout {
+  const char* fileLabel;
+  const char* directoryLabel;
+  const char* parametersLabel;
+  bool file, directory, parameters, browse, showCommand;
+};
+
+constexpr Layout kAllFields{nullptr, nullptr, nullptr, true, true, true, true, true};
+constexpr Layout kNoFields{nullptr, nullptr, nullptr, false, false, false, false, false};
+constexpr Layout FirstFieldOnly(const char* label) {
+  return {label, nullptr, nullptr, true, false, false, false, false};
+}
+
+struct Operation {
+  const char* name;
+  Layout layout;
+};
+
+// The items of CB_Operation, in order; a task stores the name.
+constexpr Operation kOperations[] = {
+    {"Open", kAllFields},
+    {"Edit", kAllFields},
+    {"Explore", kAllFields},
+    {"Find", kAllFields},
+    {"Print", {nullptr, nullptr, nullptr, true, true, true, true, false}},
+    {"System Command", {nullptr, nullptr, nullptr, true, true, true, false, true}},
+    {"Shutdown Computer", kNoFields},
+    {"Reboot Computer", kNoFields},
+    {"Logoff", kNoFields},
+    {"Add To Clipboard", FirstFieldOnly("Text")},
+    {"Play Sound", {"Wav file", nullptr, nullptr, true, true, false, true, false}},
+    {"Send Windows Message",
+     {"Window handle", "Message", "WParam LParam", true, true, true, false, false}},
+    {"Start Alarm", FirstFieldOnly("Alarm")},
+    {"Multi Launch",
+     {"Name of tasks/alarms, separate with ','", nullptr, nullptr, true, true, true, false, true}},
+    {"Save Memo", kNoFields},
+    {"Set Volume", FirstFieldOnly("Wave volume ( 0-100 )")},
+    {"Mouse Click", FirstFieldOnly("1 = Left, 2 = Middle, 3 = Right")},
+    {"Close Program", FirstFieldOnly("Name (As shown in the taskbar)")},
+};
+
+struct ShowCommand {
+  const char* name;
+  const char* help;
+};
+
+// The items of CB_Showcommand, in order; a task stores the position.
+constexpr ShowCommand kShowCommands[] = {
+    {"HIDE", "Hides the window and activates another window."},
+    {"MAXIMIZE", "Maximizes the specified window."},
+    {"MINIMIZE",
+     "Minimizes the specified window and activates the next top-level window in the z-order."},
+    {"RESTORE",
+     "Activates and displays the window. If the window is minimized or maximized, Windows "
+     "restores it to its original size and position"},
+    {"SHOW", "Activates the window and displays it in its current size and position."},
+    {"SHOWDEFAULT", "Use the initial show state of its main window."},
+    {"SHOWMAXIMIZED", "Activates the window and displays it as a maximized window."},
+    {"SHOWMINIMIZED", "Activates the window and displays it as a minimized window."},
+    {"SHOWMINNOACTIVE",
+     "Displays the window as a minimized window. The active window remains active."},
+    {"SHOWNA", "Displays the window in its current state. The active window remains active."},
+    {"SHOWNOACTIVATE",
+     "Displays a window in its most recent size and position. The active window remains active."},
+    {"SHOWNORMAL",
+     "Activates and displays a window. If the window is minimized or maximized, Windows restores "
+     "it to its original size and position"},
+};
+
+constexpr int kOpen = 0;
+constexpr int kShow = 4;
+
+const char* const kBrowseFilter =
+    "Programs (*.exe;*.com;*.bat;*.pif)|*.exe;*.com;*.bat;*.pif|"
+    "Documents (*.doc;*.xml;*.txt;*.pdf)|*.doc;*.xml;*.txt;*.pdf|"
+    "Sounds (*.wav;*.mp3)|*.wav;*.mp3;*.m3u|All (*.*)|*.*";
+
+template <class Item, std::size_t N>
+std::vector<std::string> NamesOf(const Item (&items)[N]) {
+  std::vector<std::string> names;
+  for (const Item& item : items) names.emplace_back(item.name);
+  return names;
+}
+
+// The entry at a list position, or null for none.
+template <class Item, std::size_t N>
+const Item* At(const Item (&items)[N], int index) {
+  return index >= 0 && index < static_cast<int>(N) ? &items[index] : nullptr;
+}
+
+std::string LabelOr(const char* label, const char* usual) {
+  return label ? label : usual;
+}
+
+constexpr ui::TAnchors kTopLeft = ui::akLeft | ui::akTop;
+
+// A field across the dialog; a labelled edit's label sits above it.
+ui::TControlPlace Row(int top, int tabOrder) {
+  return {{8, top, 216, 21}, kTopLeft, tabOrder};
+}
+
+}  // namespace
 
 TF_Task::TF_Task()
     : ui::TForm(ui::TFormParams{.ClassName = "TF_Task",
-                                .Caption = "Task - Velmarind",
-                                .ClientWidth = 300,
-                                .ClientHeight = 300}) {
+                                .Caption = "New Task",
+                                .ClientWidth = 232,
+                                .ClientHeight = 367,
+                                .BorderStyle = ui::TBorderStyle::bsSingle,
+                                .SystemMenu = false}),
+      LE_Name(*this, "Name", Row(22, 0), 255),
+      LE_File(*this, "File / Command", Row(62, 1), 255),
+      LE_Directory(*this, "Directory", Row(102, 2), 255),
+      LE_Parameters(*this, "Parameters", Row(142, 3), 255),
+      LE_Comment(*this, "Comment", Row(182, 4), 255),
+      L_Operation(*this, "Operation", {{8, 208, 216, 13}}),
+      CB_Operation(*this, Row(222, 5), NamesOf(kOperations)),
+      L_Showcommand(*this, "Show as", {{8, 248, 216, 13}}),
+      CB_Showcommand(*this, Row(262, 6), NamesOf(kShowCommands)),
+      L_Help(*this, kShowCommands[kShow].help, {{8, 290, 217, 41}}),
+      B_Ok(*this, "&Ok", {{37, 338, 75, 23}, kTopLeft, 7}),
+      B_Cancel(*this, "&Cancel", {{120, 338, 75, 23}, kTopLeft, 8}),
+      OD_Browse("Velmarind - Select File", kBrowseFilter) {
   Name = "F_Task";
+  LE_File.EditLabel.MakeLink();
+  CB_Operation.SetItemIndex(kOpen);
+  OperationText = kOperations[kOpen].name;
+  CB_Showcommand.SetItemIndex(kShow);
+  WireEvents();
+}
+
+void TF_Task::WireEvents() {
+  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
+  LE_Name.OnChange = [this](ui::TObject* sender) { LE_NameChange(sender); };
+  CB_Operation.OnChange = [this](ui::TObject* sender) { CB_OperationChange(sender); };
+  CB_Showcommand.OnChange = [this](ui::TObject* sender) { CB_ShowcommandChange(sender); };
+  LE_File.EditLabel.OnClick = [this](ui::TObject* sender) { LE_FileSubLabelClick(sender); };
+  B_Ok.OnClick = [this](ui::TObject* sender) { B_OkClick(sender); };
+  B_Cancel.OnClick = [this](ui::TObject* sender) { B_CancelClick(sender); };
+  MoveFocusOnEnter(LE_Name, {&LE_File, &LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
+  MoveFocusOnEnter(LE_File, {&LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
+  MoveFocusOnEnter(LE_Directory, {&LE_Parameters, &LE_Comment, &B_Ok});
+  MoveFocusOnEnter(LE_Parameters, {&LE_Comment, &B_Ok});
+  MoveFocusOnEnter(LE_Comment, {&CB_Operation});
+  MoveFocusOnEnter(CB_Operation, {&CB_Showcommand});
+  MoveFocusOnEnter(CB_Showcommand, {&B_Ok});
+}
+
+void TF_Task::MoveFocusOnEnter(ui::TControl& from, std::initializer_list<ui::TControl*> chain) {
+  from.OnKeyPress = [targets = std::vector<ui::TControl*>(chain)](ui::TObject*, char& key) {
+    if (key != '\r') return;
+    key = 0;
+    const auto usable = std::find_if(targets.begin(), targets.end(),
+                                     [](ui::TControl* target) { return target->Enabled(); });
+    if (usable != targets.end()) (*usable)->SetFocus();
+  };
+}
+
+void TF_Task::ResetTaskEditor() {
+  Mode = 0;
+  EditName.clear();
+  for (ui::TEdit* edit : {&LE_Name, &LE_File, &LE_Directory, &LE_Parameters, &LE_Comment})
+    edit->SetText("");
+  CB_Operation.SetItemIndex(kOpen);
+  OperationText = kOperations[kOpen].name;
+  CB_Showcommand.SetItemIndex(kShow);
+  ShowHelp();
+  SetCaption("New Task");
+  ApplyOperationLayout();
+}
+
+void TF_Task::LoadTask(const CTask& task) {
+  LE_Name.SetText(task.Name);
+  LE_File.SetText(task.File);
+  LE_Directory.SetText(task.Directory);
+  LE_Parameters.SetText(task.Parameters);
+  LE_Comment.SetText(task.Comment);
+  // An operation that is none of the items shows no item and is kept as it is.
+  const std::vector<std::string> names = NamesOf(kOperations);
+  const auto known = std::find(names.begin(), names.end(), task.Operation);
+  CB_Operation.SetItemIndex(known == names.end() ? -1 : static_cast<int>(known - names.begin()));
+  OperationText = task.Operation;
+  CB_Showcommand.SetItemIndex(task.ShowCommand);
+  ShowHelp();
+  Mode = 1;
+  EditName = task.Name;
+  SetCaption("Edit Task");
+}
+
+void TF_Task::ApplyOperationLayout() {
+  const Operation* operation = At(kOperations, CB_Operation.ItemIndex());
+  const Layout& layout = operation ? operation->layout : kAllFields;
+  LE_File.EditLabel.SetCaption(LabelOr(layout.fileLabel, "File / Command"));
+  LE_Directory.EditLabel.SetCaption(LabelOr(layout.directoryLabel, "Directory"));
+  LE_Parameters.EditLabel.SetCaption(LabelOr(layout.parametersLabel, "Parameters"));
+  LE_File.SetEnabled(layout.file);
+  LE_Directory.SetEnabled(layout.directory);
+  LE_Parameters.SetEnabled(layout.parameters);
+  BrowseAllowed = layout.browse;
+  CB_Showcommand.SetEnabled(layout.showCommand);
+  L_Help.SetVisible(layout.showCommand);
+}
+
+void TF_Task::ShowHelp() {
+  const ShowCommand* command = At(kShowCommands, CB_Showcommand.ItemIndex());
+  L_Help.SetCaption(command ? command->help : "");
+}
+
+void TF_Task::SplitPath(const std::string& path, std::string& fileName, std::string& directory) {
+  const std::size_t slash = path.size() < 2 ? std::string::npos : path.rfind('\\', path.size() - 2);
+  if (slash == std::string::npos) {
+    fileName = path;
+    directory.clear();
+    return;
+  }
+  fileName = path.substr(slash + 1);
+  directory = path.substr(0, slash + 1);
+}
+
+void TF_Task::FormShow(ui::TObject*) {
+  app::PlaceFromBottomRight(*this, 48);
+  if (Mode == 0 && LE_Name.Text().empty()) B_Ok.SetEnabled(false);
+  ApplyOperationLayout();
+  LE_Name.SetFocus();
+}
+
+void TF_Task::LE_NameChange(ui::TObject*) {
+  B_Ok.SetEnabled(!LE_Name.Text().empty());
+}
+
+void TF_Task::CB_OperationChange(ui::TObject*) {
+  OperationText = CB_Operation.Text();
+  ApplyOperationLayout();
+}
+
+void TF_Task::CB_ShowcommandChange(ui::TObject*) {
+  ShowHelp();
+}
+
+// A cancelled dialog leaves the fields as the user typed them.
+void TF_Task::LE_FileSubLabelClick(ui::TObject*) {
+  if (!BrowseAllowed) return;
+  if (!OD_Browse.Execute() || OD_Browse.FileName.empty()) return;
+  std::string fileName, directory;
+  SplitPath(OD_Browse.FileName, fileName, directory);
+  LE_File.SetText(fileName);
+  LE_Directory.SetText(directory);
+}
+
+// The edited task is looked up by name here, after the dialog ran its own
+// loop in which timers, hotkeys and the tray may have changed the list.
+bool TF_Task::StoreTask() {
+  if (!F_TaskHandler) return false;
+  CTaskHandler& tasks = F_TaskHandler->TaskHandler;
+  const int editIndex = Mode == 1 ? tasks.FindTask(EditName) : -1;
+  if (Mode == 1 && editIndex < 0) {
+    ui::MessageBox("The task \"" + EditName + "\" no longer exists.", "Error",
+                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return true;  // nothing is left to change: the editor closes
+  }
+  if (tasks.IsTaskNameFree(LE_Name.Text(), editIndex) == 0) {
+    ui::MessageBox("A Task by that name already exists", "Error",
+                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    LE_Name.SetFocus();
+    return false;
+  }
+  if (OperationText.empty()) return false;  // no operation chosen yet
+  CTask task = Mode == 1 ? tasks.Tasks[editIndex] : CTask{};
+  task.Name = LE_Name.Text();
+  task.Parameters = LE_Parameters.Text();
+  task.Comment = LE_Comment.Text();
+  task.File = LE_File.Text();
+  task.Directory = LE_Directory.Text();
+  task.Operation = OperationText;
+  task.ShowCommand = static_cast<std::int16_t>(CB_Showcommand.ItemIndex());
+  if (Mode == 0) {
+    if (tasks.AddTask(task, true) == 0) return false;
+  } else {
+    if (task.MenuItem) task.MenuItem->Caption = task.Name;
+    tasks.Tasks[editIndex] = task;
+    tasks.RefreshList();
+  }
+  F_TaskHandler->SaveTaskList();
+  return true;
+}
+
+void TF_Task::B_OkClick(ui::TObject*) {
+  if (!StoreTask()) return;
+  ResetTaskEditor();
+  ModalResult = ui::mrOk;
+  Close();
+}
+
+void TF_Task::B_CancelClick(ui::TObject*) {
+  ResetTaskEditor();
+  Close();
 }

@@ -1,19 +1,126 @@
 #include "tasks/task_handler_form.h"
 
+#include "app/placement.h"
+#include "os/os.h"
+#include "settings/settings_form.h"
+#include "tasks/task_form.h"
+#include "ui/dialogs.h"
 #include "ui/menu.h"
+#include "ui/messages.h"
 
 TF_TaskHandler* F_TaskHandler = nullptr;
+
+namespace {
+
+constexpr std::size_t kCommentShown = 48;
+constexpr std::uint32_t kNavy = 0x000080;
+
+ui::TControlPlace Button(int top, int tabOrder) {
+  return {{184, top, 75, 25}, ui::akLeft | ui::akTop, tabOrder};
+}
+
+// The comment as the status bar shows it: at most 48 characters, a longer
+// one cut there and followed by "...".
+std::string ShortComment(const std::string& comment) {
+  if (comment.size() <= kCommentShown) return comment;
+  return comment.substr(0, kCommentShown) + "...";
+}
+
+}  // namespace
 
 TF_TaskHandler::TF_TaskHandler()
     : ui::TForm(ui::TFormParams{.ClassName = "TF_TaskHandler",
                                 .Caption = "Tasks [0]",
                                 .ClientWidth = 267,
-                                .ClientHeight = 216}) {
+                                .ClientHeight = 216,
+                                .BorderStyle = ui::TBorderStyle::bsSingle,
+                                .SystemMenu = false}),
+      LB_Tasks(*this, {{8, 8, 168, 183}, ui::akLeft | ui::akTop, 5}, true),
+      B_Execute(*this, "E&xecute", Button(8, 0)),
+      B_New(*this, "&New", Button(39, 1)),
+      B_Edit(*this, "&Edit", Button(70, 2)),
+      B_Delete(*this, "&Delete", Button(101, 3)),
+      B_Close(*this, "&Close", Button(166, 4)),
+      StatusBar(*this, {{0, 197, 267, 19}}) {
   Name = "F_TaskHandler";
+  // The list box's text colour is a property of its native peer.
+  LB_Tasks.SetTextStyle(ui::TTextStyle{.Color = kNavy});
+  WireEvents();
   TaskHandler.LoadTasks("tasklist.ini");
+}
+
+void TF_TaskHandler::WireEvents() {
+  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
+  LB_Tasks.OnClick = [this](ui::TObject* sender) { LB_TasksClick(sender); };
+  LB_Tasks.OnDblClick = [this](ui::TObject* sender) { LB_TasksDblClick(sender); };
+  B_Execute.OnClick = [this](ui::TObject* sender) { B_ExecuteClick(sender); };
+  B_New.OnClick = [this](ui::TObject* sender) { B_NewClick(sender); };
+  B_Edit.OnClick = [this](ui::TObject* sender) { B_EditClick(sender); };
+  B_Delete.OnClick = [this](ui::TObject* sender) { B_DeleteClick(sender); };
+  B_Close.OnClick = [this](ui::TObject* sender) { B_CloseClick(sender); };
+}
+
+void TF_TaskHandler::UpdateSelection() {
+  const int index = LB_Tasks.ItemIndex() >= 0 ? TaskHandler.FindTask(LB_Tasks.Text()) : -1;
+  const bool selected = index >= 0;
+  StatusBar.SetSimpleText(selected ? ShortComment(TaskHandler.Tasks[index].Comment) : "");
+  for (ui::TButton* button : {&B_Edit, &B_Execute, &B_Delete}) button->SetEnabled(selected);
+}
+
+int TF_TaskHandler::SaveTaskList() {
+  if (TaskHandler.SaveTasks("tasklist.ini")) return 1;
+  const std::string folder = F_Settings ? F_Settings->Settings.ProgramDir : "";
+  ui::MessageBox("Could not save " + folder + "tasklist.ini", "Error",
+                 ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  return 0;
 }
 
 void TF_TaskHandler::TaskMenuItemClick(ui::TObject* sender) {
   if (const auto* item = dynamic_cast<ui::TMenuItem*>(sender))
     TaskHandler.ExecuteTask(item->Caption);
+}
+
+void TF_TaskHandler::FormShow(ui::TObject*) {
+  app::PlaceFromBottomRight(*this, 32);
+  UpdateSelection();
+}
+
+void TF_TaskHandler::LB_TasksClick(ui::TObject*) {
+  UpdateSelection();
+}
+
+void TF_TaskHandler::LB_TasksDblClick(ui::TObject*) {
+  B_Execute.Click();
+}
+
+void TF_TaskHandler::B_ExecuteClick(ui::TObject*) {
+  if (LB_Tasks.ItemIndex() >= 0) TaskHandler.ExecuteTask(LB_Tasks.Text());
+}
+
+// An open editor keeps what the user typed: the editor is modal, so only
+// a program could press New meanwhile.
+void TF_TaskHandler::B_NewClick(ui::TObject*) {
+  if (!F_Task || F_Task->Visible()) return;
+  F_Task->ResetTaskEditor();
+  F_Task->ShowModal();
+}
+
+void TF_TaskHandler::B_EditClick(ui::TObject*) {
+  if (!F_Task || F_Task->Visible() || LB_Tasks.ItemIndex() < 0) return;
+  const int index = TaskHandler.FindTask(LB_Tasks.Text());
+  if (index < 0) return;
+  F_Task->LoadTask(TaskHandler.Tasks[index]);
+  F_Task->ShowModal();
+}
+
+// Deletes at once, without a question.
+void TF_TaskHandler::B_DeleteClick(ui::TObject*) {
+  if (LB_Tasks.ItemIndex() < 0) return;
+  TaskHandler.DeleteTask(LB_Tasks.Text());
+  TaskHandler.RefreshList();
+  SaveTaskList();
+}
+
+void TF_TaskHandler::B_CloseClick(ui::TObject*) {
+  Close();
 }

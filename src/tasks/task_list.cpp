@@ -119,7 +119,13 @@ int CTaskHandler::DeleteTask(const std::string& name) {
   return 1;
 }
 
+// A refilled list box has no selection, so the window's buttons and status
+// bar are brought in line with it too.
 int CTaskHandler::RefreshList() {
-  if (F_TaskHandler) F_TaskHandler->SetCaption("Tasks [" + std::to_string(Count()) + "]");
+  if (!F_TaskHandler) return 1;
+  F_TaskHandler->LB_Tasks.Clear();
+  for (const CTask& task : Tasks) F_TaskHandler->LB_Tasks.Add(task.Name);
+  F_TaskHandler->SetCaption("Tasks [" + std::to_string(Count()) + "]");
+  F_TaskHandler->UpdateSelection();
   return 1;
 }

@@ -54,6 +54,7 @@ class TControl : public TComponent {
   void SetEnabled(bool enabled);
   // Gives the control the keyboard focus; nothing when it is hidden or disabled.
   void SetFocus();
+  void SetTextStyle(const TTextStyle& style) { peer_->SetTextStyle(style); }
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;

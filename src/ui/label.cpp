@@ -19,7 +19,7 @@ TLabel::TLabel(TForm& parent, const std::string& caption, const TControlPlace& p
 }
 
 void TLabel::MakeLink() {
-  Peer().SetTextStyle(TTextStyle{.Color = 0x0000FF, .Underline = true, .HandCursor = true});
+  SetTextStyle(TTextStyle{.Color = 0x0000FF, .Underline = true, .HandCursor = true});
 }
 
 TLabeledEdit::TLabeledEdit(TForm& parent, const std::string& label, const TControlPlace& place,

@@ -184,7 +184,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
 
   TControl& control_;
   ControlKind kind_;
-  std::vector<std::string> items_;
+  std::deque<std::string> items_;  // a sorted insert moves the shorter side
   int itemIndex_ = -1;
   int start_ = 0;
   int length_ = 0;

@@ -273,7 +273,9 @@ class Win32Control final : public NativeWindow<ControlPeer> {
         break;
       }
       case WM_LBUTTONDBLCLK:
-        control_.NotifyDblClick();
+        // A list box reports its double click once, as LBN_DBLCLK.
+        if (kind_ != ControlKind::ListBox && kind_ != ControlKind::SortedListBox)
+          control_.NotifyDblClick();
         break;
       case WM_LBUTTONUP:
         if (kind_ == ControlKind::Memo) {
