@@ -86,6 +86,14 @@ void TVelmarind::BuildMainMenu() {
     if (F_AlarmHandler && !F_AlarmHandler->Visible()) F_AlarmHandler->Show();
   };
   M_mainalarmmessages.OnClick = [](ui::TObject*) { Toggle(F_ShowMessage); };
+  M_Clipboard1.OnClick = [this](ui::TObject*) { SwapClipboardSlot(0); };
+  M_Clipboard2.OnClick = [this](ui::TObject*) { SwapClipboardSlot(1); };
+  M_Clipboard3.OnClick = [this](ui::TObject*) { SwapClipboardSlot(2); };
+  M_AddToMemo.OnClick = [this](ui::TObject* sender) { M_AddToMemoClick(sender); };
+  M_MainOpenInBrowser.OnClick = [this](ui::TObject* sender) { M_MainOpenInBrowserClick(sender); };
+  M_S1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
+  M_S2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
+  M_S3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
 }
 
 void TVelmarind::BuildSecondMenu() {
@@ -98,6 +106,9 @@ void TVelmarind::BuildSecondMenu() {
   M_newalarm.OnClick = [this](ui::TObject* sender) { M_newalarmClick(sender); };
   M_addclipboard.OnClick = [this](ui::TObject*) { M_AddToMemo.Click(); };
   M_openinbrowser.OnClick = [this](ui::TObject*) { M_MainOpenInBrowser.Click(); };
+  M_special1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
+  M_special2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
+  M_special3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
 }
 
 void TVelmarind::Dispatch(ui::TMessage& message) {
@@ -122,13 +133,13 @@ void TVelmarind::OnRemoteCommand(ui::TMessage& message) {
       M_MainOpenInBrowser.Click();
       break;
     case kWebCommand1Command:
-      M_S1.Click();
+      RunWebCommand(5);
       break;
     case kWebCommand2Command:
-      M_S2.Click();
+      RunWebCommand(6);
       break;
     case kWebCommand3Command:
-      M_S3.Click();
+      RunWebCommand(7);
       break;
     case kAddToMemoCommand:
       M_AddToMemo.Click();

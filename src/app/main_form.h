@@ -78,6 +78,26 @@ class TVelmarind : public ui::TForm {
   // web-command captions.
   void ApplyTrayMenuOptions(const CSettings& settings);
 
+  // Swaps the text of clipboard slot 0, 1 or 2 with the clipboard's.
+  void SwapClipboardSlot(int slot);
+  // Opens the clipboard text with the configured browser.
+  void M_MainOpenInBrowserClick(ui::TObject* sender);
+  // Adds the separator lines and the clipboard text to the memo.
+  void M_AddToMemoClick(ui::TObject* sender);
+  // Writes the separator template's lines into the memo: "\n" ends a line,
+  // "\t" the time, "\d" the date.
+  void ExpandMemoSeparator();
+  // Web command n: 1 opens the memo's command text; 2 to 4 fill web command
+  // 1 to 3 with it; 5 to 7 fill web command 1 to 3 with the clipboard text.
+  void RunWebCommand(int n);
+  // Splits the text after a browser's folder into program and arguments at
+  // its first blank; quotes and backslashes are dropped.
+  static void SplitCommand(const std::string& command, std::string& program,
+                           std::string& arguments);
+  // The template with every "%C" or "%c" replaced by the text; the text
+  // itself for an empty template.
+  static std::string ExpandPlaceholder(const std::string& pattern, const std::string& text);
+
   // The clipboard's text; "" when it cannot be read.
   std::string GetClipboardText();
   // True only when the text is on the clipboard.

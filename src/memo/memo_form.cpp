@@ -14,6 +14,10 @@ TF_Memo* F_Memo = nullptr;
 namespace {
 
 constexpr unsigned short VK_RETURN = 0x0D;
+constexpr unsigned short VK_F1 = 0x70;
+constexpr unsigned short VK_F2 = 0x71;
+constexpr unsigned short VK_F3 = 0x72;
+constexpr unsigned short VK_F4 = 0x73;
 constexpr unsigned short VK_F5 = 0x74;
 constexpr unsigned short VK_F6 = 0x75;
 constexpr unsigned short VK_F7 = 0x76;
@@ -222,13 +226,16 @@ void TF_Memo::FindPrevious(const std::string& text) {
 void TF_Memo::AddToMemo(const std::string& text) {
   if (text.empty()) return;
   const CSettings* settings = SettingsRecord();
-  const std::string result = settings ? memo::FilterTextOnAdd(*settings, text) : text;
+  AppendLine(settings ? memo::FilterTextOnAdd(*settings, text) : text);
+  WriteMemoFile(false);
+}
+
+void TF_Memo::AppendLine(const std::string& text) {
   const std::string memo = Memo.Text();
   const bool atLineStart = memo.empty() || memo.back() == '\n';
   Memo.SetSel(static_cast<int>(memo.size()), 0);
-  Memo.SetSelText(atLineStart ? result + "\r\n" : "\r\n" + result);
+  Memo.SetSelText(atLineStart ? text + "\r\n" : "\r\n" + text);
   Memo.ScrollCaret();
-  WriteMemoFile(false);
 }
 
 void TF_Memo::ApplyFilterToLine(int n) {
@@ -324,6 +331,12 @@ void TF_Memo::MemoClick(ui::TObject*) {
 void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
   UpdateStatus();
   switch (key) {
+    case VK_F1:
+    case VK_F2:
+    case VK_F3:
+    case VK_F4:
+      if (Velmarind) Velmarind->RunWebCommand(key - VK_F1 + 1);
+      break;
     case VK_F5:
       FindNext(GetCommandText(2));
       break;

@@ -50,6 +50,8 @@ class TF_Memo : public ui::TForm {
   void CloseSave();
   // Stores a moved caret line in the settings and writes settings.ini.
   void SaveCaretLine();
+  // Adds a text as new last line(s), without writing memo.txt.
+  void AppendLine(const std::string& text);
   // Appends a text as new lines at the end, after the on-add filter
   // programs, and writes memo.txt.
   void AddToMemo(const std::string& text);

@@ -69,8 +69,8 @@ Point Position();
 }  // namespace cursor
 
 namespace shell {
-// Opens a file, folder or address with a verb ("open", "print"...), as the
-// shell does, with no owner window. The shell's result: above 32 when it
+// Opens a file, folder or address with a verb ("open", "print"...; "" for the
+// default one), as the shell does, with no owner window. The shell's result: above 32 when it
 // started something, else its error code.
 int Execute(const std::string& verb, const std::string& file, const std::string& parameters,
             const std::string& directory, int showCommand);
@@ -108,6 +108,12 @@ bool Unregister(WindowHandle window, int id);
 namespace clock {
 ClockReading Read();
 }  // namespace clock
+
+namespace locale {
+// A time as the user's long time format writes it, a date in the short date format.
+std::string TimeText(const DateTime& time);
+std::string DateText(const DateTime& date);
+}  // namespace locale
 
 namespace sound {
 // PlaySound flags, from their documented values.

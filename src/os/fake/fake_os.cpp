@@ -1,6 +1,7 @@
 #include "os/fake/fake_os.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace os::fake {
 namespace {
@@ -176,6 +177,21 @@ ClockReading Read() {
                       fake::CivilFromMs(local - w.utcOffsetMinutes * 60000LL), w.elapsedMs};
 }
 }  // namespace clock
+
+namespace locale {
+// A fixed pair of formats, so tests can spell out the texts.
+std::string TimeText(const DateTime& t) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.Hour, t.Minute, t.Second);
+  return text;
+}
+
+std::string DateText(const DateTime& d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.Day, d.Month, d.Year);
+  return text;
+}
+}  // namespace locale
 
 namespace sound {
 bool PlayWave(const std::string& file, unsigned flags) {

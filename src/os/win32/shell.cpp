@@ -10,8 +10,10 @@ namespace os::shell {
 
 int Execute(const std::string& verb, const std::string& file, const std::string& parameters,
             const std::string& directory, int showCommand) {
-  const HINSTANCE result = ShellExecuteA(nullptr, verb.c_str(), file.c_str(), parameters.c_str(),
-                                         directory.c_str(), showCommand);
+  // No verb: the file type's default action.
+  const HINSTANCE result =
+      ShellExecuteA(nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                    parameters.c_str(), directory.c_str(), showCommand);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
