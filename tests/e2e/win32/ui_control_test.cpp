@@ -12,12 +12,9 @@
 
 namespace {
 
+using ui_test::Hwnd;
 using ui_test::PumpLikeTheProgram;
 using ui_test::UiTest;
-
-HWND Hwnd(const ui::TControl& control) {
-  return reinterpret_cast<HWND>(control.Handle());
-}
 
 // A form laid out like the memo window: a memo over a row of controls.
 class UiControl : public UiTest {

@@ -11,12 +11,9 @@
 
 namespace {
 
+using ui_test::Hwnd;
 using ui_test::PumpLikeTheProgram;
 using ui_test::UiTest;
-
-HWND Hwnd(const ui::TControl& control) {
-  return reinterpret_cast<HWND>(control.Handle());
-}
 
 class UiLists : public UiTest {
  protected:

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/control.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui_test {
@@ -43,6 +44,11 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
     }
   }
   return true;
+}
+
+// The native window of a control.
+inline HWND Hwnd(const ui::TControl& control) {
+  return reinterpret_cast<HWND>(control.Handle());
 }
 
 // Runs the program's own loop step (dialog keys first) for a while.
