@@ -105,6 +105,20 @@ bool Register(WindowHandle window, int id, unsigned modifiers, int key);
 bool Unregister(WindowHandle window, int id);
 }  // namespace hotkeys
 
+namespace registry {
+enum class Root { LocalMachine, CurrentUser };
+using Key = std::uintptr_t;
+// Opens an existing key for writing values; never creates one. 0 when it
+// cannot be opened.
+Key Open(Root root, const std::string& path);
+// Sets a string value (REG_SZ); the byte count handed over is the text's
+// length, without a terminating zero. False when refused.
+bool SetString(Key key, const std::string& name, const std::string& value);
+// False when the value cannot be deleted (for instance it does not exist).
+bool DeleteValue(Key key, const std::string& name);
+void Close(Key key);
+}  // namespace registry
+
 namespace clock {
 ClockReading Read();
 }  // namespace clock

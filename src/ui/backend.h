@@ -80,7 +80,11 @@ enum class ControlKind {
   Label,
   ListBox,
   SortedListBox,
-  ComboBox  // a drop-down list: the user picks, never types
+  ComboBox,  // a drop-down list: the user picks, never types
+  CheckBox,
+  GroupBox,    // a labelled frame drawn behind the controls it surrounds
+  TrackBar,    // a horizontal slider
+  PageControl  // a row of tabs; the items are the tabs' captions
 };
 
 // How a control draws its text: colour 0xRRGGBB, underlined or bold, and a
@@ -118,9 +122,20 @@ class ControlPeer : public WindowPeer {
   virtual void ClearItems() = 0;
   virtual int ItemCount() const = 0;
   virtual std::string ItemText(int index) const = 0;
-  // The selected item, -1 for none; setting it notifies nobody.
+  // The selected item (or tab), -1 for none; setting it notifies nobody.
   virtual int ItemIndex() const = 0;
   virtual void SetItemIndex(int index) = 0;
+  // An edit that takes only digits from the keyboard; pasted text is not
+  // filtered, as with the window system's own style.
+  virtual void SetNumbersOnly(bool numbersOnly) = 0;
+  // A check box's tick; setting it notifies nobody.
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
+  // A track bar's range and position; setting them notifies nobody. The
+  // position is kept inside the range.
+  virtual void SetRange(int minimum, int maximum) = 0;
+  virtual int Position() const = 0;
+  virtual void SetPosition(int position) = 0;
 };
 
 class TimerPeer {

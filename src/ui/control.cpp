@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include "ui/form.h"
+#include "ui/page_control.h"
 
 namespace ui {
 
@@ -8,9 +9,11 @@ TControl::TControl(TForm& parent, ControlKind kind, const TControlPlace& place)
     : parent_(parent), place_(place), peer_(CreateControlPeer(*this, parent, kind)) {
   peer_->SetBounds(place.Bounds);
   parent_.AddControl(*this);
+  if (place.Page) place.Page->AddControl(*this);
 }
 
 TControl::~TControl() {
+  if (place_.Page) place_.Page->RemoveControl(*this);
   parent_.RemoveControl(*this);
 }
 

@@ -13,6 +13,7 @@
 namespace ui {
 
 class TForm;
+class TTabSheet;
 
 // Which edges of the form a control keeps its distance to.
 enum TAnchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
@@ -28,11 +29,13 @@ using TKeyEvent = std::function<void(TObject* sender, unsigned short& key, TShif
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 
 // Where a control is made: its place in the form's client area at the
-// form's design size, its anchors and its position in the Tab order.
+// form's design size, its anchors, its position in the Tab order and the
+// page of a page control it sits on (it is shown only while that page is).
 struct TControlPlace {
   TRect Bounds;
   TAnchors Anchors = akLeft | akTop;
   int TabOrder = -1;  // -1: not a Tab stop
+  TTabSheet* Page = nullptr;
 };
 
 class TControl : public TComponent {
@@ -70,7 +73,7 @@ class TControl : public TComponent {
   // keeps it from the control.
   void NotifyClick();
   void NotifyDblClick();
-  void NotifyChange();
+  virtual void NotifyChange();
   void NotifyKeyDown(unsigned short& key, TShiftState shift);
   void NotifyKeyUp(unsigned short& key, TShiftState shift);
   void NotifyKeyPress(char& key);
@@ -111,6 +114,8 @@ class TEdit : public TControl {
   TEdit(TForm& parent, const TControlPlace& place, int maxLength = 0);
   std::string Text() const { return Peer().Text(); }
   void SetText(const std::string& text) { Peer().SetText(text); }
+  // Only digits can be typed; pasted text still arrives unfiltered.
+  void SetNumbersOnly(bool numbersOnly) { Peer().SetNumbersOnly(numbersOnly); }
 };
 
 // A status bar showing one simple text.

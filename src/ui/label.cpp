@@ -8,7 +8,10 @@ constexpr int kLabelSpacing = 3;
 
 TControlPlace LabelPlaceAbove(const TControlPlace& edit) {
   const TRect& b = edit.Bounds;
-  return {{b.Left, b.Top - kLabelHeight - kLabelSpacing, b.Width, kLabelHeight}, edit.Anchors};
+  return {{b.Left, b.Top - kLabelHeight - kLabelSpacing, b.Width, kLabelHeight},
+          edit.Anchors,
+          -1,
+          edit.Page};
 }
 
 }  // namespace

@@ -169,6 +169,47 @@ bool Unregister(WindowHandle window, int id) {
 }
 }  // namespace hotkeys
 
+namespace registry {
+namespace {
+// Open keys by handle: handle n is openKeys[n - 1].
+std::vector<std::string>& OpenKeys() {
+  static std::vector<std::string> keys;
+  return keys;
+}
+std::string PathOf(Key key) {
+  auto& keys = OpenKeys();
+  return key >= 1 && key <= keys.size() ? keys[key - 1] : "";
+}
+}  // namespace
+
+Key Open(Root root, const std::string& path) {
+  const std::string full = (root == Root::LocalMachine ? "HKLM\\" : "HKCU\\") + path;
+  Record("registry::Open(" + Quote(full) + ")");
+  if (!fake::g_world.registryKeys.count(full)) return 0;
+  OpenKeys().push_back(full);
+  return OpenKeys().size();
+}
+
+bool SetString(Key key, const std::string& name, const std::string& value) {
+  const std::string path = PathOf(key);
+  Record("registry::SetString(" + Quote(path) + "," + Quote(name) + "," + Quote(value) + ")");
+  if (path.empty() || fake::g_world.refusedWrites.count(path)) return false;
+  fake::g_world.registryValues[path + "\\" + name] = value;
+  return true;
+}
+
+bool DeleteValue(Key key, const std::string& name) {
+  const std::string path = PathOf(key);
+  Record("registry::DeleteValue(" + Quote(path) + "," + Quote(name) + ")");
+  if (path.empty() || fake::g_world.refusedWrites.count(path)) return false;
+  return fake::g_world.registryValues.erase(path + "\\" + name) > 0;
+}
+
+void Close(Key key) {
+  Record("registry::Close(" + Quote(PathOf(key)) + ")");
+}
+}  // namespace registry
+
 namespace clock {
 ClockReading Read() {
   const auto& w = fake::g_world;

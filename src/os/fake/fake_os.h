@@ -13,6 +13,8 @@
 
 namespace os::fake {
 
+inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 struct World {
   std::vector<std::string> calls;
 
@@ -45,6 +47,14 @@ struct World {
   std::map<std::string, WindowHandle> windowClasses;
   std::map<std::string, WindowHandle> windowTitles;
   std::intptr_t sendResult = 0;
+
+  // The registry: keys that exist ("HKLM\\SOFTWARE\\..."), and string values
+  // by key and name ("HKLM\\SOFTWARE\\...\\Run\\Velmarind"). Writes to a
+  // key in refusedWrites fail.
+  std::set<std::string> registryKeys = {"HKLM\\" + std::string(kRunKey),
+                                        "HKCU\\" + std::string(kRunKey)};
+  std::map<std::string, std::string> registryValues;
+  std::set<std::string> refusedWrites;
 
   // The clock: local time, its UTC offset and the monotonic count.
   DateTime localStart{2026, 12, 6, 8, 0, 0, 0, 1};

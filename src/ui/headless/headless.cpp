@@ -24,6 +24,7 @@ struct State {
   std::vector<std::string> events;
   std::function<void(const Dialog&)> unexpected;
   NativeHandle nextHandle = 0x1000;
+  NativeHandle focused = 0;
 };
 
 State& state() {
@@ -72,7 +73,7 @@ class HeadlessWindow : public Peer {
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void SetText(const std::string& text) override { text_ = text; }
   std::string Text() const override { return text_; }
-  void SetFocus() override {}
+  void SetFocus() override { state().focused = handle_; }
 
  protected:
   NativeHandle handle_ = state().nextHandle++;
@@ -172,7 +173,18 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetItemIndex(int index) override {
     itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
   }
+  void SetNumbersOnly(bool numbersOnly) override { numbersOnly_ = numbersOnly; }
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override { checked_ = checked; }
+  void SetRange(int minimum, int maximum) override {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    SetPosition(position_);
+  }
+  int Position() const override { return position_; }
+  void SetPosition(int position) override { position_ = std::clamp(position, minimum_, maximum_); }
   int MaxLength() const { return maxLength_; }
+  bool NumbersOnly() const { return numbersOnly_; }
 
  private:
   static bool LessIgnoringCase(const std::string& a, const std::string& b) {
@@ -189,6 +201,11 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   int start_ = 0;
   int length_ = 0;
   int maxLength_ = 0;
+  bool numbersOnly_ = false;
+  bool checked_ = false;
+  int minimum_ = 0;
+  int maximum_ = 10;
+  int position_ = 0;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -292,13 +309,19 @@ void Type(TControl& control, const std::string& text) {
     char key = c;
     control.NotifyKeyPress(key);
     if (key == 0) continue;
+    if (peer.NumbersOnly() && !std::isdigit(static_cast<unsigned char>(key))) continue;
     const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
     peer.ReplaceSel(std::string(1, key));
   }
 }
 
+NativeHandle FocusedHandle() {
+  return state().focused;
+}
+
 void Reset() {
+  state().focused = 0;
   auto unexpected = std::move(state().unexpected);
   state().answers.clear();
   state().shown.clear();

@@ -63,8 +63,11 @@ int RunningTimers();
 void PressKey(TControl& control, unsigned short key, TShiftState shift = 0);
 // The user types characters into an edit control: each goes through the key
 // press event and, unless it was swallowed, into the text at the caret, up
-// to the control's typing limit.
+// to the control's typing limit. A digits-only edit drops every other
+// character, as the window system does with typed keys.
 void Type(TControl& control, const std::string& text);
+// The window that last took the keyboard focus; 0 for none yet.
+NativeHandle FocusedHandle();
 
 // Forgets dialogs, answers and events (timers belong to their components).
 void Reset();

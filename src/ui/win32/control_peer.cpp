@@ -42,6 +42,16 @@ NativeClass ClassOf(ControlKind kind) {
               WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
       return {"COMBOBOX", kChild | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::CheckBox:
+      return {"BUTTON", kChild | BS_AUTOCHECKBOX, 0};
+    // Frames and tabs lie behind the controls on them: clipping their
+    // siblings keeps them from painting over those controls.
+    case ControlKind::GroupBox:
+      return {"BUTTON", kChild | WS_CLIPSIBLINGS | BS_GROUPBOX, 0};
+    case ControlKind::TrackBar:
+      return {TRACKBAR_CLASSA, kChild | TBS_HORZ | TBS_AUTOTICKS, 0};
+    case ControlKind::PageControl:
+      return {WC_TABCONTROLA, kChild | WS_CLIPSIBLINGS | TCS_MULTILINE, 0};
   }
   return {"STATIC", kChild, 0};
 }
@@ -143,16 +153,29 @@ class Win32Control final : public NativeWindow<ControlPeer> {
   }
 
   void AddItem(const std::string& text) override {
+    if (IsTabs()) {
+      TCITEMA tab{};
+      tab.mask = TCIF_TEXT;
+      tab.pszText = const_cast<char*>(text.c_str());
+      SendMessageA(hwnd_, TCM_INSERTITEMA, ItemCount(), reinterpret_cast<LPARAM>(&tab));
+      return;
+    }
     SendMessageA(hwnd_, IsCombo() ? CB_ADDSTRING : LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(text.c_str()));
   }
   void ClearItems() override {
-    SendMessageA(hwnd_, IsCombo() ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    SendMessageA(hwnd_,
+                 IsTabs()    ? TCM_DELETEALLITEMS
+                 : IsCombo() ? CB_RESETCONTENT
+                             : LB_RESETCONTENT,
+                 0, 0);
   }
   int ItemCount() const override {
-    return static_cast<int>(SendMessageA(hwnd_, IsCombo() ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    const UINT count = IsTabs() ? TCM_GETITEMCOUNT : IsCombo() ? CB_GETCOUNT : LB_GETCOUNT;
+    return static_cast<int>(SendMessageA(hwnd_, count, 0, 0));
   }
   std::string ItemText(int index) const override {
+    if (IsTabs()) return TabText(index);
     const LRESULT length =
         SendMessageA(hwnd_, IsCombo() ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
     if (length < 0) return "";
@@ -163,10 +186,30 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     return text;
   }
   int ItemIndex() const override {
-    return static_cast<int>(SendMessageA(hwnd_, IsCombo() ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+    const UINT get = IsTabs() ? TCM_GETCURSEL : IsCombo() ? CB_GETCURSEL : LB_GETCURSEL;
+    return static_cast<int>(SendMessageA(hwnd_, get, 0, 0));
   }
   void SetItemIndex(int index) override {
-    SendMessageA(hwnd_, IsCombo() ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+    const UINT set = IsTabs() ? TCM_SETCURSEL : IsCombo() ? CB_SETCURSEL : LB_SETCURSEL;
+    SendMessageA(hwnd_, set, index, 0);
+  }
+
+  void SetNumbersOnly(bool numbersOnly) override {
+    const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
+    SetWindowLongA(hwnd_, GWL_STYLE, numbersOnly ? style | ES_NUMBER : style & ~ES_NUMBER);
+  }
+  bool Checked() const override { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void SetChecked(bool checked) override {
+    SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  void SetRange(int minimum, int maximum) override {
+    SendMessageA(hwnd_, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
+    reportedPosition_ = Position();
+  }
+  int Position() const override { return static_cast<int>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)); }
+  void SetPosition(int position) override {
+    SendMessageA(hwnd_, TBM_SETPOS, TRUE, position);
+    reportedPosition_ = Position();
   }
 
   // The peer of one of our controls; null for any other window.
@@ -199,9 +242,25 @@ class Win32Control final : public NativeWindow<ControlPeer> {
       case ControlKind::ComboBox:
         if (code == CBN_SELCHANGE) control_.NotifyChange();
         break;
-      case ControlKind::StatusBar:
+      case ControlKind::CheckBox:
+        if (code == BN_CLICKED) control_.NotifyClick();
+        break;
+      default:
         break;
     }
+  }
+
+  // A WM_NOTIFY notification: the user chose another tab.
+  void Notify(UINT code) {
+    if (IsTabs() && code == static_cast<UINT>(TCN_SELCHANGE)) control_.NotifyChange();
+  }
+
+  // A track bar's WM_HSCROLL: a drag sends several, so only a new position
+  // is reported.
+  void Scrolled() {
+    if (kind_ != ControlKind::TrackBar || Position() == reportedPosition_) return;
+    reportedPosition_ = Position();
+    control_.NotifyChange();
   }
 
  private:
@@ -318,6 +377,16 @@ class Win32Control final : public NativeWindow<ControlPeer> {
            message->wParam == VK_RETURN;
   }
   bool IsCombo() const { return kind_ == ControlKind::ComboBox; }
+  bool IsTabs() const { return kind_ == ControlKind::PageControl; }
+  std::string TabText(int index) const {
+    char text[256] = "";
+    TCITEMA tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = text;
+    tab.cchTextMax = sizeof text;
+    if (!SendMessageA(hwnd_, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&tab))) return "";
+    return tab.pszText;
+  }
 
   LRESULT CallOriginal(UINT msg, WPARAM wparam, LPARAM lparam) {
     return CallWindowProcA(original_, hwnd_, msg, wparam, lparam);
@@ -332,12 +401,21 @@ class Win32Control final : public NativeWindow<ControlPeer> {
   TTextStyle style_;
   std::string statusText_;
   bool changingText_ = false;
+  int reportedPosition_ = 0;
 };
 
 }  // namespace
 
 void ReflectCommand(HWND control, WORD code) {
   if (Win32Control* peer = Win32Control::FromWindow(control)) peer->Command(code);
+}
+
+void ReflectNotify(HWND control, UINT code) {
+  if (Win32Control* peer = Win32Control::FromWindow(control)) peer->Notify(code);
+}
+
+void ReflectScroll(HWND control) {
+  if (Win32Control* peer = Win32Control::FromWindow(control)) peer->Scrolled();
 }
 
 LRESULT ControlColors(HWND control, HDC dc) {

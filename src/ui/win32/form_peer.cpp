@@ -1,4 +1,9 @@
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "ui/form.h"
@@ -50,6 +55,12 @@ HFONT CreateFormFont(const TFormParams& params) {
                      DEFAULT_PITCH | FF_DONTCARE, params.FontName.c_str());
 }
 
+bool HasClass(HWND window, const char* className) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
 BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
   if (IsWindowVisible(window) && IsWindowEnabled(window))
     reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
@@ -65,6 +76,19 @@ std::vector<HWND> DisableOtherWindows(HWND modal) {
   std::erase(windows, modal);
   for (HWND window : windows) EnableWindow(window, FALSE);
   return windows;
+}
+
+bool IsGroupBox(HWND window) {
+  return HasClass(window, "Button") &&
+         (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+bool IsTabControl(HWND window) {
+  return HasClass(window, WC_TABCONTROLA);
+}
+
+void MoveToBottom(HWND window) {
+  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int MouseX(const TMessage& message) {
@@ -110,7 +134,8 @@ class Win32Form final : public NativeWindow<FormPeer> {
     return {0, 0, r.right, r.bottom};
   }
 
-  // The Tab key follows the windows' order among their siblings.
+  // The Tab key follows the windows' order among their siblings. Group
+  // boxes, then tab controls, go to the bottom: they lie behind the rest.
   void SetTabOrder(const std::vector<NativeHandle>& controls) override {
     HWND previous = HWND_TOP;
     for (NativeHandle handle : controls) {
@@ -118,6 +143,8 @@ class Win32Form final : public NativeWindow<FormPeer> {
       SetWindowPos(control, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       previous = control;
     }
+    for (HWND child : ChildrenWhere(IsGroupBox)) MoveToBottom(child);
+    for (HWND child : ChildrenWhere(IsTabControl)) MoveToBottom(child);
   }
 
   void SetAlpha(bool enabled, int alpha) override {
@@ -170,6 +197,14 @@ class Win32Form final : public NativeWindow<FormPeer> {
         break;
       case WM_COMMAND:
         ReflectCommand(reinterpret_cast<HWND>(message.LParam), HIWORD(message.WParam));
+        return 0;
+      case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+        ReflectNotify(header->hwndFrom, header->code);
+        return 0;
+      }
+      case WM_HSCROLL:
+        if (message.LParam) ReflectScroll(reinterpret_cast<HWND>(message.LParam));
         return 0;
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLORLISTBOX:
@@ -234,6 +269,13 @@ class Win32Form final : public NativeWindow<FormPeer> {
     if (!inModalLoop_ || wakePosted_ || form_.ModalResult == mrNone) return;
     wakePosted_ = true;
     PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
+
+  std::vector<HWND> ChildrenWhere(bool (*matches)(HWND)) const {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (matches(child)) found.push_back(child);
+    return found;
   }
 
   TForm& form_;

@@ -36,6 +36,9 @@ void DispatchQueuedMessage(MSG& message);
 
 // Passes a child control's WM_COMMAND notification on to its component.
 void ReflectCommand(HWND control, WORD code);
+// Passes on a WM_NOTIFY code (a tab change) and a track bar's WM_HSCROLL.
+void ReflectNotify(HWND control, UINT code);
+void ReflectScroll(HWND control);
 // The text colour and background of one of our labels or list boxes
 // (WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX); 0 for other windows.
 LRESULT ControlColors(HWND control, HDC dc);

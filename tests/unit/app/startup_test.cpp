@@ -35,6 +35,7 @@ TEST_F(StartupTest, CreatesTheNineWindowsAndKeepsTheMainFormHidden) {
 
 TEST_F(StartupTest, FirstRunShowsTheSettingsDialogBeforeTheLaterWindowsExist) {
   File("memo.txt") = "first\r\nsecond\r\n";
+  File("sound.wav") = "RIFF";  // shipped with the program; the dialog checks it on closing
   bool laterWindowsMissing = false;
   ui::headless::Expect([&](Dialog& d) {
     EXPECT_EQ(d.caption, "Settings - Velmarind");
@@ -75,6 +76,7 @@ TEST_F(StartupTest, MissingAlarmSoundShowsTheDialogBeforeTheMemoHotkeyIsRegister
     if (c.dialog)
       ui::headless::Expect([&](Dialog& d) {
         registeredBeforeDialog = os::fake::CallsStartingWith("hotkeys::Register").size();
+        File(c.sound) = "RIFF";  // the user puts the sound in place, so closing succeeds
         d.form->Close();
         return 0;
       });

@@ -101,6 +101,7 @@ TEST_F(SettingsDialogTest, ClosingTheDialogSavesAndItIsPlacedBottomRight) {
 }
 
 TEST_F(SettingsDialogTest, WhileTheFirstRunDialogIsOpenEverythingElseIsHarmless) {
+  File("sound.wav") = "RIFF";  // the factory sound, which the dialog checks on closing
   ui::headless::Expect([&](ui::headless::Dialog& d) {
     for (auto button : {ui::TMouseButton::mbLeft, ui::TMouseButton::mbRight})
       Velmarind->TrayIcon.MouseUp(button, 1, 1);
