@@ -128,6 +128,8 @@ class ControlPeer : public WindowPeer {
   // An edit that takes only digits from the keyboard; pasted text is not
   // filtered, as with the window system's own style.
   virtual void SetNumbersOnly(bool numbersOnly) = 0;
+  // An edit whose text the user can read and select but not change.
+  virtual void SetReadOnly(bool readOnly) = 0;
   // A check box's tick; setting it notifies nobody.
   virtual bool Checked() const = 0;
   virtual void SetChecked(bool checked) = 0;

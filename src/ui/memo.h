@@ -31,6 +31,7 @@ class TMemo : public TControl {
   void ScrollCaret() { Peer().ScrollCaret(); }
   void LineScroll(int lines) { Peer().LineScroll(lines); }
   void CopyToClipboard() { Peer().CopySelection(); }
+  void SetReadOnly(bool readOnly) { Peer().SetReadOnly(readOnly); }
   void PasteFromClipboard() { Peer().Paste(); }
 
   // Zero-based line holding the character position (past the end: the last line).

@@ -174,6 +174,8 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
     itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
   }
   void SetNumbersOnly(bool numbersOnly) override { numbersOnly_ = numbersOnly; }
+  void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
+  bool ReadOnly() const { return readOnly_; }
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
   void SetRange(int minimum, int maximum) override {
@@ -198,6 +200,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   ControlKind kind_;
   std::deque<std::string> items_;  // a sorted insert moves the shorter side
   int itemIndex_ = -1;
+  bool readOnly_ = false;
   int start_ = 0;
   int length_ = 0;
   int maxLength_ = 0;
@@ -308,7 +311,7 @@ void Type(TControl& control, const std::string& text) {
   for (char c : text) {
     char key = c;
     control.NotifyKeyPress(key);
-    if (key == 0) continue;
+    if (key == 0 || peer.ReadOnly()) continue;
     if (peer.NumbersOnly() && !std::isdigit(static_cast<unsigned char>(key))) continue;
     const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;

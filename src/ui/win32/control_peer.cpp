@@ -194,6 +194,7 @@ class Win32Control final : public NativeWindow<ControlPeer> {
     SendMessageA(hwnd_, set, index, 0);
   }
 
+  void SetReadOnly(bool readOnly) override { SendMessageA(hwnd_, EM_SETREADONLY, readOnly, 0); }
   void SetNumbersOnly(bool numbersOnly) override {
     const LONG style = GetWindowLongA(hwnd_, GWL_STYLE);
     SetWindowLongA(hwnd_, GWL_STYLE, numbersOnly ? style | ES_NUMBER : style & ~ES_NUMBER);

@@ -95,3 +95,17 @@ TEST_F(UiMemo, EditControlFollowsTheSharedLineModelCases) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UiMemo, ReadOnlyMemoTakesNoTyping) {
+  memo.SetText("fixed");
+  memo.SetReadOnly(true);
+  SendMessageA(Edit(), WM_CHAR, 'x', 0);
+  EXPECT_EQ(memo.Text(), "fixed");
+  memo.SetReadOnly(false);
+  SendMessageA(Edit(), WM_CHAR, 'x', 0);
+  EXPECT_EQ(memo.Text(), "xfixed");
+}
+
+}  // namespace
