@@ -1,15 +1,11 @@
 #include "settings/about.h"
 
 #include "os/os.h"
+#include "settings/maker.h"
 
 TF_About* F_About = nullptr;
 
 namespace {
-
-// Where the program's maker can be reached.
-const char* const kMakerMail = "velmarind@example.org";
-const char* const kMakerPage = "http://velmarind.example.org/";
-const char* const kDonationPage = "http://velmarind.example.org/donate";
 
 constexpr int kShowNormal = 1;
 

@@ -1,10 +1,27 @@
 #include "settings/show_message.h"
 
+#include <cstdio>
+
 #include "app/main_form.h"
 #include "os/os.h"
+#include "settings/maker.h"
 #include "settings/settings_form.h"
 
 TF_ShowMessage* F_ShowMessage = nullptr;
+
+namespace {
+
+constexpr int kShowNormal = 1;
+constexpr std::uint32_t kNavy = 0x000080;
+constexpr std::uint32_t kBlue = 0x0000FF;
+constexpr ui::TAnchors kRightBottom = ui::akRight | ui::akBottom;
+constexpr ui::TAnchors kLeftBottom = ui::akLeft | ui::akBottom;
+
+CSettings* SettingsRecord() {
+  return F_Settings ? &F_Settings->Settings : nullptr;
+}
+
+}  // namespace
 
 TF_ShowMessage::TF_ShowMessage()
     : ui::TForm(ui::TFormParams{.ClassName = "TF_ShowMessage",
@@ -16,17 +33,40 @@ TF_ShowMessage::TF_ShowMessage()
                                 .AppWindow = true,
                                 .SaveBits = true,
                                 .MinWidth = 300,
-                                .MinHeight = 150}) {
+                                .MinHeight = 150}),
+      M_Message(*this, {{0, 0, 312, 183}, ui::kAnchorsAll}),
+      B_Ok(*this, "&Close", {{229, 191, 75, 25}, kRightBottom, 0}),
+      B_Clear(*this, "Clear", {{150, 191, 75, 25}, kRightBottom, 1}),
+      L_site(*this, "velmarind.example.org", {{8, 188, 138, 13}, kLeftBottom}),
+      L_donate(*this, "Donate", {{8, 203, 60, 17}, kLeftBottom}) {
   Name = "F_ShowMessage";
-  T_SoundTimer.OnTimer = [this](ui::TObject* sender) { T_SoundTimerTimer(sender); };
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };
+  M_Message.SetTextStyle(ui::TTextStyle{.Color = kNavy, .Bold = true});
+  L_site.SetTextStyle(ui::TTextStyle{.Color = kBlue, .Underline = true, .HandCursor = true});
+  L_donate.SetTextStyle(
+      ui::TTextStyle{.Color = kBlue, .Underline = true, .Bold = true, .HandCursor = true});
+  CancelButton = &B_Ok;
+  WireEvents();
+}
+
+void TF_ShowMessage::WireEvents() {
+  using namespace std::placeholders;
+  T_SoundTimer.OnTimer = std::bind(&TF_ShowMessage::T_SoundTimerTimer, this, _1);
+  T_Autoclose.OnTimer = std::bind(&TF_ShowMessage::T_AutocloseTimer, this, _1);
+  OnShow = std::bind(&TF_ShowMessage::FormShow, this, _1);
+  OnClose = std::bind(&TF_ShowMessage::FormClose, this, _1, _2);
+  OnMouseDown = std::bind(&TF_ShowMessage::FormMouseDown, this, _1, _2, _3, _4, _5);
+  OnMouseMove = std::bind(&TF_ShowMessage::FormMouseMove, this, _1, _2, _3, _4);
+  OnMouseUp = std::bind(&TF_ShowMessage::FormMouseUp, this, _1, _2, _3, _4, _5);
+  B_Ok.OnClick = std::bind(&TF_ShowMessage::B_OkClick, this, _1);
+  B_Clear.OnClick = std::bind(&TF_ShowMessage::B_ClearClick, this, _1);
+  L_site.OnClick = std::bind(&TF_ShowMessage::L_siteClick, this, _1);
+  L_donate.OnClick = std::bind(&TF_ShowMessage::L_donateClick, this, _1);
 }
 
 void TF_ShowMessage::PlayAlarmSound() {
-  if (!F_Settings) return;
-  os::sound::PlayWave(F_Settings->Settings.SoundFile,
-                      os::sound::kSndFileName | os::sound::kSndNoWait | os::sound::kSndAsync);
+  if (const CSettings* settings = SettingsRecord())
+    os::sound::PlayWave(settings->SoundFile,
+                        os::sound::kSndFileName | os::sound::kSndNoWait | os::sound::kSndAsync);
 }
 
 void TF_ShowMessage::StartAlarmSound(int count) {
@@ -41,13 +81,47 @@ void TF_ShowMessage::StopAlarmSound() {
   T_SoundTimer.SetEnabled(false);
 }
 
+void TF_ShowMessage::AddLine(const std::string& line) {
+  M_Message.SetLines([&] {
+    auto lines = M_Message.Lines();
+    lines.push_back(line);
+    return lines;
+  }());
+  M_Message.LineScroll(M_Message.LineCount() - 1);
+}
+
+void TF_ShowMessage::AddAlarmMessage(const std::string& text) {
+  std::string line = "[";
+  line.append(os::locale::TimeText(os::clock::Read().Local)).append("] - ").append(text);
+  AddLine(line);
+}
+
+// The seconds as the general number format writes them, widened from single
+// precision: 1.5 reads "1.5", 1.234 reads "1.23399996757507".
+void TF_ShowMessage::AddStopwatchMessage(float seconds) {
+  char number[32];
+  std::snprintf(number, sizeof number, "%.15g", static_cast<double>(seconds));
+  std::string line = "Stopwatch, Time: ";
+  line.append(number).append(" seconds.");
+  AddLine(line);
+}
+
+void TF_ShowMessage::StopAutoclose() {
+  T_Autoclose.SetEnabled(false);
+  AutoCloseCount = 0;
+  B_Ok.SetCaption(SavedOkCaption);
+}
+
+bool TF_ShowMessage::CursorMoved() const {
+  const os::Point cursor = os::cursor::Position();
+  return static_cast<short>(cursor.X) != CursorX || static_cast<short>(cursor.Y) != CursorY;
+}
+
 void TF_ShowMessage::T_SoundTimerTimer(ui::TObject*) {
-  if (F_Settings && F_Settings->Settings.StopOnMouseMove == 1) {
-    const os::Point cursor = os::cursor::Position();
-    if (cursor.X != CursorX || cursor.Y != CursorY) {
-      RepeatsLeft = 0;
-      T_SoundTimer.SetEnabled(false);
-    }
+  const CSettings* settings = SettingsRecord();
+  if (settings && settings->StopOnMouseMove == 1 && CursorMoved()) {
+    RepeatsLeft = 0;
+    T_SoundTimer.SetEnabled(false);
   }
   if (RepeatsLeft > 0) {
     PlayAlarmSound();
@@ -55,12 +129,85 @@ void TF_ShowMessage::T_SoundTimerTimer(ui::TObject*) {
   }
 }
 
+void TF_ShowMessage::T_AutocloseTimer(ui::TObject*) {
+  const bool moved = CursorMoved();
+  if (AutoCloseCount < 1) {
+    StopAutoclose();
+    ClosedByUser = false;  // the tray icon goes on blinking
+    Close();
+  } else {
+    std::string caption = "Closing in ";
+    B_Ok.SetCaption(caption.append(std::to_string(AutoCloseCount)));
+    --AutoCloseCount;
+  }
+  if (moved) StopAutoclose();
+}
+
 void TF_ShowMessage::FormShow(ui::TObject*) {
   ClosedByUser = true;
+  SavedOkCaption = B_Ok.Caption();
+  if (AutoCloseCount > 0) T_Autoclose.SetEnabled(true);
+  int left = 250, top = 250;
+  if (const auto screen = os::display::ScreenSize()) {
+    const int w = Width(), h = Height();
+    const int position = SettingsRecord() ? SettingsRecord()->MessagePosition : 0;
+    const bool right = position == 2 || position == 4;
+    const bool bottom = position == 3 || position == 4;
+    if (position >= 1 && position <= 4) {
+      left = right ? screen->Width - w - 32 : 32;
+      top = bottom ? screen->Height - h - 32 : 32;
+    } else {
+      left = screen->Width / 2 - w / 2;
+      top = screen->Height / 2 - h / 2;
+    }
+  }
+  SetBounds(left, top, Width(), Height());
+  M_Message.SetFocus();
+  std::string caption = "Alarm - Velmarind - ";
+  SetCaption(caption.append(os::locale::DateText(os::clock::Read().Local)));
 }
 
 void TF_ShowMessage::FormClose(ui::TObject*, ui::TCloseAction&) {
   if (ClosedByUser && Velmarind) Velmarind->SetTrayAnimation(false);
   RepeatsLeft = 0;
   T_SoundTimer.SetEnabled(false);
+  StopAutoclose();
+}
+
+void TF_ShowMessage::B_OkClick(ui::TObject*) {
+  ClosedByUser = true;
+  Close();
+}
+
+void TF_ShowMessage::B_ClearClick(ui::TObject*) {
+  if (Velmarind) Velmarind->SetTrayAnimation(false);
+  RepeatsLeft = 0;
+  if (T_Autoclose.Enabled()) StopAutoclose();
+  M_Message.SetText("");
+  M_Message.SetFocus();
+}
+
+void TF_ShowMessage::L_siteClick(ui::TObject*) {
+  os::shell::Execute("", kMakerPage, "", "", kShowNormal);
+}
+
+void TF_ShowMessage::L_donateClick(ui::TObject*) {
+  os::shell::Execute("", kDonationPage, "", "", kShowNormal);
+}
+
+void TF_ShowMessage::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,
+                                   int y) {
+  Dragging = button == ui::TMouseButton::mbLeft ? 1 : 0;
+  DragX = x;
+  DragY = y;
+}
+
+void TF_ShowMessage::FormMouseMove(ui::TObject*, ui::TShiftState, int x, int y) {
+  if (Dragging != 1) return;
+  const ui::TRect bounds = BoundsRect();
+  SetBounds(bounds.Left + x - DragX, bounds.Top + y - DragY, bounds.Width, bounds.Height);
+}
+
+void TF_ShowMessage::FormMouseUp(ui::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
+  Dragging = 0;
 }

@@ -77,6 +77,10 @@ void TForm::NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y) 
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 
+void TForm::NotifyCancel() {
+  if (CancelButton && CancelButton->Enabled()) CancelButton->NotifyClick();
+}
+
 void TForm::AddControl(TControl& control) {
   controls_.push_back(&control);
 }

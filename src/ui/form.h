@@ -72,6 +72,11 @@ class TForm : public TComponent {
   void NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y);
   // The client area changed size: anchored controls follow.
   void Realign();
+  // Escape was pressed in the form: its cancel button is clicked.
+  void NotifyCancel();
+
+  // The button that Escape presses, if any.
+  TControl* CancelButton = nullptr;
 
   // Controls register themselves while they exist.
   void AddControl(TControl& control);

@@ -145,9 +145,16 @@ class Win32Control final : public NativeWindow<ControlPeer> {
   }
   // The colours of a WM_CTLCOLOR... message the form passes on.
   LRESULT Colors(HDC dc) const {
+    const COLORREF text = RGB(style_.Color >> 16, (style_.Color >> 8) & 0xFF, style_.Color & 0xFF);
+    // A memo with a colour of its own; other edits keep the system's colours.
+    if (kind_ == ControlKind::Memo && style_.Color != 0) {
+      SetTextColor(dc, text);
+      SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
     const bool isList = kind_ == ControlKind::ListBox || kind_ == ControlKind::SortedListBox;
-    if (kind_ != ControlKind::Label && !isList) return 0;  // edits keep the system's colours
-    SetTextColor(dc, RGB(style_.Color >> 16, (style_.Color >> 8) & 0xFF, style_.Color & 0xFF));
+    if (kind_ != ControlKind::Label && !isList) return 0;
+    SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(isList ? COLOR_WINDOW : COLOR_BTNFACE));
   }

@@ -196,6 +196,8 @@ class Win32Form final : public NativeWindow<FormPeer> {
         if (attached_) form_.Realign();
         break;
       case WM_COMMAND:
+        // The dialog keys send IDCANCEL for Escape, with no control.
+        if (message.LParam == 0 && LOWORD(message.WParam) == IDCANCEL) form_.NotifyCancel();
         ReflectCommand(reinterpret_cast<HWND>(message.LParam), HIWORD(message.WParam));
         return 0;
       case WM_NOTIFY: {
@@ -208,6 +210,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
         return 0;
       case WM_CTLCOLORSTATIC:
       case WM_CTLCOLORLISTBOX:
+      case WM_CTLCOLOREDIT:
         if (const LRESULT brush = ControlColors(reinterpret_cast<HWND>(message.LParam),
                                                 reinterpret_cast<HDC>(message.WParam)))
           return brush;

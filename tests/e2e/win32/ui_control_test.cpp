@@ -170,4 +170,18 @@ TEST_F(UiControl, FocusGoesOnlyToShownAndEnabledControls) {
   EXPECT_EQ(GetFocus(), Hwnd(search));
 }
 
+TEST_F(UiControl, EscapePressesTheCancelButton) {
+  int clicks = 0;
+  close.OnClick = [&](ui::TObject*) { ++clicks; };
+  form.Show();
+  search.SetFocus();
+  PostMessageA(Hwnd(search), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  PumpLikeTheProgram(100);
+  EXPECT_EQ(clicks, 0) << "no cancel button yet";
+  form.CancelButton = &close;
+  PostMessageA(Hwnd(search), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  PumpLikeTheProgram(100);
+  EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
