@@ -146,7 +146,11 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
     length_ = 0;
     if (changed) control_.NotifyChange();
   }
-  void ScrollCaret() override {}
+  void SetFocus() override {
+    HeadlessWindow::SetFocus();
+    state().events.push_back(ControlEvent("Focus", control_));
+  }
+  void ScrollCaret() override { state().events.push_back(ControlEvent("ScrollCaret", control_)); }
   void LineScroll(int) override {}
   void CopySelection() override {
     if (length_ > 0) os::clipboard::SetText(text_.substr(start_, length_));
@@ -232,7 +236,7 @@ class HeadlessTray final : public TrayPeer {
 class HeadlessApplication final : public ApplicationPeer {
  public:
   NativeHandle Handle() const override { return handle_; }
-  void HideFromTaskbar() override {}
+  void HideFromTaskbar() override { state().events.push_back("HideFromTaskbar"); }
   void SetTitle(const std::string& title) override {}
   void Run() override {}
   void Terminate() override {}
@@ -317,6 +321,10 @@ void Type(TControl& control, const std::string& text) {
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
     peer.ReplaceSel(std::string(1, key));
   }
+}
+
+std::string ControlEvent(const std::string& what, const TControl& control) {
+  return what + "(" + std::to_string(control.Handle()) + ")";
 }
 
 NativeHandle FocusedHandle() {

@@ -50,7 +50,8 @@ const std::vector<Dialog>& ShownDialogs();
 void SetUnexpectedDialogHandler(std::function<void(const Dialog&)> handler);
 
 // What the windows would have done: "Popup(MainMenu,10,20)", "Post(0,0,0)",
-// "SetForeground". Menus log the component's Name.
+// "SetForeground", "HideFromTaskbar". Menus log the component's Name;
+// controls their handle, as ControlEvent writes it.
 std::vector<std::string>& Events();
 
 // Advances the fake clock by `ms`, firing every timer that falls due on the
@@ -66,6 +67,8 @@ void PressKey(TControl& control, unsigned short key, TShiftState shift = 0);
 // to the control's typing limit. A digits-only edit drops every other
 // character, as the window system does with typed keys.
 void Type(TControl& control, const std::string& text);
+// A control's entry in the event log: "Focus(4101)", "ScrollCaret(4101)".
+std::string ControlEvent(const std::string& what, const TControl& control);
 // The window that last took the keyboard focus; 0 for none yet.
 NativeHandle FocusedHandle();
 
