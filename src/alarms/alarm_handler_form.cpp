@@ -1,56 +1,80 @@
 #include "alarms/alarm_handler_form.h"
 
-#include <algorithm>
-
+#include "app/main_form.h"
 #include "settings/settings_form.h"
 #include "settings/show_message.h"
+#include "ui/dialogs.h"
+#include "ui/menu.h"
 
 TF_AlarmHandler* F_AlarmHandler = nullptr;
 
-int CAlarmHandler::ActiveAlarmCount() const {
-  return static_cast<int>(
-      std::count_if(Alarms.begin(), Alarms.end(), [](const CAlarm& a) { return a.State == 1; }));
-}
+namespace {
 
-int CAlarmHandler::FindAlarm(const std::string& name) const {
-  for (std::size_t i = 0; i < Alarms.size(); ++i)
-    if (Alarms[i].Name == name) return static_cast<int>(i);
-  return -1;
-}
+constexpr std::uint32_t kBlue = 0x0000FF;
+constexpr std::uint32_t kNavy = 0x000080;
 
-int CAlarmHandler::GetAlarmState(const std::string& name) const {
-  const int index = FindAlarm(name);
-  return index < 0 ? -1 : Alarms[index].State;
-}
-
-int CAlarmHandler::ActivateAlarm(const std::string& name) {
-  const int index = FindAlarm(name);
-  if (index < 0) return -1;
-  Alarms[index].State = 1;
-  return 1;
-}
-
-int CAlarmHandler::StopAlarm(const std::string& name) {
-  const int index = FindAlarm(name);
-  if (index < 0) return -1;
-  Alarms[index].State = 0;
-  return 1;
-}
-
-int CAlarmHandler::SaveAlarms(const std::string&) {
-  return 0;
-}
-
-int CAlarmHandler::RefreshLists() {
-  return 1;
-}
+}  // namespace
 
 TF_AlarmHandler::TF_AlarmHandler()
     : ui::TForm(ui::TFormParams{.ClassName = "TF_AlarmHandler",
-                                .Caption = "Alarms - Velmarind",
-                                .ClientWidth = 300,
-                                .ClientHeight = 300}) {
+                                .Caption = "Active alarms 0, total 0",
+                                .ClientWidth = 267,
+                                .ClientHeight = 282,
+                                .BorderStyle = ui::TBorderStyle::bsSingle,
+                                .SystemMenu = false}),
+      LB_AlarmsActive(*this, {{8, 24, 168, 95}, ui::akLeft | ui::akTop, 0}, true),
+      LB_Alarms(*this, {{8, 144, 168, 108}, ui::akLeft | ui::akTop, 1}, true),
+      StatusBar(*this, {{0, 263, 267, 19}}) {
   Name = "F_AlarmHandler";
+  LB_AlarmsActive.SetTextStyle(ui::TTextStyle{.Color = kBlue});
+  LB_Alarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});
+  T_TimerCountDown.OnTimer = [this](ui::TObject*) { AlarmHandler.CountdownTick(); };
+  T_TimerDateTime.OnTimer = [this](ui::TObject*) { AlarmHandler.DateTimeTick(); };
+  T_Notices.OnTimer = [this](ui::TObject*) { ShowQueuedNotices(); };
+  AlarmHandler.LoadAlarms("alarmlist.ini");
   F_Settings->SettingsToControls();
-  F_ShowMessage->T_SoundTimer.SetInterval(F_Settings->Settings.SignalDelay);
+  F_ShowMessage->SetSoundInterval(F_Settings->Settings.SignalDelay);
+}
+
+void TF_AlarmHandler::UpdateAlarmCaption() {
+  const std::string active = std::to_string(AlarmHandler.ActiveAlarmCount());
+  SetCaption("Active alarms " + active + ", total " + std::to_string(AlarmHandler.Count()));
+  if (Velmarind) Velmarind->TrayIcon.SetHint("Velmarind - " + active + " Active alarms.");
+}
+
+void TF_AlarmHandler::ShowAlarmInfo() {
+  if (LB_Alarms.ItemIndex() < 0 && LB_AlarmsActive.ItemIndex() < 0) StatusBar.SetSimpleText("");
+}
+
+void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
+  const auto* item = dynamic_cast<ui::TMenuItem*>(sender);
+  if (!item) return;
+  const std::string name = item->Caption;
+  if (AlarmHandler.GetAlarmState(name) != 0)
+    AlarmHandler.StopAlarm(name);
+  else
+    AlarmHandler.ActivateAlarm(name);
+  SaveAlarmList();
+  AlarmHandler.RefreshLists();
+}
+
+int TF_AlarmHandler::SaveAlarmList() {
+  if (AlarmHandler.SaveAlarms("alarmlist.ini")) return 1;
+  const std::string folder = F_Settings ? F_Settings->Settings.ProgramDir : "";
+  ui::MessageBox("Could not save " + folder + "alarmlist.ini", "Error",
+                 ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  return 0;
+}
+
+void TF_AlarmHandler::QueueNotice(const std::string& text, const std::string& caption) {
+  notices_.emplace_back(text, caption);
+  T_Notices.SetEnabled(true);
+}
+
+void TF_AlarmHandler::ShowQueuedNotices() {
+  T_Notices.SetEnabled(false);
+  const auto notices = std::move(notices_);
+  notices_.clear();
+  for (const auto& [text, caption] : notices)
+    ui::MessageBox(text, caption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }

@@ -1,37 +1,54 @@
-// The alarm list window and the alarm list it holds.
+// The alarm list window, which holds the alarm list and its two timers.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "alarms/alarm_list.h"
+#include "ui/control.h"
 #include "ui/form.h"
-
-class CAlarm {
- public:
-  std::string Name;
-  int State = 0;  // 1 while active
-};
-
-class CAlarmHandler {
- public:
-  std::vector<CAlarm> Alarms;
-  int ActiveAlarmCount() const;
-
-  // Minimal for the task engine until the alarm list arrives: no timers, no file.
-  int FindAlarm(const std::string& name) const;      // index, or -1
-  int GetAlarmState(const std::string& name) const;  // 1 active, 0 inactive, -1 none
-  int ActivateAlarm(const std::string& name);        // -1 when there is no such alarm
-  int StopAlarm(const std::string& name);            // -1 when there is no such alarm
-  int SaveAlarms(const std::string& fileName);       // 0: nothing is written yet
-  int RefreshLists();
-};
+#include "ui/lists.h"
+#include "ui/timer.h"
 
 class TF_AlarmHandler : public ui::TForm {
  public:
-  // Applies the settings to the tray menus and the message window's sound
-  // interval, as the last step of the alarm subsystem's start-up.
+  // Loads alarmlist.ini (alarms saved as active run again), then applies the
+  // settings to the tray menus and the message window's sound interval.
   TF_AlarmHandler();
+
+  // The names of the active and of the inactive alarms, sorted by the list
+  // boxes. An entry is only a name: every action looks its alarm up again.
+  ui::TListBox LB_AlarmsActive;
+  ui::TListBox LB_Alarms;
+  ui::TStatusBar StatusBar;
+  // Each runs only while an active alarm of its kind exists.
+  ui::TTimer T_TimerCountDown{1000, false};
+  ui::TTimer T_TimerDateTime{60000, false};
+
+  // The status bar follows the selected active countdown each second.
+  int LiveCountdown = 0;
+  std::string LiveCountdownName;
+  std::string StatusText;
   CAlarmHandler AlarmHandler;
+
+  // The window's caption and the tray icon's hint: how many alarms are active.
+  void UpdateAlarmCaption();
+  // Brings the status bar in line with the lists after a change.
+  void ShowAlarmInfo();
+  // Click handler of every alarm's tray item: switches the alarm its caption names.
+  void AlarmMenuItemClick(ui::TObject* sender);
+  // Writes alarmlist.ini after a change the user made; says so in an "Error"
+  // box when it was not written. 0 when it failed.
+  int SaveAlarmList();
+  // A box that waits until the message loop runs (found while loading).
+  void QueueNotice(const std::string& text, const std::string& caption);
+
+ private:
+  void ShowQueuedNotices();
+
+  std::vector<std::pair<std::string, std::string>> notices_;
+  ui::TTimer T_Notices{1, false};
 };
 
 extern TF_AlarmHandler* F_AlarmHandler;

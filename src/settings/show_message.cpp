@@ -1,5 +1,6 @@
 #include "settings/show_message.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/main_form.h"
@@ -71,8 +72,12 @@ void TF_ShowMessage::PlayAlarmSound() {
 
 void TF_ShowMessage::StartAlarmSound(int count) {
   PlayAlarmSound();
-  RepeatsLeft += count - 1;
-  T_SoundTimer.SetEnabled(true);
+  RepeatsLeft += std::max(count, 1) - 1;
+  T_SoundTimer.SetEnabled(RepeatsLeft > 0);
+}
+
+void TF_ShowMessage::SetSoundInterval(int delayMs) {
+  T_SoundTimer.SetInterval(delayMs > 0 ? delayMs : 2000);
 }
 
 void TF_ShowMessage::StopAlarmSound() {
@@ -125,8 +130,9 @@ void TF_ShowMessage::T_SoundTimerTimer(ui::TObject*) {
   }
   if (RepeatsLeft > 0) {
     PlayAlarmSound();
-    if (--RepeatsLeft == 0) T_SoundTimer.SetEnabled(false);
+    --RepeatsLeft;
   }
+  if (RepeatsLeft <= 0) T_SoundTimer.SetEnabled(false);
 }
 
 void TF_ShowMessage::T_AutocloseTimer(ui::TObject*) {

@@ -22,9 +22,12 @@ class TF_ShowMessage : public ui::TForm {
   ui::TLabel L_donate;
   ui::TTimer T_Autoclose{1000, false};
 
-  // Plays the alarm sound now and `count` - 1 more times, one per timer tick;
-  // plays still due from an earlier alarm stay due.
+  // Plays the alarm sound now and `count` - 1 more times, one per timer tick
+  // (a count below 1 plays once); plays still due from an earlier alarm stay due.
   void StartAlarmSound(int count);
+  // The pause between repeats; a delay of 0 or less would never pause, so it
+  // is taken as 2000 ms.
+  void SetSoundInterval(int delayMs);
   // Drops the plays still due; a sound already playing goes on.
   void StopAlarmSound();
   // Adds "[time] - text" and scrolls it into view; does not show the window.

@@ -19,7 +19,8 @@ class TMenuItem : public TComponent {
   TMenuItem(const TMenuItem&) = delete;
   TMenuItem& operator=(const TMenuItem&) = delete;
 
-  std::string Caption;  // "-" makes a separator
+  std::string Caption;    // "-" makes a separator, "&" marks the next letter as the item's key
+  bool Verbatim = false;  // shows Caption as it is: no separator, no key letter
   int ImageIndex = -1;
   bool Visible = true;
   bool Enabled = true;
@@ -27,7 +28,7 @@ class TMenuItem : public TComponent {
   int GroupIndex = 0;
   TNotifyEvent OnClick;
 
-  bool IsSeparator() const { return Caption == "-"; }
+  bool IsSeparator() const { return !Verbatim && Caption == "-"; }
   // Runs the item's action as if the user chose it, even while it is hidden.
   void Click();
 

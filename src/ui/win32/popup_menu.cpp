@@ -6,6 +6,13 @@
 namespace ui::win32 {
 namespace {
 
+// A menu shows "&&" as one "&" and makes no key letter of it.
+std::string ShownVerbatim(const std::string& caption) {
+  std::string text;
+  for (char c : caption) text.append(c == '&' ? "&&" : std::string(1, c));
+  return text;
+}
+
 // Room on either side of an image, so it does not touch the caption.
 constexpr int kImageMargin = 2;
 
@@ -70,7 +77,8 @@ class NativeMenu {
       info.fMask |= MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU | MIIM_DATA;
       info.wID = static_cast<UINT>(items_.size());
       info.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? 0 : MFS_DISABLED);
-      info.dwTypeData = const_cast<char*>(item.Caption.c_str());
+      std::string text = item.Verbatim ? ShownVerbatim(item.Caption) : item.Caption;
+      info.dwTypeData = text.data();
       info.dwItemData = reinterpret_cast<ULONG_PTR>(Image(item.ImageIndex));
       info.hbmpItem = info.dwItemData ? HBMMENU_CALLBACK : nullptr;
       info.hSubMenu = item.Count() > 0 ? Build(item) : nullptr;

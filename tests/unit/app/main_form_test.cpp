@@ -8,6 +8,15 @@
 
 namespace {
 
+CAlarm Alarm(const std::string& name, std::int16_t state) {
+  CAlarm alarm;
+  alarm.Name = name;
+  alarm.Type = kCountdown;
+  alarm.TimeText = "00:01:00";
+  alarm.State = state;
+  return alarm;
+}
+
 using ui::headless::Events;
 
 class MainFormTest : public AppTest {
@@ -120,7 +129,7 @@ TEST_F(MainFormTest, CloseWithoutActiveAlarmsQuitsAndSavesWithoutAsking) {
 TEST_F(MainFormTest, CloseWithActiveAlarmsAsksAndNoKeepsRunning) {
   for (const int answer : {ui::IDNO, ui::IDYES}) {
     auto& alarms = F_AlarmHandler->AlarmHandler.Alarms;
-    alarms = {CAlarm{"a", 1}, CAlarm{"b", 0}, CAlarm{"c", 1}};
+    alarms = {Alarm("a", 1), Alarm("b", 0), Alarm("c", 1)};
     F_Memo->Show();
     ui::headless::Expect([answer](ui::headless::Dialog& d) {
       EXPECT_EQ(d.text, "You have 2 active alarms, quit anyway?");

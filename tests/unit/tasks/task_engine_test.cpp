@@ -9,6 +9,15 @@
 
 namespace {
 
+CAlarm Alarm(const std::string& name, std::int16_t state) {
+  CAlarm alarm;
+  alarm.Name = name;
+  alarm.Type = kCountdown;
+  alarm.TimeText = "00:01:00";
+  alarm.State = state;
+  return alarm;
+}
+
 using ui::headless::Dialog;
 using ui::headless::DialogKind;
 using ui::headless::ShownDialogs;
@@ -488,7 +497,7 @@ TEST_F(TaskEngineTest, SaveMemoThatCannotWriteKeepsTheModifiedFlag) {
 
 TEST_F(TaskEngineTest, StartAlarmActivatesTheNamedAlarm) {
   auto& alarms = F_AlarmHandler->AlarmHandler.Alarms;
-  alarms = {CAlarm{"tea", 0}, CAlarm{"Tea", 0}};
+  alarms = {Alarm("tea", 0), Alarm("Tea", 0)};
   EXPECT_EQ(AddAndRun(MakeTask("start", "Start Alarm", "Tea")), 1);
   EXPECT_EQ(alarms[0].State, 0);
   EXPECT_EQ(alarms[1].State, 1);
@@ -506,7 +515,7 @@ TEST_F(TaskEngineTest, MultiLaunchRunsItsItemsInOrder) {
 
 TEST_F(TaskEngineTest, MultiLaunchFallsBackForItemsThatNameNoTask) {
   auto& alarms = F_AlarmHandler->AlarmHandler.Alarms;
-  alarms = {CAlarm{"wake", 0}, CAlarm{"failing", 0}};
+  alarms = {Alarm("wake", 0), Alarm("failing", 0)};
   Add(MakeTask("A", "Add To Clipboard", "a"));
   Add(MakeTask("failing", "Play Sound", "missing.wav"));
   Add(MakeTask("list", "Multi Launch", "A, A,wake,failing,http://x.org", "C:\\dir", "-p"));

@@ -1,0 +1,128 @@
+// The alarm record, the alarm list and its file alarmlist.ini. The list lives
+// in F_AlarmHandler, whose two timers drive it (alarm_timers.cpp).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/date_time_text.h"
+
+namespace ui {
+class TMenuItem;
+}
+
+// Alarm types: exactly one per alarm.
+enum AlarmType : std::int16_t {
+  kCountdown = 1,
+  kDateAndTime = 2,
+  kDateOnly = 4,
+  kTimeOfDay = 8,
+  kDayAndTime = 16,
+  kDayOnly = 32,
+};
+
+// Signal bits, freely combined.
+constexpr std::int16_t kShowMessage = 64;
+constexpr std::int16_t kPlaySound = 128;
+constexpr std::int16_t kRunTask = 256;
+
+// One named reminder. A plain record copied by value.
+class CAlarm {
+ public:
+  std::string Name;      // never empty; "#..." marks a quick alarm, dropped once inactive
+  std::string DateText;  // the user's short date format, kept byte for byte
+  std::string TimeText;  // a time of day, or a countdown's length, kept byte for byte
+  std::string TaskName;
+  std::string Message;
+  // Working values: a countdown's remaining time, or the time of day read
+  // from TimeText; Second holds the weekday (1 Sunday) for the day types and
+  // Minute the fired-today guard of a Day alarm.
+  std::uint16_t Hour = 0, Minute = 0, Second = 0;
+  std::int16_t Type = 0;
+  std::int16_t Signals = 0;
+  std::int16_t State = 0;             // 1 active
+  std::int16_t Repeat = 0;            // 0: deactivated when it fires
+  std::int16_t AM = 0;                // 1: the time lies before noon; anything else: after it
+  ui::TMenuItem* MenuItem = nullptr;  // its item under the tray's "Alarms"; the menu owns it
+
+  // Not saved. The texts as read when the alarm was last added or
+  // activated: ticks never read texts.
+  std::optional<datetime::Date> ParsedDate;
+  std::optional<datetime::TimeOfDay> ParsedTime;
+  std::int64_t DeadlineMs = 0;              // a running countdown's end, monotonic clock
+  std::optional<std::int64_t> LastFiredMs;  // monotonic; keeps a time alarm from firing twice
+
+  bool IsDateType() const;  // one of the five types the date-and-time timer drives
+  // Reads the texts this type needs into ParsedDate / ParsedTime; false when one cannot be read.
+  bool ParseTexts();
+  bool operator<(const CAlarm& other) const { return Name < other.Name; }
+};
+
+class CAlarmHandler {
+ public:
+  // alarmlist.ini keeps the count in 16 bits.
+  static constexpr int kMaxAlarms = 65535;
+
+  // File order after loading, name order after every save.
+  std::vector<CAlarm> Alarms;
+  int Count() const { return static_cast<int>(Alarms.size()); }
+  // Counted from the records, so no change can make them drift.
+  int ActiveCountdowns() const;
+  int ActiveDateAlarms() const;
+  int ActiveAlarmCount() const { return ActiveCountdowns() + ActiveDateAlarms(); }
+
+  // Reads the program folder's file; 0 when it cannot be read. Alarms saved
+  // as active are activated again, but not those whose texts cannot be read:
+  // they stay inactive and are named in one notice once the loop runs.
+  int LoadAlarms(const std::string& fileName);
+  // Sorts the list by name and writes it whole, atomically; 0 when nothing
+  // was written (the old file and the list's order stay as they were).
+  int SaveAlarms(const std::string& fileName);
+  // Appends a copy with its own tray item and activates it when it comes
+  // active; 0 with an "Error" box when the list is full.
+  int AddAlarm(const CAlarm& alarm, bool refresh);
+  // Refills the window's two lists, dropping inactive quick alarms first.
+  int RefreshLists();
+  int FindAlarm(const std::string& name) const;
+  // 1 active, 0 inactive, -1 no such alarm or an odd state.
+  int GetAlarmState(const std::string& name) const;
+  // 1 when no alarm but the one being edited (its index, -1 for none) has that name.
+  int IsAlarmNameFree(const std::string& name, int editIndex = -1) const;
+  // Removes the alarm and its tray item; -1 when no alarm has that name.
+  int DeleteAlarm(const std::string& name);
+
+  // 1 activated, 0 already active, -1 no such alarm, its task is gone, its
+  // texts cannot be read or its type is unknown (the last three with a box,
+  // but for the type).
+  int ActivateAlarm(const std::string& name);
+  // 1 stopped, 0 already inactive, -1 no such alarm or an unknown type.
+  int StopAlarm(const std::string& name);
+
+  // Timer ticks (alarm_timers.cpp): fire what is due, then refresh and save once.
+  void CountdownTick();
+  void DateTimeTick();
+
+ private:
+  // Brings the timers and the tray check marks in line with the records.
+  void SyncTimersAndItems();
+  // Fires the alarms of those names, already due: first every state change,
+  // then each one's outputs from a copy, then one refresh and save.
+  void FireDueAlarms(const std::vector<std::string>& names);
+  // Deactivates a one-shot alarm and reloads the working values; the copy
+  // that the outputs use.
+  CAlarm PrepareFiring(CAlarm& alarm, std::int64_t nowMs);
+  // The message line, the window, the sound and the task of one firing.
+  void FireAlarm(const CAlarm& fired);
+  bool TimeIsDue(const CAlarm& alarm, const os::ClockReading& now) const;
+  // Called while loading: boxes wait until the loop runs.
+  void Notify(const std::string& text, const std::string& caption);
+
+  // Alarms whose outputs are still running: a nested tick leaves them alone.
+  std::set<std::string> firing_;
+  // The date-and-time timer's previous tick, or its start.
+  os::ClockReading previousDateTick_;
+  bool loading_ = false;
+};
