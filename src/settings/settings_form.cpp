@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/data_file.h"
 #include "app/main_form.h"
-#include "app/placement.h"
+#include "common/data_file.h"
+#include "common/placement.h"
 #include "hotkeys/key_table.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
@@ -36,7 +36,7 @@ void ShowError(const std::string& text) {
 // A digits-only box's number; an empty box counts as 0. Its text was checked
 // before closing goes on.
 int NumberOf(const ui::TEdit& edit) {
-  return edit.Text().empty() ? 0 : app::ParseInt(edit.Text()).value_or(0);
+  return edit.Text().empty() ? 0 : common::ParseInt(edit.Text()).value_or(0);
 }
 
 // A number box that must not stay empty: `fallback` goes into an empty box.
@@ -156,7 +156,7 @@ void TF_Settings::ShowSettingsModal() {
 }
 
 void TF_Settings::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 32);
+  common::PlaceFromBottomRight(*this, 32);
   MemoGeometryToControls();
 }
 
@@ -203,7 +203,7 @@ bool TF_Settings::NumbersAreValid() {
                              {&LE_autoclose, "Autoclose Message Window", kExtra2Page}};
   for (const NumberBox& box : boxes) {
     const std::string text = box.edit->Text();
-    if (text.empty() || app::ParseInt(text)) continue;
+    if (text.empty() || common::ParseInt(text)) continue;
     if (!box.edit->Enabled()) {  // unused geometry: the memo window gives it
       box.edit->SetText("");
       continue;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/data_file.h"
+#include "common/data_file.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "settings/settings_form.h"
@@ -57,7 +57,7 @@ const std::vector<Line>& FileLines() {
 }
 
 bool InRange(const std::string& text, int low, int high) {
-  const auto number = app::ParseInt(text);
+  const auto number = common::ParseInt(text);
   return number && *number >= low && *number <= high;
 }
 
@@ -157,11 +157,11 @@ void CSettings::LoadMemo(bool moveCaret) {
 }
 
 void CSettings::FromFileText(const std::string& text) {
-  app::LineReader reader(text);
+  common::LineReader reader(text);
   for (const Line& line : FileLines()) {
     const std::string value = reader.Next();
     if (line.number)
-      this->*line.number = app::ReadInt(value);
+      this->*line.number = common::ReadInt(value);
     else
       this->*line.text = value;
   }
@@ -184,9 +184,9 @@ std::string CSettings::ToFileText() const {
   std::string text;
   for (const Line& line : FileLines()) {
     if (line.number)
-      app::AppendLine(text, this->*line.number);
+      common::AppendLine(text, this->*line.number);
     else
-      app::AppendLine(text, this->*line.text);
+      common::AppendLine(text, this->*line.text);
   }
   return text;
 }

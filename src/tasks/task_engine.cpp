@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "alarms/alarm_handler_form.h"
-#include "app/data_file.h"
 #include "app/main_form.h"
+#include "common/data_file.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "tasks/task_handler_form.h"
@@ -70,7 +70,7 @@ void ShowError(const std::string& text) {
 }
 
 int ToInteger(const std::string& text) {
-  const std::optional<int> value = app::ParseInt(text);
+  const std::optional<int> value = common::ParseInt(text);
   if (!value) throw std::invalid_argument("\"" + text + "\" is not a valid integer value");
   return *value;
 }

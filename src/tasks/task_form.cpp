@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/placement.h"
+#include "common/placement.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -237,7 +237,7 @@ void TF_Task::SplitPath(const std::string& path, std::string& fileName, std::str
 }
 
 void TF_Task::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 48);
+  common::PlaceFromBottomRight(*this, 48);
   if (Mode == 0 && LE_Name.Text().empty()) B_Ok.SetEnabled(false);
   ApplyOperationLayout();
   LE_Name.SetFocus();

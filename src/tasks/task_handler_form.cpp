@@ -1,6 +1,6 @@
 #include "tasks/task_handler_form.h"
 
-#include "app/placement.h"
+#include "common/placement.h"
 #include "os/os.h"
 #include "settings/settings_form.h"
 #include "tasks/task_form.h"
@@ -81,7 +81,7 @@ void TF_TaskHandler::TaskMenuItemClick(ui::TObject* sender) {
 }
 
 void TF_TaskHandler::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 32);
+  common::PlaceFromBottomRight(*this, 32);
   UpdateSelection();
 }
 
