@@ -6,7 +6,7 @@
 #include "memo/filter.h"
 #include "memo/filter_programs.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "ui/dialogs.h"
 
 TF_Memo* F_Memo = nullptr;
@@ -25,10 +25,6 @@ constexpr unsigned short VK_F8 = 0x77;
 constexpr unsigned short VK_F9 = 0x78;
 constexpr unsigned short VK_F11 = 0x7A;
 constexpr unsigned short VK_F12 = 0x7B;
-
-CSettings* SettingsRecord() {
-  return F_Settings ? &F_Settings->Settings : nullptr;
-}
 
 // A black triangle pointing up or down, the search buttons' glyph.
 ui::TImage ArrowGlyph(bool up) {
@@ -172,13 +168,21 @@ void TF_Memo::CloseSave() {
   CSettings* settings = SettingsRecord();
   if (!settings) return;
   settings->MemoCaretLine = Memo.CaretLine();
-  if (settings->UseLastKnown == 1) {
-    const ui::TRect bounds = BoundsRect();
-    settings->MemoWidth = bounds.Width;
-    settings->MemoHeight = bounds.Height;
-    settings->MemoLeft = bounds.Left;
-    settings->MemoTop = bounds.Top;
-  }
+  if (settings->UseLastKnown == 1) StoreBounds(*settings);
+}
+
+void TF_Memo::StoreBounds(CSettings& settings) {
+  const ui::TRect bounds = BoundsRect();
+  settings.MemoLeft = bounds.Left;
+  settings.MemoTop = bounds.Top;
+  settings.MemoWidth = bounds.Width;
+  settings.MemoHeight = bounds.Height;
+}
+
+void CSettings::CaptureMemoWindow() {
+  if (!F_Memo) return;
+  F_Memo->StoreBounds(*this);
+  MemoCaretLine = F_Memo->Memo.CaretLine();
 }
 
 void TF_Memo::SaveCaretLine() {

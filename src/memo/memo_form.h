@@ -7,6 +7,8 @@
 #include "ui/form.h"
 #include "ui/memo.h"
 
+class CSettings;
+
 class TF_Memo : public ui::TForm {
  public:
   TF_Memo();
@@ -48,6 +50,8 @@ class TF_Memo : public ui::TForm {
   void FindPrevious(const std::string& text);
   // Saves a changed text and stores the caret line and geometry in the settings.
   void CloseSave();
+  // The window's place and size into the settings record.
+  void StoreBounds(CSettings& settings);
   // Stores a moved caret line in the settings and writes settings.ini.
   void SaveCaretLine();
   // Adds a text as new last line(s), without writing memo.txt.

@@ -13,6 +13,10 @@
 
 TF_Settings* F_Settings = nullptr;
 
+CSettings* SettingsRecord() {
+  return F_Settings ? &F_Settings->Settings : nullptr;
+}
+
 namespace {
 
 constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";

@@ -111,12 +111,12 @@ TF_Settings::TF_Settings()
       L_f9(*this, "F9", On(TS_extra3, 24, 252, 20, 13)),
       E_filter3(*this, On(TS_extra3, 48, 248, 180, 21, 70)),
       CB_filter3(*this, "", On(TS_extra3, 238, 250, 17, 17, 71)),
-      OD_sound("Velmarind - Select Alarm Signal", "Sounds (*.wav)|*.wav") {}
-
-bool TF_Settings::WireEvents() {
+      OD_sound("Velmarind - Select Alarm Signal", "Sounds (*.wav)|*.wav") {
   Name = "F_Settings";
-  // Digits only from the start: the first-run showing comes before the
-  // constructor's body would run.
+  WireEvents();
+}
+
+void TF_Settings::WireEvents() {
   for (ui::TEdit* edit :
        {static_cast<ui::TEdit*>(&LE_Delay), static_cast<ui::TEdit*>(&LE_Repeat), &E_x, &E_y,
         &E_sizex, &E_sizey, &E_resx, &E_resy, static_cast<ui::TEdit*>(&LE_autoclose)})
@@ -139,5 +139,4 @@ bool TF_Settings::WireEvents() {
   LE_conf_sound.EditLabel.OnClick = [this](ui::TObject* sender) {
     LE_conf_soundSubLabelClick(sender);
   };
-  return true;
 }

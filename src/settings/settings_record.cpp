@@ -3,9 +3,7 @@
 #include <vector>
 
 #include "common/data_file.h"
-#include "memo/memo_form.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
 
 namespace {
 
@@ -133,27 +131,14 @@ void CSettings::LoadSettings() {
   if (!file) {
     MakeSoundFileAbsolute();
     FirstRun = true;
-    if (F_Settings) F_Settings->ShowSettingsModal();
-    LoadMemo(false);
     return;
   }
   FromFileText(*file);
-  LoadMemo(true);
-  if (F_Memo) F_Memo->ApplySavedPosition();
-  if (!SoundFile.empty()) {
-    MakeSoundFileAbsolute();
-    if (!os::files::Exists(SoundFile) && F_Settings) F_Settings->ShowSettingsModal();
-  }
-  if (F_Settings) F_Settings->SetMemoHotkey(false);
+  if (!SoundFile.empty()) MakeSoundFileAbsolute();
 }
 
 void CSettings::MakeSoundFileAbsolute() {
   if (!HasBackslash(SoundFile)) SoundFile = ProgramDir + SoundFile;
-}
-
-void CSettings::LoadMemo(bool moveCaret) {
-  if (!F_Memo || !F_Memo->LoadFromFile(ProgramDir + "memo.txt")) return;
-  if (moveCaret) F_Memo->GoToLine(MemoCaretLine);
 }
 
 void CSettings::FromFileText(const std::string& text) {
@@ -199,14 +184,4 @@ bool CSettings::SaveSettings() {
       FirstRun = false;
   }
   return os::files::SaveAtomically(ProgramDir + FileName, ToFileText());
-}
-
-void CSettings::CaptureMemoWindow() {
-  if (!F_Memo) return;
-  const ui::TRect bounds = F_Memo->BoundsRect();
-  MemoLeft = bounds.Left;
-  MemoTop = bounds.Top;
-  MemoWidth = bounds.Width;
-  MemoHeight = bounds.Height;
-  MemoCaretLine = F_Memo->Memo.CaretLine();
 }

@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "os/os.h"
 #include "settings/maker.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 
 TF_ShowMessage* F_ShowMessage = nullptr;
 
@@ -16,10 +16,6 @@ constexpr std::uint32_t kNavy = 0x000080;
 constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr ui::TAnchors kRightBottom = ui::akRight | ui::akBottom;
 constexpr ui::TAnchors kLeftBottom = ui::akLeft | ui::akBottom;
-
-CSettings* SettingsRecord() {
-  return F_Settings ? &F_Settings->Settings : nullptr;
-}
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 
 #include "common/placement.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -69,7 +69,7 @@ void TF_TaskHandler::UpdateSelection() {
 
 int TF_TaskHandler::SaveTaskList() {
   if (TaskHandler.SaveTasks("tasklist.ini")) return 1;
-  const std::string folder = F_Settings ? F_Settings->Settings.ProgramDir : "";
+  const std::string folder = SettingsRecord() ? SettingsRecord()->ProgramDir : "";
   ui::MessageBox("Could not save " + folder + "tasklist.ini", "Error",
                  ui::MB_OK | ui::MB_ICONEXCLAMATION);
   return 0;

@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "common/data_file.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -34,7 +34,7 @@ void AppendTask(std::string& file, const CTask& task) {
 
 // The program folder, or nullptr while the settings window does not exist.
 const std::string* ProgramDir() {
-  return F_Settings ? &F_Settings->Settings.ProgramDir : nullptr;
+  return SettingsRecord() ? &SettingsRecord()->ProgramDir : nullptr;
 }
 
 // A new item at the end of the tray's "Tasks" submenu whose click runs the
