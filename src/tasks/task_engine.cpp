@@ -12,6 +12,8 @@
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "tasks/task_handler_form.h"
+#include "tasks/task_operations.h"
+#include "tasks/task_runners.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 
@@ -19,26 +21,10 @@ namespace {
 
 constexpr int kShowNormal = 1;
 
-// The window-show values that the items of the editor's show-command list
-// name, by position; the task stores the position.
-constexpr int kShowCommands[] = {
-    0,   // HIDE
-    3,   // MAXIMIZE
-    6,   // MINIMIZE
-    9,   // RESTORE
-    5,   // SHOW
-    10,  // SHOWDEFAULT
-    3,   // SHOWMAXIMIZED
-    2,   // SHOWMINIMIZED
-    7,   // SHOWMINNOACTIVE
-    8,   // SHOWNA
-    4,   // SHOWNOACTIVATE
-    1,   // SHOWNORMAL
-};
-
-int ShowCommandAt(int position) {
-  if (position < 0 || position >= static_cast<int>(std::size(kShowCommands))) return kShowNormal;
-  return kShowCommands[position];
+// The window-show value of a show-command list position.
+int WindowShowAt(int position) {
+  const ShowCommand* command = ShowCommandAt(position);
+  return command ? command->windowShow : kShowNormal;
 }
 
 // What the shell's error codes mean; codes not listed show an empty text.
@@ -105,23 +91,6 @@ std::string ClipboardText() {
   return Velmarind ? Velmarind->GetClipboardText() : "";
 }
 
-// One run of a task: the record as it was when the run began and its three
-// expanded fields.
-struct TaskRun {
-  explicit TaskRun(const CTask& record) : task(record) {}
-  const CTask& task;
-  std::string file;
-  std::string directory;
-  std::string parameters;
-  // Runs a task that a Multi Launch list names; false when no task has that name.
-  std::function<bool(const std::string&)> runListedTask;
-};
-
-int SystemCommand(const TaskRun& run) {
-  os::shell::RunCommand(run.file + " " + run.parameters);
-  return 1;
-}
-
 // Windows may end the program without another word after this: the memo and
 // settings are saved first.
 int EndSession(unsigned flags, bool needsPrivilege) {
@@ -129,6 +98,36 @@ int EndSession(unsigned flags, bool needsPrivilege) {
   if (needsPrivilege && TF_TaskHandler::IsWindowsNT() && !os::session::EnableShutdownPrivilege())
     return -1;
   os::session::End(flags);
+  return 1;
+}
+
+CAlarmHandler* Alarms() {
+  return F_AlarmHandler ? &F_AlarmHandler->AlarmHandler : nullptr;
+}
+
+void SaveAlarmChange(CAlarmHandler& alarms) {
+  alarms.SaveAlarms("alarmlist.ini");
+  alarms.RefreshLists();
+}
+
+// Switches the alarm of that name on or off; false when there is none.
+bool ToggleAlarm(const std::string& name) {
+  CAlarmHandler* alarms = Alarms();
+  if (!alarms || alarms->FindAlarm(name) == -1) return false;
+  if (alarms->GetAlarmState(name) == 0)
+    alarms->ActivateAlarm(name);
+  else
+    alarms->StopAlarm(name);
+  SaveAlarmChange(*alarms);
+  return true;
+}
+
+}  // namespace
+
+namespace runners {
+
+int SystemCommand(const TaskRun& run) {
+  os::shell::RunCommand(run.file + " " + run.parameters);
   return 1;
 }
 
@@ -183,33 +182,12 @@ int SendWindowsMessage(const TaskRun& run) {
   return 1;
 }
 
-CAlarmHandler* Alarms() {
-  return F_AlarmHandler ? &F_AlarmHandler->AlarmHandler : nullptr;
-}
-
-void SaveAlarmChange(CAlarmHandler& alarms) {
-  alarms.SaveAlarms("alarmlist.ini");
-  alarms.RefreshLists();
-}
-
 int StartAlarm(const TaskRun& run) {
   CAlarmHandler* alarms = Alarms();
   if (!alarms) return 0;
   alarms->ActivateAlarm(run.file);
   SaveAlarmChange(*alarms);
   return 1;
-}
-
-// Switches the alarm of that name on or off; false when there is none.
-bool ToggleAlarm(const std::string& name) {
-  CAlarmHandler* alarms = Alarms();
-  if (!alarms || alarms->FindAlarm(name) == -1) return false;
-  if (alarms->GetAlarmState(name) == 0)
-    alarms->ActivateAlarm(name);
-  else
-    alarms->StopAlarm(name);
-  SaveAlarmChange(*alarms);
-  return true;
 }
 
 // A failed write is reported by the memo, which keeps its modified flag.
@@ -262,40 +240,15 @@ int CloseProgram(const TaskRun& run) {
   return 1;
 }
 
-// Any other operation text is a verb for the shell: "Open", "Edit",
-// "Explore", "Find", "Print".
 int OpenWithShell(const TaskRun& run) {
   const int result = os::shell::Execute(run.task.Operation, run.file, run.parameters, run.directory,
-                                        ShowCommandAt(run.task.ShowCommand));
+                                        WindowShowAt(run.task.ShowCommand));
   if (result > 32) return 1;
   ShowError(ShellErrorText(result));
   return 0;
 }
 
-using Operation = int (*)(const TaskRun&);
-
-Operation OperationNamed(const std::string& name) {
-  static const std::pair<const char*, Operation> kOperations[] = {
-      {"System Command", SystemCommand},
-      {"Shutdown Computer", ShutdownComputer},
-      {"Reboot Computer", RebootComputer},
-      {"Logoff", Logoff},
-      {"Add To Clipboard", AddToClipboard},
-      {"Play Sound", PlaySound},
-      {"Send Windows Message", SendWindowsMessage},
-      {"Start Alarm", StartAlarm},
-      {"Save Memo", SaveMemo},
-      {"Set Volume", SetVolume},
-      {"Multi Launch", MultiLaunch},
-      {"Mouse Click", MouseClick},
-      {"Close Program", CloseProgram},
-  };
-  for (const auto& [operationName, operation] : kOperations)
-    if (name == operationName) return operation;
-  return OpenWithShell;
-}
-
-}  // namespace
+}  // namespace runners
 
 int CTaskHandler::ExecuteTask(const std::string& name) {
   return RunTask(name, {});
@@ -324,7 +277,8 @@ int CTaskHandler::RunTask(std::string name, std::vector<std::string> chain) {
     if (std::find(chain.begin(), chain.end(), item) == chain.end()) RunTask(item, chain);
     return true;
   };
-  return OperationNamed(task.Operation)(run);
+  const TaskOperation* operation = FindTaskOperation(task.Operation);
+  return (operation ? operation->run : runners::OpenWithShell)(run);
 }
 
 int CTaskHandler::ExpandField(const std::string& text, std::string& expanded) {

@@ -1,0 +1,90 @@
+#include "tasks/task_operations.h"
+
+#include "tasks/task_runners.h"
+
+constexpr OperationLayout kAllFieldsLayout{nullptr, nullptr, nullptr, true, true, true, true, true};
+
+namespace {
+
+constexpr OperationLayout kNoFields{nullptr, nullptr, nullptr, false, false, false, false, false};
+constexpr OperationLayout FirstFieldOnly(const char* label) {
+  return {label, nullptr, nullptr, true, false, false, false, false};
+}
+
+using namespace runners;
+
+constexpr TaskOperation kOperations[] = {
+    {"Open", kAllFieldsLayout, OpenWithShell},
+    {"Edit", kAllFieldsLayout, OpenWithShell},
+    {"Explore", kAllFieldsLayout, OpenWithShell},
+    {"Find", kAllFieldsLayout, OpenWithShell},
+    {"Print", {nullptr, nullptr, nullptr, true, true, true, true, false}, OpenWithShell},
+    {"System Command", {nullptr, nullptr, nullptr, true, true, true, false, true}, SystemCommand},
+    {"Shutdown Computer", kNoFields, ShutdownComputer},
+    {"Reboot Computer", kNoFields, RebootComputer},
+    {"Logoff", kNoFields, Logoff},
+    {"Add To Clipboard", FirstFieldOnly("Text"), AddToClipboard},
+    {"Play Sound", {"Wav file", nullptr, nullptr, true, true, false, true, false}, PlaySound},
+    {"Send Windows Message",
+     {"Window handle", "Message", "WParam LParam", true, true, true, false, false},
+     SendWindowsMessage},
+    {"Start Alarm", FirstFieldOnly("Alarm"), StartAlarm},
+    {"Multi Launch",
+     {"Name of tasks/alarms, separate with ','", nullptr, nullptr, true, true, true, false, true},
+     MultiLaunch},
+    {"Save Memo", kNoFields, SaveMemo},
+    {"Set Volume", FirstFieldOnly("Wave volume ( 0-100 )"), SetVolume},
+    {"Mouse Click", FirstFieldOnly("1 = Left, 2 = Middle, 3 = Right"), MouseClick},
+    {"Close Program", FirstFieldOnly("Name (As shown in the taskbar)"), CloseProgram},
+};
+
+constexpr ShowCommand kShowCommands[] = {
+    {"HIDE", "Hides the window and activates another window.", 0},
+    {"MAXIMIZE", "Maximizes the specified window.", 3},
+    {"MINIMIZE",
+     "Minimizes the specified window and activates the next top-level window in the z-order.", 6},
+    {"RESTORE",
+     "Activates and displays the window. If the window is minimized or maximized, Windows "
+     "restores it to its original size and position",
+     9},
+    {"SHOW", "Activates the window and displays it in its current size and position.", 5},
+    {"SHOWDEFAULT", "Use the initial show state of its main window.", 10},
+    {"SHOWMAXIMIZED", "Activates the window and displays it as a maximized window.", 3},
+    {"SHOWMINIMIZED", "Activates the window and displays it as a minimized window.", 2},
+    {"SHOWMINNOACTIVE",
+     "Displays the window as a minimized window. The active window remains active.", 7},
+    {"SHOWNA", "Displays the window in its current state. The active window remains active.", 8},
+    {"SHOWNOACTIVATE",
+     "Displays a window in its most recent size and position. The active window remains active.",
+     4},
+    {"SHOWNORMAL",
+     "Activates and displays a window. If the window is minimized or maximized, Windows restores "
+     "it to its original size and position",
+     1},
+};
+
+}  // namespace
+
+std::span<const TaskOperation> TaskOperations() {
+  return kOperations;
+}
+
+const TaskOperation* TaskOperationAt(int position) {
+  const bool inList = position >= 0 && position < static_cast<int>(std::size(kOperations));
+  return inList ? &kOperations[position] : nullptr;
+}
+
+const TaskOperation* FindTaskOperation(const std::string& name) {
+  for (const TaskOperation& operation : kOperations)
+    if (name == operation.name) return &operation;
+  return nullptr;
+}
+
+std::span<const ShowCommand> ShowCommands() {
+  return kShowCommands;
+}
+
+const ShowCommand* ShowCommandAt(int position) {
+  const bool inList = position >= 0 && position < static_cast<int>(std::size(kShowCommands));
+  return inList ? &kShowCommands[position] : nullptr;
+}
