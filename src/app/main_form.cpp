@@ -91,9 +91,9 @@ void TVelmarind::BuildMainMenu() {
   M_Clipboard3.OnClick = [this](ui::TObject*) { SwapClipboardSlot(2); };
   M_AddToMemo.OnClick = [this](ui::TObject* sender) { M_AddToMemoClick(sender); };
   M_MainOpenInBrowser.OnClick = [this](ui::TObject* sender) { M_MainOpenInBrowserClick(sender); };
-  M_S1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
-  M_S2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
-  M_S3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
+  M_S1.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand1OnClipboard); };
+  M_S2.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand2OnClipboard); };
+  M_S3.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand3OnClipboard); };
 }
 
 void TVelmarind::BuildSecondMenu() {
@@ -106,9 +106,9 @@ void TVelmarind::BuildSecondMenu() {
   M_newalarm.OnClick = [this](ui::TObject* sender) { M_newalarmClick(sender); };
   M_addclipboard.OnClick = [this](ui::TObject*) { M_AddToMemo.Click(); };
   M_openinbrowser.OnClick = [this](ui::TObject*) { M_MainOpenInBrowser.Click(); };
-  M_special1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
-  M_special2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
-  M_special3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
+  M_special1.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand1OnClipboard); };
+  M_special2.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand2OnClipboard); };
+  M_special3.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand3OnClipboard); };
 }
 
 void TVelmarind::Dispatch(ui::TMessage& message) {
@@ -133,13 +133,13 @@ void TVelmarind::OnRemoteCommand(ui::TMessage& message) {
       M_MainOpenInBrowser.Click();
       break;
     case kWebCommand1Command:
-      RunWebCommand(5);
+      RunWebCommand(kWebCommand1OnClipboard);
       break;
     case kWebCommand2Command:
-      RunWebCommand(6);
+      RunWebCommand(kWebCommand2OnClipboard);
       break;
     case kWebCommand3Command:
-      RunWebCommand(7);
+      RunWebCommand(kWebCommand3OnClipboard);
       break;
     case kAddToMemoCommand:
       M_AddToMemo.Click();

@@ -8,23 +8,11 @@
 #include "os/os.h"
 #include "settings/settings_record.h"
 #include "ui/dialogs.h"
+#include "ui/messages.h"
 
 TF_Memo* F_Memo = nullptr;
 
 namespace {
-
-constexpr unsigned short VK_RETURN = 0x0D;
-constexpr unsigned short VK_F1 = 0x70;
-constexpr unsigned short VK_F2 = 0x71;
-constexpr unsigned short VK_F3 = 0x72;
-constexpr unsigned short VK_F4 = 0x73;
-constexpr unsigned short VK_F5 = 0x74;
-constexpr unsigned short VK_F6 = 0x75;
-constexpr unsigned short VK_F7 = 0x76;
-constexpr unsigned short VK_F8 = 0x77;
-constexpr unsigned short VK_F9 = 0x78;
-constexpr unsigned short VK_F11 = 0x7A;
-constexpr unsigned short VK_F12 = 0x7B;
 
 // A black triangle pointing up or down, the search buttons' glyph.
 ui::TImage ArrowGlyph(bool up) {
@@ -201,7 +189,7 @@ std::string TF_Memo::CaretLineText() {
 std::string TF_Memo::GetCommandText(int mode) {
   if (Memo.SelLength() > 0) return Memo.SelText();
   const std::string line = CaretLineText();
-  if (mode != 1) return line;
+  if (mode != kFirstWord) return line;
   const std::size_t start = line.find_first_not_of(' ');
   if (start == std::string::npos) return "";
   return line.substr(start, line.find(' ', start) - start);
@@ -315,7 +303,7 @@ void TF_Memo::BB_upClick(ui::TObject*) {
 }
 
 void TF_Memo::E_sKeyPress(ui::TObject*, char& key) {
-  if (key != VK_RETURN) return;
+  if (key != ui::VK_RETURN) return;
   key = 0;  // no beep of the single-line box
   BB_down.Click();
 }
@@ -335,31 +323,32 @@ void TF_Memo::MemoClick(ui::TObject*) {
 void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
   UpdateStatus();
   switch (key) {
-    case VK_F1:
-    case VK_F2:
-    case VK_F3:
-    case VK_F4:
-      if (Velmarind) Velmarind->RunWebCommand(key - VK_F1 + 1);
+    case ui::VK_F1:
+    case ui::VK_F2:
+    case ui::VK_F3:
+    case ui::VK_F4:
+      // F1 opens the first word; F2 to F4 run web commands 1 to 3 on the memo.
+      if (Velmarind) Velmarind->RunWebCommand(kOpenMemoWord + (key - ui::VK_F1));
       break;
-    case VK_F5:
-      FindNext(GetCommandText(2));
+    case ui::VK_F5:
+      FindNext(GetCommandText(kWholeLine));
       break;
-    case VK_F6:
-      FindPrevious(GetCommandText(2));
+    case ui::VK_F6:
+      FindPrevious(GetCommandText(kWholeLine));
       break;
-    case VK_F7:
+    case ui::VK_F7:
       ApplyFilterToLine(1);
       break;
-    case VK_F8:
+    case ui::VK_F8:
       ApplyFilterToLine(2);
       break;
-    case VK_F9:
+    case ui::VK_F9:
       ApplyFilterToLine(3);
       break;
-    case VK_F11:
+    case ui::VK_F11:
       ApplyFilterToLine(4);
       break;
-    case VK_F12:
+    case ui::VK_F12:
       StoreLineAsFilter();
       break;
     default:

@@ -44,7 +44,9 @@ class TF_Memo : public ui::TForm {
   void GoToLine(int line);
   // Places the window at its saved geometry, corrected into the screen.
   void ApplySavedPosition();
-  // The selection; else the caret line, with mode 1 only its first word.
+  // The selection; else the caret line, with kFirstWord only its first word.
+  static constexpr int kFirstWord = 1;
+  static constexpr int kWholeLine = 2;
   std::string GetCommandText(int mode);
   void FindNext(const std::string& text);
   void FindPrevious(const std::string& text);

@@ -2,12 +2,11 @@
 
 #include "os/os.h"
 #include "settings/maker.h"
+#include "ui/messages.h"
 
 TF_About* F_About = nullptr;
 
 namespace {
-
-constexpr int kShowNormal = 1;
 
 const std::vector<std::string> kAboutLines = {
     "Velmarind",
@@ -24,7 +23,7 @@ const std::vector<std::string> kAboutLines = {
 
 // Opens an address with its default program; a failure is not reported.
 void Open(const std::string& address) {
-  os::shell::Execute("", address, "", "", kShowNormal);
+  os::shell::Execute("", address, "", "", ui::SW_SHOWNORMAL);
 }
 
 const ui::TTextStyle kLink{.Color = 0x0000FF, .Underline = true, .HandCursor = true};

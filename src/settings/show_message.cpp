@@ -6,12 +6,12 @@
 #include "os/os.h"
 #include "settings/maker.h"
 #include "settings/settings_record.h"
+#include "ui/messages.h"
 
 TF_ShowMessage* F_ShowMessage = nullptr;
 
 namespace {
 
-constexpr int kShowNormal = 1;
 constexpr std::uint32_t kNavy = 0x000080;
 constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr ui::TAnchors kRightBottom = ui::akRight | ui::akBottom;
@@ -184,11 +184,11 @@ void TF_ShowMessage::B_ClearClick(ui::TObject*) {
 }
 
 void TF_ShowMessage::L_siteClick(ui::TObject*) {
-  os::shell::Execute("", kMakerPage, "", "", kShowNormal);
+  os::shell::Execute("", kMakerPage, "", "", ui::SW_SHOWNORMAL);
 }
 
 void TF_ShowMessage::L_donateClick(ui::TObject*) {
-  os::shell::Execute("", kDonationPage, "", "", kShowNormal);
+  os::shell::Execute("", kDonationPage, "", "", ui::SW_SHOWNORMAL);
 }
 
 void TF_ShowMessage::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,

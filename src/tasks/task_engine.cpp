@@ -19,12 +19,10 @@
 
 namespace {
 
-constexpr int kShowNormal = 1;
-
 // The window-show value of a show-command list position.
 int WindowShowAt(int position) {
   const ShowCommand* command = ShowCommandAt(position);
-  return command ? command->windowShow : kShowNormal;
+  return command ? command->windowShow : ui::SW_SHOWNORMAL;
 }
 
 // What the shell's error codes mean; codes not listed show an empty text.
@@ -214,7 +212,7 @@ int SetVolume(const TaskRun& run) {
 int MultiLaunch(const TaskRun& run) {
   for (const std::string& item : SplitList(run.file)) {
     if (run.runListedTask(item) || ToggleAlarm(item)) continue;
-    os::shell::Execute("open", item, run.parameters, run.directory, kShowNormal);
+    os::shell::Execute("open", item, run.parameters, run.directory, ui::SW_SHOWNORMAL);
   }
   return 1;
 }

@@ -1,6 +1,7 @@
 #include "tasks/task_operations.h"
 
 #include "tasks/task_runners.h"
+#include "ui/messages.h"
 
 constexpr OperationLayout kAllFieldsLayout{nullptr, nullptr, nullptr, true, true, true, true, true};
 
@@ -39,28 +40,28 @@ constexpr TaskOperation kOperations[] = {
 };
 
 constexpr ShowCommand kShowCommands[] = {
-    {"HIDE", "Hides the window and activates another window.", 0},
-    {"MAXIMIZE", "Maximizes the specified window.", 3},
-    {"MINIMIZE",
-     "Minimizes the specified window and activates the next top-level window in the z-order.", 6},
-    {"RESTORE",
+    {"HIDE", ui::SW_HIDE, "Hides the window and activates another window."},
+    {"MAXIMIZE", ui::SW_MAXIMIZE, "Maximizes the specified window."},
+    {"MINIMIZE", ui::SW_MINIMIZE,
+     "Minimizes the specified window and activates the next top-level window in the z-order."},
+    {"RESTORE", ui::SW_RESTORE,
      "Activates and displays the window. If the window is minimized or maximized, Windows "
-     "restores it to its original size and position",
-     9},
-    {"SHOW", "Activates the window and displays it in its current size and position.", 5},
-    {"SHOWDEFAULT", "Use the initial show state of its main window.", 10},
-    {"SHOWMAXIMIZED", "Activates the window and displays it as a maximized window.", 3},
-    {"SHOWMINIMIZED", "Activates the window and displays it as a minimized window.", 2},
-    {"SHOWMINNOACTIVE",
-     "Displays the window as a minimized window. The active window remains active.", 7},
-    {"SHOWNA", "Displays the window in its current state. The active window remains active.", 8},
-    {"SHOWNOACTIVATE",
-     "Displays a window in its most recent size and position. The active window remains active.",
-     4},
-    {"SHOWNORMAL",
+     "restores it to its original size and position"},
+    {"SHOW", ui::SW_SHOW, "Activates the window and displays it in its current size and position."},
+    {"SHOWDEFAULT", ui::SW_SHOWDEFAULT, "Use the initial show state of its main window."},
+    {"SHOWMAXIMIZED", ui::SW_SHOWMAXIMIZED,
+     "Activates the window and displays it as a maximized window."},
+    {"SHOWMINIMIZED", ui::SW_SHOWMINIMIZED,
+     "Activates the window and displays it as a minimized window."},
+    {"SHOWMINNOACTIVE", ui::SW_SHOWMINNOACTIVE,
+     "Displays the window as a minimized window. The active window remains active."},
+    {"SHOWNA", ui::SW_SHOWNA,
+     "Displays the window in its current state. The active window remains active."},
+    {"SHOWNOACTIVATE", ui::SW_SHOWNOACTIVATE,
+     "Displays a window in its most recent size and position. The active window remains active."},
+    {"SHOWNORMAL", ui::SW_SHOWNORMAL,
      "Activates and displays a window. If the window is minimized or maximized, Windows restores "
-     "it to its original size and position",
-     1},
+     "it to its original size and position"},
 };
 
 }  // namespace

@@ -34,8 +34,8 @@ extern const OperationLayout kAllFieldsLayout;
 
 struct ShowCommand {
   const char* name;
-  const char* help;
   int windowShow;  // the value the shell is given
+  const char* help;
 };
 
 // The items of the editor's show-command list, in order; a task stores the
