@@ -54,24 +54,23 @@ TF_Memo::TF_Memo()
 }
 
 void TF_Memo::WireEvents() {
-  using namespace std::placeholders;
-  OnShow = std::bind(&TF_Memo::FormShow, this, _1);
-  OnClose = std::bind(&TF_Memo::FormClose, this, _1, _2);
-  OnMouseDown = sb_Memo.OnMouseDown = std::bind(&TF_Memo::FormMouseDown, this, _1, _2, _3, _4, _5);
-  OnMouseMove = sb_Memo.OnMouseMove = std::bind(&TF_Memo::FormMouseMove, this, _1, _2, _3, _4);
-  OnMouseUp = sb_Memo.OnMouseUp = std::bind(&TF_Memo::FormMouseUp, this, _1, _2, _3, _4, _5);
-  B_Close.OnClick = std::bind(&TF_Memo::B_CloseClick, this, _1);
-  B_Copy.OnClick = std::bind(&TF_Memo::B_CopyClick, this, _1);
-  B_Paste.OnClick = std::bind(&TF_Memo::B_PasteClick, this, _1);
-  B_delete.OnClick = std::bind(&TF_Memo::B_deleteClick, this, _1);
-  BB_down.OnClick = std::bind(&TF_Memo::BB_downClick, this, _1);
-  BB_up.OnClick = std::bind(&TF_Memo::BB_upClick, this, _1);
-  E_s.OnKeyPress = std::bind(&TF_Memo::E_sKeyPress, this, _1, _2);
-  E_s.OnDblClick = std::bind(&TF_Memo::E_sDblClick, this, _1);
-  Memo.OnChange = std::bind(&TF_Memo::MemoChange, this, _1);
-  Memo.OnClick = std::bind(&TF_Memo::MemoClick, this, _1);
-  Memo.OnKeyDown = std::bind(&TF_Memo::MemoKeyDown, this, _1, _2, _3);
-  Memo.OnKeyUp = std::bind(&TF_Memo::MemoKeyUp, this, _1, _2, _3);
+  OnShow = ui::Handler(this, &TF_Memo::FormShow);
+  OnClose = ui::Handler(this, &TF_Memo::FormClose);
+  OnMouseDown = sb_Memo.OnMouseDown = ui::Handler(this, &TF_Memo::FormMouseDown);
+  OnMouseMove = sb_Memo.OnMouseMove = ui::Handler(this, &TF_Memo::FormMouseMove);
+  OnMouseUp = sb_Memo.OnMouseUp = ui::Handler(this, &TF_Memo::FormMouseUp);
+  B_Close.OnClick = ui::Handler(this, &TF_Memo::B_CloseClick);
+  B_Copy.OnClick = ui::Handler(this, &TF_Memo::B_CopyClick);
+  B_Paste.OnClick = ui::Handler(this, &TF_Memo::B_PasteClick);
+  B_delete.OnClick = ui::Handler(this, &TF_Memo::B_deleteClick);
+  BB_down.OnClick = ui::Handler(this, &TF_Memo::BB_downClick);
+  BB_up.OnClick = ui::Handler(this, &TF_Memo::BB_upClick);
+  E_s.OnKeyPress = ui::Handler(this, &TF_Memo::E_sKeyPress);
+  E_s.OnDblClick = ui::Handler(this, &TF_Memo::E_sDblClick);
+  Memo.OnChange = ui::Handler(this, &TF_Memo::MemoChange);
+  Memo.OnClick = ui::Handler(this, &TF_Memo::MemoClick);
+  Memo.OnKeyDown = ui::Handler(this, &TF_Memo::MemoKeyDown);
+  Memo.OnKeyUp = ui::Handler(this, &TF_Memo::MemoKeyUp);
 }
 
 TF_Memo::~TF_Memo() {
@@ -91,7 +90,7 @@ bool TF_Memo::WriteMemoFile(bool clearsModified) {
   if (!settings) return false;
   const std::string path = settings->ProgramDir + "memo.txt";
   if (!os::files::SaveAtomically(path, Memo.Text())) {
-    ui::MessageBox("Could not save " + path, "Error", ui::MB_ICONEXCLAMATION);
+    ui::ShowError("Could not save " + path);
     return false;
   }
   if (clearsModified) Modified = 0;

@@ -33,10 +33,6 @@ os::registry::Root RootOf(bool localMachine) {
   return localMachine ? os::registry::Root::LocalMachine : os::registry::Root::CurrentUser;
 }
 
-void ShowError(const std::string& text) {
-  ui::MessageBox(text, "Error", ui::MB_ICONEXCLAMATION);
-}
-
 // A digits-only box's number; an empty box counts as 0. Its text was checked
 // before closing goes on.
 int NumberOf(const ui::TEdit& edit) {
@@ -170,7 +166,7 @@ void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction& action) {
     return;
   }
   if (!Settings.SaveSettings())
-    ShowError("Could not save " + Settings.ProgramDir + Settings.FileName);
+    ui::ShowError("Could not save " + Settings.ProgramDir + Settings.FileName);
 }
 
 bool TF_Settings::StoreControls() {
@@ -288,7 +284,7 @@ void TF_Settings::StoreTexts() {
 }
 
 void TF_Settings::ShowFieldError(ui::TControl& field, int page, const std::string& message) {
-  ShowError(message);
+  ui::ShowError(message);
   PC_settings.SetActivePageIndex(page);
   field.SetFocus();
 }
@@ -296,13 +292,13 @@ void TF_Settings::ShowFieldError(ui::TControl& field, int page, const std::strin
 void TF_Settings::B_PlayClick(ui::TObject*) {
   const std::string file = LE_Sound.Text();
   if (!os::files::Exists(file)) {
-    ShowError("File not found!");
+    ui::ShowError("File not found!");
     LE_Sound.SetFocus();
     return;
   }
   using namespace os::sound;
   if (!PlayWave(file, kSndFileName | kSndAsync | kSndNoWait))
-    ShowError("Failed to play that file!");
+    ui::ShowError("Failed to play that file!");
 }
 
 // The record takes the factory values now; settings.ini only when the dialog
@@ -316,7 +312,7 @@ void TF_Settings::B_getresClick(ui::TObject*) {
   const auto screen = os::display::ScreenSize();
   E_resx.SetText(screen ? std::to_string(screen->Width) : "");
   E_resy.SetText(screen ? std::to_string(screen->Height) : "");
-  if (!screen) ShowError("Could not figure out your current resolution.");
+  if (!screen) ui::ShowError("Could not figure out your current resolution.");
 }
 
 void TF_Settings::CB_lastknownClick(ui::TObject*) {
@@ -372,6 +368,7 @@ void TF_Settings::B_addClick(ui::TObject*) {
   if (AddToAutostart(kAutostartName, os::files::ExecutablePath(), true))
     ui::MessageBox("Velmarind was added to autostart", "Information", ui::MB_ICONINFORMATION);
   else
+    // An error under the information icon, like the other autostart answers.
     ui::MessageBox("Could not add Velmarind to autostart.", "Error", ui::MB_ICONINFORMATION);
 }
 

@@ -49,10 +49,6 @@ std::string ShellErrorText(int result) {
   return "";
 }
 
-void ShowError(const std::string& text) {
-  ui::MessageBox(text, "Error", ui::MB_OK | ui::MB_ICONEXCLAMATION);
-}
-
 int ToInteger(const std::string& text) {
   const std::optional<int> value = common::ParseInt(text);
   if (!value) throw std::invalid_argument("\"" + text + "\" is not a valid integer value");
@@ -164,6 +160,7 @@ int SendWindowsMessage(const TaskRun& run) {
   if (run.file.empty()) return 0;
   const os::WindowHandle window = os::windows::FindByClass(run.file);
   if (!window) {
+    // The one error box without an icon.
     ui::MessageBox("Could not locate that window", "Error", ui::MB_OK);
     return 0;
   }
@@ -174,7 +171,7 @@ int SendWindowsMessage(const TaskRun& run) {
     os::windows::Send(window, static_cast<unsigned>(message), static_cast<std::uintptr_t>(first),
                       second);
   } catch (const std::invalid_argument& error) {
-    ShowError(error.what());
+    ui::ShowError(error.what());
     return 0;
   }
   return 1;
@@ -242,7 +239,7 @@ int OpenWithShell(const TaskRun& run) {
   const int result = os::shell::Execute(run.task.Operation, run.file, run.parameters, run.directory,
                                         WindowShowAt(run.task.ShowCommand));
   if (result > 32) return 1;
-  ShowError(ShellErrorText(result));
+  ui::ShowError(ShellErrorText(result));
   return 0;
 }
 

@@ -71,13 +71,13 @@ TF_Task::TF_Task()
 }
 
 void TF_Task::WireEvents() {
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  LE_Name.OnChange = [this](ui::TObject* sender) { LE_NameChange(sender); };
-  CB_Operation.OnChange = [this](ui::TObject* sender) { CB_OperationChange(sender); };
-  CB_Showcommand.OnChange = [this](ui::TObject* sender) { CB_ShowcommandChange(sender); };
-  LE_File.EditLabel.OnClick = [this](ui::TObject* sender) { LE_FileSubLabelClick(sender); };
-  B_Ok.OnClick = [this](ui::TObject* sender) { B_OkClick(sender); };
-  B_Cancel.OnClick = [this](ui::TObject* sender) { B_CancelClick(sender); };
+  OnShow = ui::Handler(this, &TF_Task::FormShow);
+  LE_Name.OnChange = ui::Handler(this, &TF_Task::LE_NameChange);
+  CB_Operation.OnChange = ui::Handler(this, &TF_Task::CB_OperationChange);
+  CB_Showcommand.OnChange = ui::Handler(this, &TF_Task::CB_ShowcommandChange);
+  LE_File.EditLabel.OnClick = ui::Handler(this, &TF_Task::LE_FileSubLabelClick);
+  B_Ok.OnClick = ui::Handler(this, &TF_Task::B_OkClick);
+  B_Cancel.OnClick = ui::Handler(this, &TF_Task::B_CancelClick);
   MoveFocusOnEnter(LE_Name, {&LE_File, &LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
   MoveFocusOnEnter(LE_File, {&LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
   MoveFocusOnEnter(LE_Directory, {&LE_Parameters, &LE_Comment, &B_Ok});
@@ -195,13 +195,11 @@ bool TF_Task::StoreTask() {
   CTaskHandler& tasks = F_TaskHandler->TaskHandler;
   const int editIndex = Mode == 1 ? tasks.FindTask(EditName) : -1;
   if (Mode == 1 && editIndex < 0) {
-    ui::MessageBox("The task \"" + EditName + "\" no longer exists.", "Error",
-                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("The task \"" + EditName + "\" no longer exists.");
     return true;  // nothing is left to change: the editor closes
   }
   if (tasks.IsTaskNameFree(LE_Name.Text(), editIndex) == 0) {
-    ui::MessageBox("A Task by that name already exists", "Error",
-                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("A Task by that name already exists");
     LE_Name.SetFocus();
     return false;
   }

@@ -86,9 +86,8 @@ int CTaskHandler::SaveTasks(const std::string& fileName) {
 
 int CTaskHandler::AddTask(const CTask& task, bool refresh) {
   if (Count() >= kMaxTasks) {
-    ui::MessageBox(
-        "The task list is full: it holds at most " + std::to_string(kMaxTasks) + " tasks.", "Error",
-        ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("The task list is full: it holds at most " + std::to_string(kMaxTasks) +
+                  " tasks.");
     return 0;
   }
   CTask added = task;
