@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 #include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "settings/show_message.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -28,9 +29,9 @@ TF_AlarmHandler::TF_AlarmHandler()
   Name = "F_AlarmHandler";
   LB_AlarmsActive.SetTextStyle(ui::TTextStyle{.Color = kBlue});
   LB_Alarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});
-  T_TimerCountDown.OnTimer = [this](ui::TObject*) { AlarmHandler.CountdownTick(); };
-  T_TimerDateTime.OnTimer = [this](ui::TObject*) { AlarmHandler.DateTimeTick(); };
-  T_Notices.OnTimer = [this](ui::TObject*) { ShowQueuedNotices(); };
+  T_TimerCountDown.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_TimerCountDownTimer);
+  T_TimerDateTime.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_TimerDateTimeTimer);
+  T_Notices.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_NoticesTimer);
   AlarmHandler.LoadAlarms("alarmlist.ini");
   F_Settings->SettingsToControls();
   F_ShowMessage->SetSoundInterval(F_Settings->Settings.SignalDelay);
@@ -60,9 +61,8 @@ void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
 
 int TF_AlarmHandler::SaveAlarmList() {
   if (AlarmHandler.SaveAlarms("alarmlist.ini")) return 1;
-  const std::string folder = F_Settings ? F_Settings->Settings.ProgramDir : "";
-  ui::MessageBox("Could not save " + folder + "alarmlist.ini", "Error",
-                 ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  const std::string folder = SettingsRecord() ? SettingsRecord()->ProgramDir : "";
+  ui::ShowError("Could not save " + folder + "alarmlist.ini");
   return 0;
 }
 
@@ -71,7 +71,15 @@ void TF_AlarmHandler::QueueNotice(const std::string& text, const std::string& ca
   T_Notices.SetEnabled(true);
 }
 
-void TF_AlarmHandler::ShowQueuedNotices() {
+void TF_AlarmHandler::T_TimerCountDownTimer(ui::TObject*) {
+  AlarmHandler.CountdownTick();
+}
+
+void TF_AlarmHandler::T_TimerDateTimeTimer(ui::TObject*) {
+  AlarmHandler.DateTimeTick();
+}
+
+void TF_AlarmHandler::T_NoticesTimer(ui::TObject*) {
   T_Notices.SetEnabled(false);
   const auto notices = std::move(notices_);
   notices_.clear();

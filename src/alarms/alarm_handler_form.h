@@ -45,7 +45,10 @@ class TF_AlarmHandler : public ui::TForm {
   void QueueNotice(const std::string& text, const std::string& caption);
 
  private:
-  void ShowQueuedNotices();
+  void T_TimerCountDownTimer(ui::TObject* sender);
+  void T_TimerDateTimeTimer(ui::TObject* sender);
+  // Shows the boxes that waited for the loop.
+  void T_NoticesTimer(ui::TObject* sender);
 
   std::vector<std::pair<std::string, std::string>> notices_;
   ui::TTimer T_Notices{1, false};

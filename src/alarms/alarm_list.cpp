@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "alarms/alarm_handler_form.h"
-#include "app/data_file.h"
 #include "app/main_form.h"
+#include "common/data_file.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -23,32 +23,32 @@ constexpr std::uint16_t CAlarm::*kUnsignedLines[] = {&CAlarm::Hour, &CAlarm::Min
 constexpr std::int16_t CAlarm::*kSignedLines[] = {&CAlarm::Type, &CAlarm::Signals, &CAlarm::State,
                                                   &CAlarm::Repeat, &CAlarm::AM};
 
-CAlarm ReadAlarm(app::LineReader& reader) {
+CAlarm ReadAlarm(common::LineReader& reader) {
   CAlarm alarm;
   for (auto text : kTextLines) alarm.*text = reader.Next();
   for (auto number : kUnsignedLines)
-    alarm.*number = static_cast<std::uint16_t>(app::ReadInt(reader.Next()));
+    alarm.*number = static_cast<std::uint16_t>(common::ReadInt(reader.Next()));
   for (auto number : kSignedLines)
-    alarm.*number = static_cast<std::int16_t>(app::ReadInt(reader.Next()));
+    alarm.*number = static_cast<std::int16_t>(common::ReadInt(reader.Next()));
   return alarm;
 }
 
 void AppendAlarm(std::string& file, const CAlarm& alarm) {
-  for (auto text : kTextLines) app::AppendLine(file, alarm.*text);
-  for (auto number : kUnsignedLines) app::AppendLine(file, alarm.*number);
-  for (auto number : kSignedLines) app::AppendLine(file, alarm.*number);
+  for (auto text : kTextLines) common::AppendLine(file, alarm.*text);
+  for (auto number : kUnsignedLines) common::AppendLine(file, alarm.*number);
+  for (auto number : kSignedLines) common::AppendLine(file, alarm.*number);
 }
 
 // Whole records after the count line: a cut-off record does not count.
 int RecordsIn(const std::string& text) {
-  app::LineReader reader(text);
+  common::LineReader reader(text);
   int lines = 0;
   for (reader.Next(); !reader.AtEnd(); reader.Next()) ++lines;
   return lines / kLinesPerAlarm;
 }
 
 const std::string* ProgramDir() {
-  return F_Settings ? &F_Settings->Settings.ProgramDir : nullptr;
+  return SettingsRecord() ? &SettingsRecord()->ProgramDir : nullptr;
 }
 
 // A new item at the end of the tray's "Alarms" submenu, showing the name as
@@ -116,10 +116,10 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
     RefreshLists();
     return 0;
   }
-  app::LineReader reader(*text);
+  common::LineReader reader(*text);
   // A count the program never writes (not a number, negative, more than the
   // file holds): take the whole records that are there.
-  const std::optional<int> stated = app::ParseInt(reader.Next());
+  const std::optional<int> stated = common::ParseInt(reader.Next());
   const int present = RecordsIn(*text);
   const bool trusted = stated && *stated >= 0 && *stated <= present;
   const int count = std::min(trusted ? *stated : present, kMaxAlarms);
@@ -147,7 +147,7 @@ int CAlarmHandler::SaveAlarms(const std::string& fileName) {
   std::vector<CAlarm> sorted = Alarms;
   std::stable_sort(sorted.begin(), sorted.end());
   std::string file;
-  app::AppendLine(file, Count());
+  common::AppendLine(file, Count());
   for (const CAlarm& alarm : sorted) AppendAlarm(file, alarm);
   if (!os::files::SaveAtomically(*folder + fileName, file)) return 0;
   Alarms = std::move(sorted);
@@ -156,9 +156,8 @@ int CAlarmHandler::SaveAlarms(const std::string& fileName) {
 
 int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {
   if (Count() >= kMaxAlarms) {
-    ui::MessageBox(
-        "The alarm list is full: it holds at most " + std::to_string(kMaxAlarms) + " alarms.",
-        "Error", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("The alarm list is full: it holds at most " + std::to_string(kMaxAlarms) +
+                  " alarms.");
     return 0;
   }
   CAlarm added = alarm;
@@ -233,8 +232,7 @@ int CAlarmHandler::ActivateAlarm(const std::string& name) {
   if (alarm.State == 1) return 0;
   if (alarm.Type != kCountdown && !alarm.IsDateType()) return -1;
   if (!alarm.ParseTexts()) {
-    ui::MessageBox(Quoted(name) + ": its date or time could not be read, alarm was not activated.",
-                   "Error", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError(Quoted(name) + ": its date or time could not be read, alarm was not activated.");
     return -1;
   }
   const datetime::TimeOfDay time = alarm.ParsedTime.value_or(datetime::TimeOfDay{});

@@ -3,10 +3,10 @@
 
 #include "alarms/alarm_handler_form.h"
 #include "alarms/alarm_list.h"
-#include "app/data_file.h"
 #include "app/main_form.h"
+#include "common/data_file.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "settings/show_message.h"
 #include "tasks/task_handler_form.h"
 
@@ -57,8 +57,8 @@ bool CheckDateTimeDue(const CAlarm& alarm, const os::DateTime& now) {
 bool ResolutionAllows(const CSettings& settings, int restricted) {
   if (restricted != 1) return true;
   const auto screen = os::display::ScreenSize();
-  const auto width = app::ParseInt(settings.ResolutionX);
-  const auto height = app::ParseInt(settings.ResolutionY);
+  const auto width = common::ParseInt(settings.ResolutionX);
+  const auto height = common::ParseInt(settings.ResolutionY);
   if (!screen || !width || !height) return true;  // nothing to compare with: no restriction
   return screen->Width == *width && screen->Height == *height;
 }
@@ -197,8 +197,8 @@ CAlarm CAlarmHandler::PrepareFiring(CAlarm& alarm, std::int64_t nowMs) {
 }
 
 void CAlarmHandler::FireAlarm(const CAlarm& fired) {
-  if (!F_Settings || !F_ShowMessage) return;
-  const CSettings& settings = F_Settings->Settings;
+  if (!SettingsRecord() || !F_ShowMessage) return;
+  const CSettings& settings = *SettingsRecord();
   TF_ShowMessage& window = *F_ShowMessage;
   window.SetSoundInterval(settings.SignalDelay);
   const os::Point cursor = os::cursor::Position();

@@ -1,4 +1,4 @@
-#include "app/data_file.h"
+#include "common/data_file.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ TEST(DataFileTest, LineReaderTakesWholeLinesEndedByCrLfOrLf) {
       {"cr\rinside\r\n", {"cr\rinside"}},
   };
   for (const Case& c : cases) {
-    app::LineReader reader(c.text);
+    common::LineReader reader(c.text);
     for (const std::string& expected : c.lines) EXPECT_EQ(reader.Next(), expected) << c.text;
     EXPECT_TRUE(reader.AtEnd()) << c.text;
     EXPECT_EQ(reader.Next(), "") << "past the end of " << c.text;
@@ -47,7 +47,7 @@ TEST(DataFileTest, ReadIntTakesTheLeadingDecimalIntegerAndNeverThrows) {
       {"-2147483648", INT_MIN},
       {"007", 7},
   };
-  for (const auto& [line, expected] : cases) EXPECT_EQ(app::ReadInt(line), expected) << line;
+  for (const auto& [line, expected] : cases) EXPECT_EQ(common::ReadInt(line), expected) << line;
 }
 
 TEST(DataFileTest, ParseIntAcceptsOnlyAWholeDecimalNumber) {
@@ -62,14 +62,14 @@ TEST(DataFileTest, ParseIntAcceptsOnlyAWholeDecimalNumber) {
       {"99999999999", std::nullopt},
       {"-", std::nullopt},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(app::ParseInt(text), expected) << text;
+  for (const auto& [text, expected] : cases) EXPECT_EQ(common::ParseInt(text), expected) << text;
 }
 
 TEST(DataFileTest, AppendLineEndsWithCrLfAndBlanksLineBreaksInside) {
   std::string file;
-  app::AppendLine(file, "one\r\ntwo\nthree\r");
-  app::AppendLine(file, -12);
-  app::AppendLine(file, "");
+  common::AppendLine(file, "one\r\ntwo\nthree\r");
+  common::AppendLine(file, -12);
+  common::AppendLine(file, "");
   EXPECT_EQ(file, "one  two three \r\n-12\r\n\r\n");
 }
 

@@ -1,7 +1,7 @@
 #include "settings/settings_record.h"
 
 #include "../../shared/factory_settings.h"
-#include "app/data_file.h"
+#include "common/data_file.h"
 #include "support/headless_test.h"
 
 namespace {
@@ -10,7 +10,7 @@ const std::string kSettingsPath = "C:\\Velmarind\\settings.ini";
 
 std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
-  app::LineReader reader(text);
+  common::LineReader reader(text);
   while (!reader.AtEnd()) lines.push_back(reader.Next());
   return lines;
 }
