@@ -60,7 +60,6 @@ std::string ExecutablePath();
 }  // namespace files
 
 namespace display {
-bool ScreenSaverRunning();  // PROVISIONAL
 // Width and height of the display in pixels; nullopt when it cannot be queried.
 std::optional<Size> ScreenSize();
 }  // namespace display
@@ -125,10 +124,6 @@ ClockReading Read();
 }  // namespace clock
 
 namespace locale {
-struct Formats {  // PROVISIONAL
-  std::string ShortDate, LongTime, Am, Pm;
-};
-Formats UserFormats();
 // A time as the user's long time format writes it, a date in the short date format.
 std::string TimeText(const DateTime& time);
 std::string DateText(const DateTime& date);

@@ -219,11 +219,7 @@ ClockReading Read() {
 }
 }  // namespace clock
 
-namespace display {
-bool ScreenSaverRunning() { return fake::g_world.screenSaverRunning; }
-}
 namespace locale {
-Formats UserFormats() { return {"dd.MM.yyyy", "HH:mm:ss", "", ""}; }
 // A fixed pair of formats, so tests can spell out the texts.
 std::string TimeText(const DateTime& t) {
   char text[16];

@@ -28,7 +28,6 @@ struct World {
   bool clipboardLocked = false;  // another program holds it: open fails
 
   std::optional<Size> screen = Size{1280, 1024};
-  bool screenSaverRunning = false;  // PROVISIONAL
   Point cursor;
 
   // Registered hotkeys: (window, id) -> (modifiers, key).
