@@ -95,7 +95,8 @@ std::string Write(const Element& e, const os::DateTime& t, int weekday,
       if (e.count > 3) return Name(f.MonthNames, kEnglishMonths, month);
       return Number(t.Month, n);
     case 'y':
-      return e.count > 2 ? Number(t.Year, 1) : Number(t.Year % 100, n);
+      // 'y' writes two digits as 'yy' does, as Windows does, whatever its documentation says.
+      return e.count > 2 ? Number(t.Year, 1) : Number(t.Year % 100, 2);
     case 'h':
       return Number((t.Hour + 11) % 12 + 1, n);
     case 'H':
@@ -426,13 +427,16 @@ std::string FormatDate(const Date& d, const os::locale::Formats& f) {
 
 std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f) {
   Picture picture = Split(f.LongTime);
-  if (!ShowsHalfOfDay(picture, f)) {
+  const bool halves = ShowsHalfOfDay(picture, f);
+  if (!halves) {
+    std::erase_if(picture, [](const Element& e) { return e.letter == 't'; });
     for (Element& e : picture)
       if (e.letter == 'h') e.letter = 'H';
   }
   const os::DateTime moment{
       .Year = 2000, .Month = 1, .Day = 1, .Hour = t.Hour, .Minute = t.Minute, .Second = t.Second};
-  return FormatPicture(picture, moment, f);
+  const std::string text = FormatPicture(picture, moment, f);
+  return halves ? text : std::string(Trim(text));
 }
 
 std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::Formats& f,

@@ -1,10 +1,10 @@
 // Dates and times as texts: calendar arithmetic, writing with a Windows format
 // picture, and reading the texts the alarms store and the user types.
 //
-// Pictures use the Windows letters: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, g gg (an era: written
-// as nothing, the Gregorian calendar has none worth showing), h hh (12-hour), H HH (24-hour),
-// m mm, s ss, t (first letter of the designator) tt (the designator), 'quoted text' ('' is a
-// quote). Any other character is written as it is.
+// Pictures use the Windows letters: d dd ddd dddd, M MM MMM MMMM, y yy (both two digits, as
+// Windows writes them) yyyy, g gg (an era: written as nothing, the Gregorian calendar has none
+// worth showing), h hh (12-hour), H HH (24-hour), m mm, s ss, t (first letter of the designator)
+// tt (the designator), 'quoted text' ('' is a quote). Any other character is written as it is.
 //
 // Two-digit years are read in a sliding window of one century: the year ending in those digits
 // from currentYear - 50 to currentYear + 49 (2026: "75" is 2075, "76" is 1976), so an alarm set
@@ -12,10 +12,10 @@
 //
 // 12-hour numbers ('h', 'hh') are only unambiguous next to a designator. Format writes what
 // Windows writes, 12-hour numbers, designator or not, so the screen shows the user's own format.
-// FormatTime, which writes the texts the alarms store, writes 24-hour numbers instead whenever the
-// locale's time cannot tell morning from afternoon (no 't'/'tt', or the two designators are empty
-// or written alike): a stored 15:00 must never read back as 03:00. The readers take an hour
-// without a designator as a 24-hour number (0-23) and one with a designator as 1-12.
+// FormatTime, which writes the texts the alarms store, writes 24-hour numbers and no designator
+// whenever the locale's time cannot tell morning from afternoon (no 't'/'tt', or the designators
+// are empty or written alike): a stored 15:00 must never read back as 03:00. The readers take an
+// hour without a designator as a 24-hour number (0-23) and one with a designator as 1-12.
 //
 // Nothing here throws; every text that cannot be read is nullopt.
 #pragma once
