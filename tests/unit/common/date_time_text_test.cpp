@@ -177,6 +177,7 @@ TEST(DateTimeText, StoredDatesInCommonForms) {
   const Row rows[] = {
       {"en-US", "12/6/2026",          Date{2026, 12, 6}},
       {"de-DE", "12/6/2026",          Date{2026, 6, 12}},
+      {"en-US", "12-6-2026",          Date{2026, 12, 6}},
       {"en-US", "13/6/2026",          Date{2026, 6, 13}},
       {"ja-JP", "2026-12-06",         Date{2026, 12, 6}},
       {"en-GB", "6.12.2026",          Date{2026, 12, 6}},
