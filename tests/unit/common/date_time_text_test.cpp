@@ -36,6 +36,10 @@ Formats Clock(const std::string& longTime, const std::string& am = "AM",
   return f;
 }
 
+Formats Locale(const char* name) {
+  return os::fake::LocaleFormats(name);
+}
+
 TEST(Calendar, DaysWeekdaysAndDatesAgree) {
   struct Row {
     Date date;
@@ -72,32 +76,26 @@ TEST(DateTimeText, FormatWritesEachPictureLetter) {
   const os::DateTime sunday = At({2026, 12, 6}, {15, 4, 5});
   // clang-format off
   const Row rows[] = {
-      {"en-US", "d/M/y",              At({2005, 1, 9}),            "9/1/05"},
-      {"en-US", "dd.MM.yy|yyyy",      At({2005, 1, 9}),            "09.01.05|2005"},
-      {"en-US", "ddd dddd MMM MMMM",  sunday,                      "Sun Sunday Dec December"},
-      {"de-DE", "ddd dddd MMM MMMM",  At({2026, 3, 4}),            "Mi Mittwoch M\xe4r M\xe4rz"},
-      {"",      "ddd MMMM",           sunday,                      "Sun December"},
-      {"en-US", "h:mm tt|hh t",       At({2026, 1, 1}, {0, 5, 0}), "12:05 AM|12 A"},
-      {"en-US", "h:mm tt|hh t",       At({2026, 1, 1}, {12, 0, 0}), "12:00 PM|12 P"},
-      {"en-US", "h:mm tt|hh t",       sunday,                      "3:04 PM|03 P"},
-      {"en-US", "h:mm tt|hh t",       At({2026, 1, 1}, {9, 0, 0}), "9:00 AM|09 A"},
-      {"de-DE", "h:mm:ss",            sunday,                      "3:04:05"},
-      {"de-DE", "H:m:s|HH:mm:ss",     At({2026, 1, 1}, {9, 5, 7}), "9:5:7|09:05:07"},
-      {"en-US", "'at' h 'o''clock'[g]", sunday,                    "at 3 o'clock[]"},
-      {"en-US", "yyyy 'open",         sunday,                      "2026 open"},
+      {"en-US", "d/M/y dd.MM.yy yyyy",  At({2005, 1, 9}),             "9/1/05 09.01.05 2005"},
+      {"en-US", "ddd dddd MMM MMMM",    sunday,                       "Sun Sunday Dec December"},
+      {"de-DE", "ddd dddd MMM MMMM",    At({2026, 3, 4}),             "Mi Mittwoch M\xe4r M\xe4rz"},
+      {"",      "ddd MMMM",             sunday,                       "Sun December"},
+      {"en-US", "h:mm tt|hh t",         At({2026, 1, 1}, {0, 5, 0}),  "12:05 AM|12 A"},
+      {"en-US", "h:mm tt|hh t",         At({2026, 1, 1}, {12, 0, 0}), "12:00 PM|12 P"},
+      {"en-US", "h:mm tt|hh t",         sunday,                       "3:04 PM|03 P"},
+      {"de-DE", "h:mm:ss",              sunday,                       "3:04:05"},
+      {"de-DE", "H:m:s|HH:mm:ss",       At({2026, 1, 1}, {9, 5, 7}),  "9:5:7|09:05:07"},
+      {"en-US", "'at' h 'o''clock'[g]", sunday,                       "at 3 o'clock[]"},
+      {"en-US", "yyyy 'open",           sunday,                       "2026 open"},
   };
   // clang-format on
-  for (const Row& r : rows) {
-    EXPECT_EQ(datetime::Format(r.picture, r.moment, os::fake::LocaleFormats(r.locale)), r.text)
-        << r.locale << " " << r.picture;
-  }
+  for (const Row& r : rows)
+    EXPECT_EQ(datetime::Format(r.picture, r.moment, Locale(r.locale)), r.text) << r.picture;
 }
 
 TEST(DateTimeText, EachPresetWritesItsOwnDateAndTime) {
   struct Row {
-    const char* locale;
-    const char* date;
-    const char* time;
+    const char *locale, *date, *time;
   };
   // clang-format off
   const Row rows[] = {
@@ -109,9 +107,8 @@ TEST(DateTimeText, EachPresetWritesItsOwnDateAndTime) {
   };
   // clang-format on
   for (const Row& r : rows) {
-    const Formats f = os::fake::LocaleFormats(r.locale);
-    EXPECT_EQ(datetime::FormatDate({2026, 12, 6}, f), r.date) << r.locale;
-    EXPECT_EQ(datetime::FormatTime({15, 4, 5}, f), r.time) << r.locale;
+    EXPECT_EQ(datetime::FormatDate({2026, 12, 6}, Locale(r.locale)), r.date) << r.locale;
+    EXPECT_EQ(datetime::FormatTime({15, 4, 5}, Locale(r.locale)), r.time) << r.locale;
   }
 }
 
@@ -121,7 +118,7 @@ TEST(DateTimeText, StoredTimesUse24HoursWhenTheDesignatorCannotTellTheHalves) {
     const char* text;
     TimeOfDay readBack;
   };
-  const Formats ja = os::fake::LocaleFormats("ja-JP");
+  const Formats ja = Locale("ja-JP");
   // clang-format off
   const Row rows[] = {
       {Clock("h:mm:ss tt"),            "3:04:05 PM", {15, 4, 5}},
@@ -140,7 +137,7 @@ TEST(DateTimeText, StoredTimesUse24HoursWhenTheDesignatorCannotTellTheHalves) {
 // Every date and time the presets can write reads back as itself.
 TEST(DateTimeText, WhatIsWrittenReadsBack) {
   for (const char* locale : kPresets) {
-    const Formats f = os::fake::LocaleFormats(locale);
+    const Formats f = Locale(locale);
     const bool twoDigitYears = f.ShortDate.find("yyyy") == std::string::npos;
     for (const int year : {1601, 1976, 2000, 2026, 2075, 9999}) {
       if (twoDigitYears && (year < kThisYear - 50 || year > kThisYear + 49)) continue;
@@ -163,121 +160,88 @@ TEST(DateTimeText, WhatIsWrittenReadsBack) {
   }
 }
 
-std::optional<Date> No() {
-  return std::nullopt;
-}
-
 TEST(DateTimeText, StoredDatesInCommonForms) {
   struct Row {
-    const char* locale;
-    const char* text;
+    const char *locale, *text;
     std::optional<Date> date;
   };
   // clang-format off
   const Row rows[] = {
-      {"en-US", "12/6/2026",          Date{2026, 12, 6}},
-      {"de-DE", "12/6/2026",          Date{2026, 6, 12}},
-      {"en-US", "12-6-2026",          Date{2026, 12, 6}},
-      {"en-US", "13/6/2026",          Date{2026, 6, 13}},
-      {"ja-JP", "2026-12-06",         Date{2026, 12, 6}},
-      {"en-GB", "6.12.2026",          Date{2026, 12, 6}},
-      {"en-GB", "6-12-2026",          Date{2026, 12, 6}},
-      {"en-GB", " 6 Dec 2026 ",       Date{2026, 12, 6}},
-      {"de-DE", "6-dec-26",           Date{2026, 12, 6}},
-      {"en-US", "Dec 6, 2026",        Date{2026, 12, 6}},
-      {"en-US", "DECEMBER 6 2026",    Date{2026, 12, 6}},
-      {"de-DE", "6. M\xe4rz 2026",    Date{2026, 3, 6}},
-      {"de-DE", "6 Mai 2026",         Date{2026, 5, 6}},
-      {"en-US", "1/1/75",             Date{2075, 1, 1}},
-      {"en-US", "1/1/76",             Date{1976, 1, 1}},
-      {"en-US", "2/29/2028",          Date{2028, 2, 29}},
-      {"en-US", "2/29/2026",          No()},
-      {"de-DE", "31.04.2026",         No()},
-      {"de-DE", "0.1.2026",           No()},
-      {"de-DE", "1.1.1601",           Date{1601, 1, 1}},
-      {"de-DE", "1.1.1600",           No()},
-      {"de-DE", "1.1.12026",          No()},
-      {"de-DE", "1.1.2026 x",         No()},
-      {"de-DE", "6 Foo 2026",         No()},
-      {"de-DE", "",                   No()},
+      {"en-US", "12/6/2026",        Date{2026, 12, 6}},
+      {"de-DE", "12/6/2026",        Date{2026, 6, 12}},
+      {"en-US", "12-6-2026",        Date{2026, 12, 6}},
+      {"en-US", "13/6/2026",        Date{2026, 6, 13}},
+      {"ja-JP", "2026-12-06",       Date{2026, 12, 6}},
+      {"en-GB", "6.12.2026",        Date{2026, 12, 6}},
+      {"en-GB", " 6 Dec 2026 ",     Date{2026, 12, 6}},
+      {"de-DE", "6-dec-26",         Date{2026, 12, 6}},
+      {"en-US", "Dec 6, 2026",      Date{2026, 12, 6}},
+      {"en-US", "DECEMBER 6 2026",  Date{2026, 12, 6}},
+      {"de-DE", "6. M\xe4rz 2026",  Date{2026, 3, 6}},
+      {"de-DE", "6 Mai 2026",       Date{2026, 5, 6}},
+      {"en-US", "1/1/75",           Date{2075, 1, 1}},
+      {"en-US", "1/1/76",           Date{1976, 1, 1}},
+      {"en-US", "2/29/2028",        Date{2028, 2, 29}},
+      {"en-US", "2/29/2026",        std::nullopt},
+      {"de-DE", "31.04.2026",       std::nullopt},
+      {"de-DE", "0.1.2026",         std::nullopt},
+      {"de-DE", "1.1.1601",         Date{1601, 1, 1}},
+      {"de-DE", "1.1.1600",         std::nullopt},
+      {"de-DE", "1.1.12026",        std::nullopt},
+      {"de-DE", "1.1.2026 x",       std::nullopt},
+      {"de-DE", "6 Foo 2026",       std::nullopt},
+      {"de-DE", "",                 std::nullopt},
   };
   // clang-format on
   for (const Row& r : rows) {
-    EXPECT_EQ(datetime::ParseStoredDate(r.text, os::fake::LocaleFormats(r.locale), kThisYear),
-              r.date)
+    EXPECT_EQ(datetime::ParseStoredDate(r.text, Locale(r.locale), kThisYear), r.date)
         << r.locale << " \"" << r.text << "\"";
   }
 }
 
-std::optional<TimeOfDay> Fails() {
-  return std::nullopt;
-}
-
-TEST(DateTimeText, StoredTimesInCommonForms) {
+// Stored times take any common form; typed ones only the locale's separator, but hours alone.
+TEST(DateTimeText, StoredAndTypedTimes) {
+  using Parse = std::optional<TimeOfDay> (*)(const std::string&, const Formats&);
+  const Parse stored = datetime::ParseStoredTime, typed = datetime::ParseInputTime;
   struct Row {
-    const char* locale;
-    const char* text;
-    std::optional<TimeOfDay> time;
-  };
-  // clang-format off
-  const Row rows[] = {
-      {"en-US",        "3:04 pm",        TimeOfDay{15, 4, 0}},
-      {"en-US",        "PM 3:04",        TimeOfDay{15, 4, 0}},
-      {"en-US",        "15:04:05",       TimeOfDay{15, 4, 5}},
-      {"en-US",        "12:00:00 AM",    TimeOfDay{0, 0, 0}},
-      {"de-DE",        "15.04",          TimeOfDay{15, 4, 0}},
-      {"de-DE",        "3.04.05 PM",     TimeOfDay{15, 4, 5}},
-      {"en-US-custom", "03:04:05 p.m.",  TimeOfDay{15, 4, 5}},
-      {"en-US-custom", "a.m. 3:04",      TimeOfDay{3, 4, 0}},
-      {"de-DE",        "24:00",          Fails()},
-      {"de-DE",        "13:00 PM",       Fails()},
-      {"de-DE",        "0:30 AM",        Fails()},
-      {"de-DE",        "12:60",          Fails()},
-      {"de-DE",        "12:00:60",       Fails()},
-      {"de-DE",        "12",             Fails()},
-      {"de-DE",        "12:00 XM",       Fails()},
-      {"de-DE",        "",               Fails()},
-  };
-  // clang-format on
-  for (const Row& r : rows) {
-    EXPECT_EQ(datetime::ParseStoredTime(r.text, os::fake::LocaleFormats(r.locale)), r.time)
-        << r.locale << " \"" << r.text << "\"";
-  }
-}
-
-TEST(DateTimeText, TypedTimesUseTheLocalesSeparatorOnly) {
-  struct Row {
+    Parse parse;
     Formats formats;
     const char* text;
     std::optional<TimeOfDay> time;
   };
-  const Formats us = os::fake::LocaleFormats("en-US");
+  const Formats us = Locale("en-US"), de = Locale("de-DE"), custom = Locale("en-US-custom");
   const Formats dots = Clock("HH.mm.ss", "ap", "ip");
   // clang-format off
   const Row rows[] = {
-      {us,   "7",            TimeOfDay{7, 0, 0}},
-      {us,   "7 PM",         TimeOfDay{19, 0, 0}},
-      {us,   "pm7:30",       TimeOfDay{19, 30, 0}},
-      {us,   " 7:30 ",       TimeOfDay{7, 30, 0}},
-      {us,   "7:30:15",      TimeOfDay{7, 30, 15}},
-      {us,   "12:05:00 AM",  TimeOfDay{0, 5, 0}},
-      {us,   "12:05 PM",     TimeOfDay{12, 5, 0}},
-      {us,   "23:59:59",     TimeOfDay{23, 59, 59}},
-      {dots, "7.30 ip",      TimeOfDay{19, 30, 0}},
-      {dots, "7:30",         Fails()},
-      {us,   "7.30",         Fails()},
-      {us,   "25:00",        Fails()},
-      {us,   "7:60",         Fails()},
-      {us,   "7:00:60",      Fails()},
-      {us,   "13 PM",        Fails()},
-      {us,   "7:",           Fails()},
-      {us,   "7:00 junk",    Fails()},
-      {us,   "",             Fails()},
+      {stored, us,     "3:04 pm",        TimeOfDay{15, 4, 0}},
+      {stored, us,     "PM 3:04",        TimeOfDay{15, 4, 0}},
+      {stored, us,     "15:04:05",       TimeOfDay{15, 4, 5}},
+      {stored, de,     "15.04",          TimeOfDay{15, 4, 0}},
+      {stored, de,     "3.04.05 PM",     TimeOfDay{15, 4, 5}},
+      {stored, custom, "03:04:05 p.m.",  TimeOfDay{15, 4, 5}},
+      {stored, custom, "a.m. 3:04",      TimeOfDay{3, 4, 0}},
+      {stored, de,     "12",             std::nullopt},
+      {stored, de,     "12:00 XM",       std::nullopt},
+      {typed,  us,     "7",              TimeOfDay{7, 0, 0}},
+      {typed,  us,     "7 PM",           TimeOfDay{19, 0, 0}},
+      {typed,  us,     "pm7:30",         TimeOfDay{19, 30, 0}},
+      {typed,  us,     " 7:30:15 ",      TimeOfDay{7, 30, 15}},
+      {typed,  us,     "12:05:00 AM",    TimeOfDay{0, 5, 0}},
+      {typed,  us,     "12:05 PM",       TimeOfDay{12, 5, 0}},
+      {typed,  dots,   "7.30 ip",        TimeOfDay{19, 30, 0}},
+      {typed,  dots,   "7:30",           std::nullopt},
+      {typed,  us,     "7.30",           std::nullopt},
+      {typed,  us,     "7:",             std::nullopt},
+      {typed,  us,     "7:00 junk",      std::nullopt},
   };
   // clang-format on
   for (const Row& r : rows) {
-    EXPECT_EQ(datetime::ParseInputTime(r.text, r.formats), r.time)
-        << r.formats.LongTime << " \"" << r.text << "\"";
+    EXPECT_EQ(r.parse(r.text, r.formats), r.time) << r.formats.LongTime << " \"" << r.text << "\"";
+  }
+  // Fields out of range fail either way.
+  for (const char* text : {"24:00", "13:00 PM", "0:30 AM", "7:60", "7:00:60", ""}) {
+    EXPECT_EQ(stored(text, us), std::nullopt) << text;
+    EXPECT_EQ(typed(text, us), std::nullopt) << text;
   }
 }
 

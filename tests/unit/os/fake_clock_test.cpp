@@ -43,18 +43,6 @@ TEST_F(FakeClockTest, EachKindOfClockChangeMovesItsOwnReadings) {
   }
 }
 
-TEST_F(FakeClockTest, WallClockChangesFireNoTimer) {
-  ui::TTimer timer(1000, true);
-  int fired = 0;
-  timer.OnTimer = [&](ui::TObject*) { ++fired; };
-  os::fake::JumpWallClock(10 * kHour);
-  os::fake::SetUtcOffset(180);
-  ui::headless::AdvanceTime(999);
-  EXPECT_EQ(fired, 0);
-  ui::headless::AdvanceTime(1);
-  EXPECT_EQ(fired, 1);
-}
-
 TEST_F(FakeClockTest, HeldLoopFiresEachDueTimerOnceAfterwards) {
   struct Row {
     int interval;
