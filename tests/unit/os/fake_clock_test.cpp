@@ -26,6 +26,7 @@ TEST_F(FakeClockTest, EachKindOfClockChangeMovesItsOwnReadings) {
       {"advance",          [] { os::fake::AdvanceClock(5000); },           5000,      5000,      5000},
       {"jump ahead",       [] { os::fake::JumpWallClock(kHour); },         kHour,     kHour,     0},
       {"jump back a day",  [] { os::fake::JumpWallClock(-24 * kHour); },   -24 * kHour, -24 * kHour, 0},
+      {"set back",         [] { os::fake::SetLocalTime({2026, 12, 6, 7, 0, 0, 0, 1}); }, -kHour, -kHour, 0},
       {"summer time",      [] { os::fake::SetUtcOffset(120); },            kHour,     0,         0},
       {"offset unchanged", [] { os::fake::SetUtcOffset(60); },             0,         0,         0},
       {"to UTC",           [] { os::fake::SetUtcOffset(0); },              -kHour,    0,         0},
