@@ -62,6 +62,8 @@ std::string ExecutablePath();
 namespace display {
 // Width and height of the display in pixels; nullopt when it cannot be queried.
 std::optional<Size> ScreenSize();
+// True while a screen saver runs; a failed query counts as none running.
+bool ScreenSaverRunning();
 }  // namespace display
 
 namespace cursor {
@@ -124,6 +126,17 @@ ClockReading Read();
 }  // namespace clock
 
 namespace locale {
+// The user's date and time conventions. Pictures use the Windows format letters
+// (d dd ddd dddd M MM MMM MMMM y yy yyyy gg; h hh H HH m mm s ss t tt; 'quoted' text).
+struct Formats {
+  std::string ShortDate;  // "M/d/yyyy", "dd.MM.yyyy"
+  std::string LongTime;   // "h:mm:ss tt", "HH:mm:ss"
+  std::string Am, Pm;     // "AM", "PM"; either may be empty
+  std::string MonthNames[12], MonthAbbreviations[12];
+  std::string DayNames[7], DayAbbreviations[7];  // Sunday first
+  char DecimalSeparator = '.';
+};
+Formats UserFormats();
 // A time as the user's long time format writes it, a date in the short date format.
 std::string TimeText(const DateTime& time);
 std::string DateText(const DateTime& date);

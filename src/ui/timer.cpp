@@ -12,6 +12,7 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetInterval(int intervalMs) {
+  if (intervalMs == interval_) return;
   interval_ = intervalMs;
   Restart();
 }

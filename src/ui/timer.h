@@ -16,7 +16,7 @@ class TTimer : public TComponent {
   TTimer& operator=(const TTimer&) = delete;
 
   int Interval() const { return interval_; }
-  // A new interval restarts a running timer from now.
+  // A new interval restarts a running timer from now; the same one changes nothing.
   void SetInterval(int intervalMs);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

@@ -1,7 +1,8 @@
 #include "os/fake/fake_os.h"
 
 #include <cstdint>
-#include <cstdio>
+
+#include "common/date_time_text.h"
 
 namespace os::fake {
 namespace {
@@ -25,40 +26,85 @@ void Record(const std::string& call) {
   g_world.calls.push_back(call);
 }
 
-// Days since 1970-01-01 of a civil date (proleptic Gregorian).
-std::int64_t DaysFromCivil(int y, int m, int d) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
+constexpr std::int64_t kMsPerDay = 86400000;
 
 DateTime CivilFromMs(std::int64_t ms) {
-  std::int64_t days = ms >= 0 ? ms / 86400000 : (ms - 86399999) / 86400000;
-  std::int64_t rest = ms - days * 86400000;
-  DateTime t;
-  t.Hour = static_cast<int>(rest / 3600000);
-  t.Minute = static_cast<int>(rest / 60000 % 60);
-  t.Second = static_cast<int>(rest / 1000 % 60);
-  t.Millisecond = static_cast<int>(rest % 1000);
-  t.DayOfWeek = static_cast<int>(((days % 7) + 7 + 4) % 7) + 1;  // 1970-01-01 was a Thursday
-  std::int64_t z = days + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  t.Day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  t.Month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  t.Year = static_cast<int>(yoe + era * 400 + (t.Month <= 2));
-  return t;
+  const std::int64_t days = ms >= 0 ? ms / kMsPerDay : (ms - kMsPerDay + 1) / kMsPerDay;
+  const std::int64_t rest = ms - days * kMsPerDay;
+  const datetime::Date date = datetime::CivilFromDays(days);
+  return DateTime{date.Year,
+                  date.Month,
+                  date.Day,
+                  static_cast<int>(rest / 3600000),
+                  static_cast<int>(rest / 60000 % 60),
+                  static_cast<int>(rest / 1000 % 60),
+                  static_cast<int>(rest % 1000),
+                  datetime::DayOfWeek(date)};
 }
 
 std::int64_t MsFromCivil(const DateTime& t) {
-  return DaysFromCivil(t.Year, t.Month, t.Day) * 86400000 + t.Hour * 3600000LL +
+  return datetime::DaysFromCivil(datetime::DateOf(t)) * kMsPerDay + t.Hour * 3600000LL +
          t.Minute * 60000LL + t.Second * 1000LL + t.Millisecond;
+}
+
+void MoveLocalStart(std::int64_t ms) {
+  g_world.localStart = CivilFromMs(MsFromCivil(g_world.localStart) + ms);
+}
+
+struct Preset {
+  const char* name;
+  const char* shortDate;
+  const char* longTime;
+  const char* am;
+  const char* pm;
+  const char* language;
+  char decimalSeparator;
+};
+
+// clang-format off
+constexpr Preset kPresets[] = {
+    {"en-US",        "M/d/yyyy",   "h:mm:ss tt",  "AM",           "PM",           "en", '.'},
+    {"de-DE",        "dd.MM.yyyy", "HH:mm:ss",    "",             "",             "de", ','},
+    {"en-GB",        "dd/MM/yyyy", "HH:mm:ss",    "AM",           "PM",           "en", '.'},
+    {"ja-JP",        "yyyy/MM/dd", "H:mm:ss",     "\x8c\xdf\x91\x4f", "\x8c\xdf\x8c\xe3", "ja", '.'},
+    {"en-US-custom", "dd-MMM-yy",  "tt hh:mm:ss", "a.m.",         "p.m.",         "en", '.'},
+};
+// clang-format on
+
+// Month and day names of a language, each list a comma-separated text, days Sunday first.
+struct Language {
+  const char* name;
+  const char* months;
+  const char* monthAbbreviations;
+  const char* days;
+  const char* dayAbbreviations;
+};
+
+const Language kLanguages[] = {
+    {"en", "January,February,March,April,May,June,July,August,September,October,November,December",
+     "Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec",
+     "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday", "Sun,Mon,Tue,Wed,Thu,Fri,Sat"},
+    {"de", "Januar,Februar,M\xe4rz,April,Mai,Juni,Juli,August,September,Oktober,November,Dezember",
+     "Jan,Feb,M\xe4r,Apr,Mai,Jun,Jul,Aug,Sep,Okt,Nov,Dez",
+     "Sonntag,Montag,Dienstag,Mittwoch,Donnerstag,Freitag,Samstag", "So,Mo,Di,Mi,Do,Fr,Sa"},
+    // Code page 932: "1\x8c\x8e" is "1 month", "\x97\x6a\x93\xfa" the weekday word.
+    {"ja",
+     "1\x8c\x8e,2\x8c\x8e,3\x8c\x8e,4\x8c\x8e,5\x8c\x8e,6\x8c\x8e,7\x8c\x8e,8\x8c\x8e,"
+     "9\x8c\x8e,10\x8c\x8e,11\x8c\x8e,12\x8c\x8e",
+     "1,2,3,4,5,6,7,8,9,10,11,12",
+     "\x93\xfa\x97\x6a\x93\xfa,\x8c\x8e\x97\x6a\x93\xfa,\x89\xce\x97\x6a\x93\xfa,"
+     "\x90\x85\x97\x6a\x93\xfa,\x96\xd8\x97\x6a\x93\xfa,\x8b\xe0\x97\x6a\x93\xfa,"
+     "\x93\x79\x97\x6a\x93\xfa",
+     "\x93\xfa,\x8c\x8e,\x89\xce,\x90\x85,\x96\xd8,\x8b\xe0,\x93\x79"},
+};
+
+void SplitNames(const char* list, std::string* names, int count) {
+  std::string text = list;
+  for (int i = 0; i < count; ++i) {
+    const std::size_t comma = text.find(',');
+    names[i] = text.substr(0, comma);
+    text = comma == std::string::npos ? "" : text.substr(comma + 1);
+  }
 }
 
 }  // namespace
@@ -81,8 +127,37 @@ void SetLocalTime(const DateTime& local) {
   if (wanted >= now) {
     g_world.elapsedMs += wanted - now;
   } else {
-    g_world.localStart = CivilFromMs(MsFromCivil(g_world.localStart) - (now - wanted));
+    MoveLocalStart(wanted - now);
   }
+}
+
+void JumpWallClock(std::int64_t ms) {
+  MoveLocalStart(ms);
+}
+
+void SetUtcOffset(int minutes) {
+  MoveLocalStart((minutes - g_world.utcOffsetMinutes) * 60000LL);
+  g_world.utcOffsetMinutes = minutes;
+}
+
+locale::Formats LocaleFormats(const std::string& name) {
+  locale::Formats f;
+  for (const Preset& p : kPresets) {
+    if (name != p.name) continue;
+    f.ShortDate = p.shortDate;
+    f.LongTime = p.longTime;
+    f.Am = p.am;
+    f.Pm = p.pm;
+    f.DecimalSeparator = p.decimalSeparator;
+    for (const Language& l : kLanguages) {
+      if (std::string(l.name) != p.language) continue;
+      SplitNames(l.months, f.MonthNames, 12);
+      SplitNames(l.monthAbbreviations, f.MonthAbbreviations, 12);
+      SplitNames(l.days, f.DayNames, 7);
+      SplitNames(l.dayAbbreviations, f.DayAbbreviations, 7);
+    }
+  }
+  return f;
 }
 
 std::vector<std::string> CallsStartingWith(const std::string& prefix) {
@@ -142,6 +217,11 @@ std::string ExecutablePath() {
 namespace display {
 std::optional<Size> ScreenSize() {
   return fake::g_world.screen;
+}
+
+bool ScreenSaverRunning() {
+  Record("display::ScreenSaverRunning()");
+  return fake::g_world.screenSaverRunning;
 }
 }  // namespace display
 
@@ -220,17 +300,16 @@ ClockReading Read() {
 }  // namespace clock
 
 namespace locale {
-// A fixed pair of formats, so tests can spell out the texts.
+Formats UserFormats() {
+  return fake::g_world.locale;
+}
+
 std::string TimeText(const DateTime& t) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.Hour, t.Minute, t.Second);
-  return text;
+  return datetime::FormatTime(datetime::TimeOf(t), fake::g_world.locale);
 }
 
 std::string DateText(const DateTime& d) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.Day, d.Month, d.Year);
-  return text;
+  return datetime::FormatDate(datetime::DateOf(d), fake::g_world.locale);
 }
 }  // namespace locale
 

@@ -15,6 +15,11 @@ namespace os::fake {
 
 inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+// Ready date and time conventions: "en-US", "de-DE", "en-GB", "ja-JP" (texts in code page 932)
+// and "en-US-custom" (a user's own "dd-MMM-yy" and "tt hh:mm:ss" with "a.m."/"p.m.").
+// An unknown name gives empty formats.
+locale::Formats LocaleFormats(const std::string& name);
+
 struct World {
   std::vector<std::string> calls;
 
@@ -28,6 +33,7 @@ struct World {
   bool clipboardLocked = false;  // another program holds it: open fails
 
   std::optional<Size> screen = Size{1280, 1024};
+  bool screenSaverRunning = false;
   Point cursor;
 
   // Registered hotkeys: (window, id) -> (modifiers, key).
@@ -60,6 +66,9 @@ struct World {
   DateTime localStart{2026, 12, 6, 8, 0, 0, 0, 1};
   int utcOffsetMinutes = 60;
   std::int64_t elapsedMs = 0;
+
+  // The user's date and time conventions; the texts read "06.12.2026" and "08:00:00".
+  locale::Formats locale = LocaleFormats("de-DE");
 };
 
 World& world();
@@ -69,6 +78,12 @@ void Reset();
 void AdvanceClock(std::int64_t ms);
 // Sets local time (the monotonic count moves forward by the difference, never back).
 void SetLocalTime(const DateTime& local);
+// The user or the network sets the clock: local time and UTC move by ms (either way), the
+// monotonic count does not.
+void JumpWallClock(std::int64_t ms);
+// Daylight saving begins or ends: local time moves to the new offset from UTC; UTC and the
+// monotonic count do not.
+void SetUtcOffset(int minutes);
 // The calls recorded whose text starts with `prefix`.
 std::vector<std::string> CallsStartingWith(const std::string& prefix);
 

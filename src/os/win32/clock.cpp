@@ -11,15 +11,22 @@ DateTime FromSystemTime(const SYSTEMTIME& t) {
                   t.wMinute, t.wSecond, t.wMilliseconds, t.wDayOfWeek + 1};  // 0 is Sunday
 }
 
-// Milliseconds of the performance counter, which never goes back (GetTickCount64
-// is missing on XP and GetTickCount wraps after 49 days).
+// Milliseconds since Windows started, time asleep or hibernating included, so that countdowns
+// go on across a sleep as the wall clock does. The performance counter is documented to count
+// sleep only on recent Windows; the tick count always does. GetTickCount64 is missing on XP,
+// where the 32-bit count is widened here: it wraps after 49 days, and the program reads the
+// clock many times a day.
 std::int64_t MonotonicMs() {
-  LARGE_INTEGER frequency, count;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&count);
-  const std::int64_t perSecond = frequency.QuadPart;
-  // Split so that count * 1000 cannot overflow.
-  return count.QuadPart / perSecond * 1000 + count.QuadPart % perSecond * 1000 / perSecond;
+  using TickCount64 = ULONGLONG(WINAPI*)();
+  static const auto tickCount64 = reinterpret_cast<TickCount64>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetTickCount64")));
+  if (tickCount64) return static_cast<std::int64_t>(tickCount64());
+  static DWORD previous = 0;
+  static std::int64_t wraps = 0;
+  const DWORD now = GetTickCount();
+  if (now < previous) ++wraps;
+  previous = now;
+  return (wraps << 32) + now;
 }
 
 }  // namespace

@@ -12,4 +12,9 @@ std::optional<Size> ScreenSize() {
   return size;
 }
 
+bool ScreenSaverRunning() {
+  BOOL running = FALSE;
+  return SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0) && running;
+}
+
 }  // namespace os::display

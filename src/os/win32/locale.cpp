@@ -18,7 +18,33 @@ SYSTEMTIME ToSystemTime(const DateTime& t) {
   return st;
 }
 
+std::string Info(LCTYPE type) {
+  char text[128] = "";
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text);
+  return text;
+}
+
 }  // namespace
+
+Formats UserFormats() {
+  Formats f;
+  f.ShortDate = Info(LOCALE_SSHORTDATE);
+  f.LongTime = Info(LOCALE_STIMEFORMAT);
+  f.Am = Info(LOCALE_S1159);
+  f.Pm = Info(LOCALE_S2359);
+  for (int i = 0; i < 12; ++i) {
+    f.MonthNames[i] = Info(LOCALE_SMONTHNAME1 + i);
+    f.MonthAbbreviations[i] = Info(LOCALE_SABBREVMONTHNAME1 + i);
+  }
+  // Windows counts the days from Monday.
+  for (int i = 0; i < 7; ++i) {
+    f.DayNames[i] = Info(LOCALE_SDAYNAME1 + (i + 6) % 7);
+    f.DayAbbreviations[i] = Info(LOCALE_SABBREVDAYNAME1 + (i + 6) % 7);
+  }
+  const std::string decimal = Info(LOCALE_SDECIMAL);
+  if (!decimal.empty()) f.DecimalSeparator = decimal[0];
+  return f;
+}
 
 std::string TimeText(const DateTime& time) {
   const SYSTEMTIME st = ToSystemTime(time);

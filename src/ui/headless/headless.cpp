@@ -300,6 +300,22 @@ void AdvanceTime(std::int64_t ms) {
   if (target > Now()) os::fake::AdvanceClock(target - Now());
 }
 
+void HoldLoop(std::int64_t ms) {
+  os::fake::AdvanceClock(ms);
+  const std::int64_t now = Now();
+  std::vector<std::pair<std::int64_t, int>> due;  // (deadline, id), earliest first
+  for (const auto& [id, running] : timers())
+    if (running.deadline <= now) due.push_back({running.deadline, id});
+  std::sort(due.begin(), due.end());
+  for (const auto& [deadline, id] : due) {
+    // An earlier handler may have stopped or restarted this timer.
+    auto it = timers().find(id);
+    if (it == timers().end() || it->second.deadline != deadline) continue;
+    it->second.deadline = now + it->second.interval;
+    it->second.timer->Fire();
+  }
+}
+
 int RunningTimers() {
   return static_cast<int>(timers().size());
 }

@@ -57,6 +57,10 @@ std::vector<std::string>& Events();
 // Advances the fake clock by `ms`, firing every timer that falls due on the
 // way, in order of their deadlines.
 void AdvanceTime(std::int64_t ms);
+// The message loop is held for `ms` (a command that runs long, the machine asleep): the clock
+// moves on, no timer fires on the way; then every timer that fell due fires once, however many
+// intervals it missed, and its next deadline is one interval from now.
+void HoldLoop(std::int64_t ms);
 // Number of timers running now.
 int RunningTimers();
 

@@ -62,6 +62,16 @@ TEST_F(TimerTest, NewIntervalCountsFromNow) {
   EXPECT_EQ(fired, 1);
 }
 
+TEST_F(TimerTest, SameIntervalKeepsTheRunningCountdown) {
+  ui::TTimer timer(1000, true);
+  int fired = 0;
+  timer.OnTimer = [&](ui::TObject*) { ++fired; };
+  ui::headless::AdvanceTime(900);
+  timer.SetInterval(1000);
+  ui::headless::AdvanceTime(100);
+  EXPECT_EQ(fired, 1);
+}
+
 TEST_F(TimerTest, TrayAnimationAlternatesIconsAndStopsOnIconZero) {
   ui::TImageList icons(16, 16);
   icons.Add({16, 16, std::vector<std::uint32_t>(256)});

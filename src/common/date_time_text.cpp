@@ -1,0 +1,461 @@
+#include "common/date_time_text.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace datetime {
+namespace {
+
+constexpr int kFirstYear = 1601;
+constexpr int kLastYear = 9999;
+
+const char* const kEnglishMonths[12] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
+const char* const kEnglishMonthAbbreviations[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char* const kEnglishDays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                     "Thursday", "Friday", "Saturday"};
+const char* const kEnglishDayAbbreviations[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+// One piece of a picture: a run of one format letter, or literal text (letter 0).
+struct Element {
+  char letter = 0;
+  int count = 0;
+  std::string text;
+};
+using Picture = std::vector<Element>;
+
+bool IsFormatLetter(char c) {
+  return c != 0 && std::string_view("dMyghHmst").find(c) != std::string_view::npos;
+}
+
+Picture Split(const std::string& picture) {
+  Picture elements;
+  auto literal = [&elements](char c) {
+    if (elements.empty() || elements.back().letter != 0) elements.push_back({});
+    elements.back().text += c;
+  };
+  std::size_t i = 0;
+  while (i < picture.size()) {
+    const char c = picture[i];
+    if (c == '\'') {
+      // Quoted text runs to the next lone quote; a doubled quote stands for one.
+      for (++i; i < picture.size(); ++i) {
+        if (picture[i] != '\'') {
+          literal(picture[i]);
+        } else if (i + 1 < picture.size() && picture[i + 1] == '\'') {
+          literal(picture[++i]);
+        } else {
+          break;
+        }
+      }
+      ++i;
+    } else if (IsFormatLetter(c)) {
+      const std::size_t end = std::min(picture.find_first_not_of(c, i), picture.size());
+      elements.push_back({c, static_cast<int>(end - i), ""});
+      i = end;
+    } else {
+      literal(c);
+      ++i;
+    }
+  }
+  return elements;
+}
+
+std::string Number(int value, int width) {
+  std::string digits = std::to_string(value);
+  if (static_cast<int>(digits.size()) < width)
+    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+  return digits;
+}
+
+// A name from the locale's list, or the English one when the locale has none.
+std::string Name(const std::string* names, const char* const* english, int index) {
+  return names[index].empty() ? english[index] : names[index];
+}
+
+const std::string& Designator(int hour, const os::locale::Formats& f) {
+  return hour < 12 ? f.Am : f.Pm;
+}
+
+std::string Write(const Element& e, const os::DateTime& t, int weekday,
+                  const os::locale::Formats& f) {
+  const int n = std::min(e.count, 2);  // the widths of number fields
+  const int month = std::clamp(t.Month, 1, 12) - 1;
+  switch (e.letter) {
+    case 'd':
+      if (e.count == 3) return Name(f.DayAbbreviations, kEnglishDayAbbreviations, weekday);
+      if (e.count > 3) return Name(f.DayNames, kEnglishDays, weekday);
+      return Number(t.Day, n);
+    case 'M':
+      if (e.count == 3) return Name(f.MonthAbbreviations, kEnglishMonthAbbreviations, month);
+      if (e.count > 3) return Name(f.MonthNames, kEnglishMonths, month);
+      return Number(t.Month, n);
+    case 'y':
+      // 'y' writes two digits as 'yy' does, as Windows does, whatever its documentation says.
+      return e.count > 2 ? Number(t.Year, 1) : Number(t.Year % 100, 2);
+    case 'h':
+      return Number((t.Hour + 11) % 12 + 1, n);
+    case 'H':
+      return Number(t.Hour, n);
+    case 'm':
+      return Number(t.Minute, n);
+    case 's':
+      return Number(t.Second, n);
+    case 't':
+      return Designator(t.Hour, f).substr(0, e.count == 1 ? 1 : std::string::npos);
+    case 'g':
+      return "";
+  }
+  return e.text;
+}
+
+std::string FormatPicture(const Picture& picture, const os::DateTime& t,
+                          const os::locale::Formats& f) {
+  const int weekday = DayOfWeek(DateOf(t)) - 1;
+  std::string text;
+  for (const Element& e : picture) text += Write(e, t, weekday, f);
+  return text;
+}
+
+const Element* Find(const Picture& picture, char letter) {
+  for (const Element& e : picture)
+    if (e.letter == letter) return &e;
+  return nullptr;
+}
+
+// Whether the picture's designator tells morning from afternoon.
+bool ShowsHalfOfDay(const Picture& picture, const os::locale::Formats& f) {
+  const Element* t = Find(picture, 't');
+  if (!t) return false;
+  const os::DateTime morning{.Hour = 1}, afternoon{.Hour = 13};
+  const std::string am = Write(*t, morning, 0, f), pm = Write(*t, afternoon, 0, f);
+  return !am.empty() && !pm.empty() && am != pm;
+}
+
+// ---- Reading ----
+
+// What a text gave for each field; -1 where the picture has none.
+struct Reading {
+  int year = -1, yearDigits = 0, month = -1, day = -1;
+  int hour = -1, minute = -1, second = -1;
+  int half = -1;  // 0 before noon, 1 after
+};
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (Lower(text[i]) != Lower(prefix[i])) return false;
+  return true;
+}
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Reads 1 to maxDigits decimal digits.
+bool ReadNumber(std::string_view& s, int maxDigits, int& value, int& digits) {
+  value = 0;
+  digits = 0;
+  while (digits < maxDigits && digits < static_cast<int>(s.size()) && s[digits] >= '0' &&
+         s[digits] <= '9')
+    value = value * 10 + (s[digits++] - '0');
+  s.remove_prefix(static_cast<std::size_t>(digits));
+  return digits > 0;
+}
+
+// Texts a name field may hold, each with the value it stands for.
+using Names = std::vector<std::pair<std::string, int>>;
+
+void AddNames(Names& names, const std::string* locale, const char* const* english, int count) {
+  for (int i = 0; i < count; ++i) names.push_back({locale[i], i});
+  for (int i = 0; i < count; ++i) names.push_back({english[i], i});
+}
+
+// The longest name the text starts with, in any case; the earlier one of two alike.
+bool ReadName(std::string_view& s, const Names& names, int& value) {
+  std::size_t best = 0;
+  for (const auto& [name, v] : names) {
+    if (name.size() > best && StartsWithNoCase(s, name)) {
+      best = name.size();
+      value = v;
+    }
+  }
+  s.remove_prefix(best);
+  return best > 0;
+}
+
+Names MonthNames(const os::locale::Formats& f) {
+  Names names;
+  AddNames(names, f.MonthNames, kEnglishMonths, 12);
+  AddNames(names, f.MonthAbbreviations, kEnglishMonthAbbreviations, 12);
+  return names;
+}
+
+Names DayNames(const os::locale::Formats& f) {
+  Names names;
+  AddNames(names, f.DayNames, kEnglishDays, 7);
+  AddNames(names, f.DayAbbreviations, kEnglishDayAbbreviations, 7);
+  return names;
+}
+
+Names Designators(const os::locale::Formats& f, bool firstLetters) {
+  Names names = {{f.Am, 0}, {f.Pm, 1}, {"AM", 0}, {"PM", 1}};
+  if (firstLetters)
+    for (int i = 0; i < 4; ++i) names.push_back({names[i].first.substr(0, 1), names[i].second});
+  return names;
+}
+
+// A space in a picture stands for any run of spaces, none included; other characters must be
+// there, in any case.
+bool ReadLiteral(std::string_view& s, const std::string& literal) {
+  for (const char c : literal) {
+    if (IsSpace(c)) {
+      while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+    } else if (!s.empty() && Lower(s.front()) == Lower(c)) {
+      s.remove_prefix(1);
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Number fields: the letter, where its value goes, and at most how many digits it has.
+struct NumberField {
+  char letter;
+  int Reading::*slot;
+  int digits;
+};
+// clang-format off
+constexpr NumberField kNumberFields[] = {
+    {'d', &Reading::day, 2},    {'M', &Reading::month, 2},  {'y', &Reading::year, 4},
+    {'h', &Reading::hour, 2},   {'H', &Reading::hour, 2},   {'m', &Reading::minute, 2},
+    {'s', &Reading::second, 2},
+};
+// clang-format on
+
+bool ReadElement(std::string_view& s, const Element& e, const os::locale::Formats& f, Reading& r) {
+  if (e.letter == 0) return ReadLiteral(s, e.text);
+  if (e.letter == 'g') return true;
+  if (e.letter == 't') return ReadName(s, Designators(f, e.count == 1), r.half);
+  if (e.letter == 'M' && e.count > 2) {
+    const bool read = ReadName(s, MonthNames(f), r.month);
+    ++r.month;
+    return read;
+  }
+  int weekday = 0;
+  if (e.letter == 'd' && e.count > 2) return ReadName(s, DayNames(f), weekday);
+  for (const NumberField& field : kNumberFields) {
+    if (field.letter != e.letter) continue;
+    const int digits = e.letter == 'y' && e.count <= 2 ? 2 : field.digits;
+    int ignored = 0;
+    return ReadNumber(s, digits, r.*field.slot, e.letter == 'y' ? r.yearDigits : ignored);
+  }
+  return false;
+}
+
+std::optional<Reading> Match(const Picture& picture, const std::string& text,
+                             const os::locale::Formats& f) {
+  std::string_view rest = Trim(text);
+  Reading r;
+  for (const Element& e : picture)
+    if (!ReadElement(rest, e, f, r)) return std::nullopt;
+  if (!rest.empty()) return std::nullopt;
+  return r;
+}
+
+// The year a one- or two-digit year stands for: the one in the century window that ends in
+// those digits.
+int WindowedYear(int value, int digits, int currentYear) {
+  if (digits > 2) return value;
+  const int first = currentYear - 50;
+  return first + ((value - first) % 100 + 100) % 100;
+}
+
+int DaysInMonth(int year, int month) {
+  const Date next = month == 12 ? Date{year + 1, 1, 1} : Date{year, month + 1, 1};
+  return static_cast<int>(DaysFromCivil(next) - DaysFromCivil(Date{year, month, 1}));
+}
+
+std::optional<Date> ToDate(const Reading& r, int currentYear) {
+  const int year = r.year < 0 ? currentYear : WindowedYear(r.year, r.yearDigits, currentYear);
+  if (year < kFirstYear || year > kLastYear) return std::nullopt;
+  if (r.month < 1 || r.month > 12) return std::nullopt;
+  if (r.day < 1 || r.day > DaysInMonth(year, r.month)) return std::nullopt;
+  return Date{year, r.month, r.day};
+}
+
+std::optional<TimeOfDay> ToTime(const Reading& r) {
+  int hour = r.hour;
+  if (r.half >= 0) {
+    if (hour < 1 || hour > 12) return std::nullopt;
+    hour = hour % 12 + 12 * r.half;
+  }
+  const int minute = std::max(r.minute, 0), second = std::max(r.second, 0);
+  if (hour < 0 || hour > 23 || minute > 59 || second > 59) return std::nullopt;
+  return TimeOfDay{hour, minute, second};
+}
+
+// Whether the picture writes the month before the day.
+bool MonthFirst(const Picture& picture) {
+  for (const Element& e : picture) {
+    if (e.letter == 'M') return true;
+    if (e.letter == 'd' && e.count <= 2) return false;
+  }
+  return false;
+}
+
+std::vector<Picture> DatePictures(const os::locale::Formats& f) {
+  const Picture own = Split(f.ShortDate);
+  std::vector<std::string> pictures = {"yyyy-MM-dd"};
+  for (const std::string separator : {"/", ".", "-"}) {
+    const std::string dayFirst = "d" + separator + "M" + separator + "yyyy";
+    const std::string monthFirst = "M" + separator + "d" + separator + "yyyy";
+    pictures.push_back(MonthFirst(own) ? monthFirst : dayFirst);
+    pictures.push_back(MonthFirst(own) ? dayFirst : monthFirst);
+  }
+  for (const char* named : {"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"})
+    pictures.push_back(named);
+  std::vector<Picture> all = {own};
+  for (const std::string& p : pictures) all.push_back(Split(p));
+  return all;
+}
+
+// A picture for text put in as it is, quoted.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// The same clock pictures bare, with the designator after and with it before.
+void AddWithDesignators(std::vector<Picture>& pictures, const std::string& clock) {
+  for (const std::string& p : {clock, clock + " tt", "tt " + clock}) pictures.push_back(Split(p));
+}
+
+std::vector<Picture> StoredTimePictures(const os::locale::Formats& f) {
+  std::vector<Picture> pictures = {Split(f.LongTime)};
+  for (const std::string separator : {":", "."}) {
+    AddWithDesignators(pictures, "H" + separator + "mm" + separator + "ss");
+    AddWithDesignators(pictures, "H" + separator + "mm");
+  }
+  return pictures;
+}
+
+// The text between the hours and the minutes of the locale's time; ":" when it has none.
+std::string TimeSeparator(const os::locale::Formats& f) {
+  const Picture picture = Split(f.LongTime);
+  for (std::size_t i = 0; i + 1 < picture.size(); ++i) {
+    const char letter = picture[i].letter;
+    if (letter != 'h' && letter != 'H') continue;
+    const std::string separator(Trim(picture[i + 1].text));
+    if (picture[i + 1].letter == 0 && !separator.empty()) return separator;
+  }
+  return ":";
+}
+
+template <class Result, class Convert>
+std::optional<Result> FirstMatch(const std::vector<Picture>& pictures, const std::string& text,
+                                 const os::locale::Formats& f, Convert convert) {
+  for (const Picture& picture : pictures) {
+    const std::optional<Reading> reading = Match(picture, text, f);
+    if (!reading) continue;
+    if (std::optional<Result> result = convert(*reading)) return result;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::int64_t DaysFromCivil(const Date& d) {
+  const int y = d.Year - (d.Month <= 2);
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const unsigned yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy =
+      static_cast<unsigned>((153 * (d.Month + (d.Month > 2 ? -3 : 9)) + 2) / 5 + d.Day - 1);
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+Date CivilFromDays(std::int64_t days) {
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const unsigned doe = static_cast<unsigned>(z - era * 146097);
+  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const unsigned mp = (5 * doy + 2) / 153;
+  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  return Date{static_cast<int>(yoe + era * 400 + (month <= 2)), month, day};
+}
+
+int DayOfWeek(const Date& d) {
+  // 1970-01-01 was a Thursday.
+  return static_cast<int>((DaysFromCivil(d) % 7 + 11) % 7) + 1;
+}
+
+Date DateOf(const os::DateTime& t) {
+  return Date{t.Year, t.Month, t.Day};
+}
+
+TimeOfDay TimeOf(const os::DateTime& t) {
+  return TimeOfDay{t.Hour, t.Minute, t.Second};
+}
+
+std::string Format(const std::string& picture, const os::DateTime& t,
+                   const os::locale::Formats& f) {
+  return FormatPicture(Split(picture), t, f);
+}
+
+std::string FormatDate(const Date& d, const os::locale::Formats& f) {
+  return Format(f.ShortDate, os::DateTime{.Year = d.Year, .Month = d.Month, .Day = d.Day}, f);
+}
+
+std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f) {
+  Picture picture = Split(f.LongTime);
+  const bool halves = ShowsHalfOfDay(picture, f);
+  if (!halves) {
+    std::erase_if(picture, [](const Element& e) { return e.letter == 't'; });
+    for (Element& e : picture)
+      if (e.letter == 'h') e.letter = 'H';
+  }
+  const os::DateTime moment{
+      .Year = 2000, .Month = 1, .Day = 1, .Hour = t.Hour, .Minute = t.Minute, .Second = t.Second};
+  const std::string text = FormatPicture(picture, moment, f);
+  return halves ? text : std::string(Trim(text));
+}
+
+std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::Formats& f,
+                                    int currentYear) {
+  return FirstMatch<Date>(DatePictures(f), text, f,
+                          [currentYear](const Reading& r) { return ToDate(r, currentYear); });
+}
+
+std::optional<TimeOfDay> ParseStoredTime(const std::string& text, const os::locale::Formats& f) {
+  return FirstMatch<TimeOfDay>(StoredTimePictures(f), text, f, ToTime);
+}
+
+std::optional<TimeOfDay> ParseInputTime(const std::string& text, const os::locale::Formats& f) {
+  const std::string separator = Quoted(TimeSeparator(f));
+  std::vector<Picture> pictures;
+  for (const std::string& clock :
+       {std::string("H"), "H" + separator + "m", "H" + separator + "m" + separator + "s"})
+    AddWithDesignators(pictures, clock);
+  return FirstMatch<TimeOfDay>(pictures, text, f, ToTime);
+}
+
+}  // namespace datetime
