@@ -163,4 +163,26 @@ TEST_F(AlarmListTest, FailedSaveKeepsTheOldFileAndToggleSaysSo) {
   EXPECT_EQ(File("alarmlist.ini"), "old");
 }
 
+TEST_F(AlarmListTest, TextsInTheUsersFormatsAreReadAndKeptByteForByte) {
+  // clang-format off
+  const struct { const char* locale; const char* date; const char* time; } cases[] = {
+      {"de-DE", "24.12.2026", "19:30:00"},
+      {"en-US", "12/24/2026", "7:30:00 PM"},
+      {"en-US", "2026-12-24", "19.30"},  // common forms a changed locale may leave behind
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    os::fake::world().locale = os::fake::LocaleFormats(c.locale);
+    const std::string file =
+        CrLf({"2"}) +
+        CrLf({"d", c.date, c.time, "", "m", "19", "30", "0", "2", "64", "1", "0", "0"}) +
+        CrLf({"t", "", c.time, "", "m", "19", "30", "0", "8", "64", "1", "1", "0"});
+    Restart(file);
+    EXPECT_EQ(Handler().ActiveAlarmCount(), 2) << c.locale << " " << c.time;
+    File("alarmlist.ini").clear();
+    Handler().SaveAlarms("alarmlist.ini");
+    EXPECT_EQ(File("alarmlist.ini"), file) << c.locale << " " << c.time;
+  }
+}
+
 }  // namespace

@@ -233,4 +233,42 @@ TEST_F(AlarmTimersTest, RandomChangesKeepTimersAndCheckMarksInStep) {
   }
 }
 
+// What the clock does: 'a' runs it (ms), 'h' holds the loop (ms; asleep or busy),
+// 'j' sets the wall clock (ms), 'o' changes the UTC offset (minutes; daylight saving).
+struct ClockStep {
+  char kind;
+  std::int64_t amount;
+};
+
+TEST_F(AlarmTimersTest, LateTicksSleepDaylightSavingAndClockChanges) {
+  constexpr std::int64_t m = kMinute;
+  // clang-format off
+  const struct { const char* what; std::int16_t type; const char* time; std::int16_t repeat; int hour, minute;
+                 std::vector<ClockStep> steps; Times fired; } cases[] = {
+      {"asleep 06:00-09:00",  kTimeOfDay, "07:00:00", 1, 6, 0,   {{'h', 180 * m}, {'a', 2 * m}}, {}},
+      {"held 4 min past",     kTimeOfDay, "07:00:00", 1, 6, 58,  {{'h', 6 * m}},                 {"07:04:00"}},
+      {"minute skipped",      kTimeOfDay, "07:00:00", 1, 6, 59,  {{'h', 90000}},                 {"07:00:30"}},
+      {"spring forward",      kTimeOfDay, "02:30:00", 1, 1, 58,  {{'a', m}, {'o', 120}, {'a', m}}, {"03:00:00"}},
+      {"fall back",           kTimeOfDay, "02:30:00", 1, 2, 25,  {{'a', 10 * m}, {'o', 0}, {'a', 60 * m}}, {"02:30:00"}},
+      {"clock set past it",   kTimeOfDay, "07:00:00", 1, 6, 50,  {{'j', 30 * m}, {'a', m}},      {"07:21:00"}},
+      {"clock set back",      kTimeOfDay, "07:00:00", 1, 7, 10,  {{'j', -20 * m}, {'a', 15 * m}}, {"07:00:00"}},
+      {"countdown asleep",    kCountdown, "00:01:00", 0, 8, 0,   {{'h', 5 * m}},                 {"08:05:00"}},
+      {"countdown late ticks", kCountdown, "00:00:05", 0, 8, 0,  {{'h', 2500}, {'a', 3000}},     {"08:00:05"}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Restart("");
+    os::fake::SetUtcOffset(60);
+    SetClock(6, c.hour, c.minute);
+    AddActive(MakeAlarm("a", c.type, c.time, "", kShowMessage, c.repeat, 1));
+    for (const ClockStep& step : c.steps) {
+      if (step.kind == 'a') ui::headless::AdvanceTime(step.amount);
+      if (step.kind == 'h') ui::headless::HoldLoop(step.amount);
+      if (step.kind == 'j') os::fake::JumpWallClock(step.amount);
+      if (step.kind == 'o') os::fake::SetUtcOffset(static_cast<int>(step.amount));
+    }
+    EXPECT_EQ(FiredAt(), c.fired) << c.what;
+  }
+}
+
 }  // namespace
