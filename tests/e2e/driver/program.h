@@ -48,8 +48,7 @@ class ProgramTest : public ::testing::Test {
       ASSERT_TRUE(CopyFileA(std::getenv(variable), FilePath(name).c_str(), FALSE)) << variable;
   }
   void TearDown() override {
-    const int exitCode = main_ ? Close() : 0;
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(main_ ? Close() : 0, 0);
     TerminateProcess(process_.hProcess, 1);  // fails harmlessly when it has ended
     WaitForSingleObject(process_.hProcess, 5000);
     std::error_code ignored;
