@@ -5,6 +5,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/open_dialog.h"
+#include "ui/page_control.h"
 
 namespace {
 
@@ -26,15 +27,12 @@ TEST_F(ListsTest, SelectionFromCodeRunsNoEventAndOutOfRangeMeansNone) {
   ui::TComboBox combo(form, {{0, 0, 100, 21}}, {"one", "two"});
   int changes = 0;
   combo.OnChange = [&](ui::TObject*) { ++changes; };
-  EXPECT_EQ(combo.ItemIndex(), -1);
-  EXPECT_EQ(combo.Text(), "");
-  combo.SetItemIndex(1);
-  EXPECT_EQ(combo.Text(), "two");
-  combo.SetItemIndex(5);
-  EXPECT_EQ(combo.ItemIndex(), -1);
+  const std::pair<int, std::string> picks[] = {{1, "two"}, {0, "one"}, {2, ""}, {-1, ""}};
+  for (const auto& [index, text] : picks) {
+    combo.SetItemIndex(index);
+    EXPECT_EQ(combo.Text(), text) << index;
+  }
   EXPECT_EQ(changes, 0);
-  combo.Clear();
-  EXPECT_EQ(combo.Count(), 0);
 }
 
 TEST_F(ListsTest, LabeledEditPutsItsLabelAboveIt) {
@@ -43,24 +41,54 @@ TEST_F(ListsTest, LabeledEditPutsItsLabelAboveIt) {
   EXPECT_EQ(edit.EditLabel.BoundsRect(), (ui::TRect{8, 24, 200, 13}));
 }
 
-TEST_F(ListsTest, OpenDialogRemembersTheLastChoiceAndCancelKeepsIt) {
+TEST_F(ListsTest, OpenDialogProposesTheLastChoiceAndCancelKeepsIt) {
   ui::TOpenDialog dialog("Velmarind - Select File", "All (*.*)|*.*");
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.kind, ui::headless::DialogKind::OpenFile);
-    EXPECT_EQ(d.caption, "Velmarind - Select File");
-    EXPECT_EQ(d.text, "All (*.*)|*.*");
-    d.value = "C:\\a\\b.exe";
-    return 1;
-  });
-  EXPECT_TRUE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, "C:\\a\\b.exe");
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.value, "C:\\a\\b.exe") << "proposes the last file";
-    d.value = "ignored";
-    return 0;
-  });
-  EXPECT_FALSE(dialog.Execute());
-  EXPECT_EQ(dialog.FileName, "C:\\a\\b.exe");
+  // clang-format off
+  const struct { int answer; std::string proposed, chosen, fileName; } cases[] = {
+      {1, "", "C:\\a\\b.exe", "C:\\a\\b.exe"}, {0, "C:\\a\\b.exe", "ignored", "C:\\a\\b.exe"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    ui::headless::Expect([&c](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.caption + "|" + d.text, "Velmarind - Select File|All (*.*)|*.*");
+      EXPECT_EQ(d.value, c.proposed);
+      d.value = c.chosen;
+      return c.answer;
+    });
+    EXPECT_EQ(dialog.Execute(), c.answer == 1);
+    EXPECT_EQ(dialog.FileName, c.fileName);
+  }
+}
+
+TEST_F(ListsTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnChange) {
+  ui::TPageControl pages(form, {{0, 0, 300, 200}});
+  ui::TTabSheet first(pages, "First"), second(pages, "Second");
+  ui::TEdit onFirst(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 0, &first});
+  ui::TEdit onSecond(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 1, &second});
+  int changes = 0;
+  pages.OnChange = [&](ui::TObject*) { ++changes; };
+  onSecond.SetFocus();
+  EXPECT_NE(ui::headless::FocusedHandle(), onSecond.Handle()) << "a hidden page takes no focus";
+  // clang-format off
+  const struct { int index; bool byUser; bool firstShown; } steps[] = {
+      {-1, false, true},  // as made: the first page
+      {1, false, false}, {0, true, true}, {7, false, true},  // no such page: nothing changes
+  };
+  // clang-format on
+  for (const auto& s : steps) {
+    if (s.byUser) {
+      pages.Peer().SetItemIndex(s.index);  // the user picks the tab
+      pages.NotifyChange();
+    } else if (s.index >= 0) {
+      pages.SetActivePageIndex(s.index);
+    }
+    EXPECT_EQ(onFirst.Visible(), s.firstShown) << s.index;
+    EXPECT_EQ(onSecond.Visible(), !s.firstShown) << s.index;
+    EXPECT_EQ(first.Active(), s.firstShown);
+  }
+  EXPECT_EQ(changes, 1);
+  pages.SetActivePageIndex(1);
+  onSecond.SetFocus();
+  EXPECT_EQ(ui::headless::FocusedHandle(), onSecond.Handle());
 }
 
 }  // namespace
