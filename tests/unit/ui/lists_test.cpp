@@ -2,10 +2,12 @@
 
 #include "../../shared/list_sort_cases.h"
 #include "support/headless_test.h"
+#include "ui/checkbox.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/open_dialog.h"
 #include "ui/page_control.h"
+#include "ui/trackbar.h"
 
 namespace {
 
@@ -33,6 +35,17 @@ TEST_F(ListsTest, SelectionFromCodeRunsNoEventAndOutOfRangeMeansNone) {
     EXPECT_EQ(combo.Text(), text) << index;
   }
   EXPECT_EQ(changes, 0);
+}
+
+TEST_F(ListsTest, CheckBoxAndTrackBarRunTheirEventOnlyWhenCodeChangesTheirState) {
+  ui::TCheckBox box(form, "Tick", {{0, 0, 100, 17}});
+  ui::TTrackBar bar(form, {{0, 20, 100, 30}}, 0, 16);
+  std::vector<int> seen;  // the state each event found; the bar's plus 100
+  box.OnClick = [&](ui::TObject*) { seen.push_back(box.Checked()); };
+  bar.OnChange = [&](ui::TObject*) { seen.push_back(100 + bar.Position()); };
+  for (bool checked : {false, true, true, false}) box.SetChecked(checked);
+  for (int position : {12, 12, 20, -3}) bar.SetPosition(position);  // kept within 0..16
+  EXPECT_EQ(seen, (std::vector<int>{1, 0, 112, 116, 100}));
 }
 
 TEST_F(ListsTest, LabeledEditPutsItsLabelAboveIt) {
