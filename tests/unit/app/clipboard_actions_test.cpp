@@ -45,46 +45,37 @@ TEST_F(ClipboardActionsTest, ExpandPlaceholderFillsEveryPercentC) {
 }
 
 TEST_F(ClipboardActionsTest, WebCommandsOpenTheFilledTemplateWithTheBrowser) {
-  const std::string q = "http://search.example/?q=";
+  F_Memo->Memo.SetText("  word rest");
+  F_Memo->Memo.SetSel(3, 0);
+  const auto run = [](int n) { return [n] { Velmarind->RunWebCommand(n); }; };
+  const auto key = [](unsigned short vk) {
+    return [vk] { ui::headless::PressKey(F_Memo->Memo, vk); };
+  };
+  const auto remote = [](int lparam) {
+    return [lparam] { Velmarind->Perform(ui::WM_COMMAND, 0, lparam); };
+  };
+  const std::string q = "http://search.example/?q=", films = "http://films.example/find/";
   // clang-format off
-  const struct { std::string browser, clipboard; int n; Strings calls; } cases[] = {
-      {"iexplore -new", "cats", 5, {Shell("iexplore", "-new " + q + "cats", "", "open")}},
-      {"C:\\Web\\browse.exe -new", "dogs", 6,
-       {Shell("browse.exe", "-new http://films.example/find/dogs/x", "C:\\Web\\", "open")}},
-      {"\"my browser.exe\" -a  -b", "x", 5, {Shell("my", "browser.exe -a  -b " + q + "x", "", "open")}},
-      {"", "me@example.org", 5, {Shell(q + "mailto:me@example.org")}},
-      {"", "anything", 7, {Shell("third:anything")}},
-      {"browse", "", 5, {}}, {"browse", "x", 8, {}}, {"browse", "x", 0, {}},
+  const struct { std::string browser, clipboard; std::function<void()> act; Strings calls; } cases[] = {
+      {"iexplore -new", "cats", run(5), {Shell("iexplore", "-new " + q + "cats", "", "open")}},
+      {"C:\\Web\\browse.exe -new", "dogs", run(6), {Shell("browse.exe", "-new " + films + "dogs/x", "C:\\Web\\", "open")}},
+      {"\"my browser.exe\" -a  -b", "x", run(5), {Shell("my", "browser.exe -a  -b " + q + "x", "", "open")}},
+      {"", "me@example.org", run(5), {Shell(q + "mailto:me@example.org")}},
+      {"", "x", run(7), {Shell("third:x")}},
+      {"browse", "", run(5), {}}, {"browse", "x", run(8), {}}, {"browse", "x", run(0), {}},
+      {"", "clip", key(VK_F1), {Shell("word")}},  // the memo line's first word
+      {"", "clip", key(VK_F3), {Shell(films + "  word rest/x")}},
+      {"", "clip", key(VK_F4), {Shell("third:  word rest")}},
+      {"", "clip", [] { Velmarind->M_S1.Click(); }, {Shell(q + "clip")}},
+      {"", "clip", [] { Velmarind->M_special2.Click(); }, {Shell(films + "clip/x")}},
+      {"", "clip", remote(47002), {Shell(q + "clip")}},
+      {"", "clip", remote(47004), {Shell("third:clip")}},
   };
   // clang-format on
   for (const auto& c : cases) {
     Settings().Browser = c.browser;
-    EXPECT_EQ(Opened(c.clipboard, [&] { Velmarind->RunWebCommand(c.n); }), c.calls) << c.n;
+    EXPECT_EQ(Opened(c.clipboard, c.act), c.calls) << "row " << &c - cases;
   }
-}
-
-TEST_F(ClipboardActionsTest, MemoKeysMenusAndRemoteCommandsReachTheWebCommands) {
-  Settings().Browser = "";
-  F_Memo->Memo.SetText("  word rest");
-  F_Memo->Memo.SetSel(3, 0);
-  const auto key = [](unsigned short vk) {
-    return [vk] { ui::headless::PressKey(F_Memo->Memo, vk); };
-  };
-  const auto remote = [](int command) {
-    return [command] { Velmarind->Perform(ui::WM_COMMAND, 0, command); };
-  };
-  // clang-format off
-  const struct { const char* name; std::function<void()> act; std::string call; } cases[] = {
-      {"F1: the first word", key(VK_F1), Shell("word")},
-      {"F3: the line", key(VK_F3), Shell("http://films.example/find/  word rest/x")},
-      {"F4: the line", key(VK_F4), Shell("third:  word rest")},
-      {"M_S1", [] { Velmarind->M_S1.Click(); }, Shell("http://search.example/?q=clip")},
-      {"M_special2", [] { Velmarind->M_special2.Click(); }, Shell("http://films.example/find/clip/x")},
-      {"47002", remote(47002), Shell("http://search.example/?q=clip")},
-      {"47004", remote(47004), Shell("third:clip")},
-  };
-  // clang-format on
-  for (const auto& c : cases) EXPECT_EQ(Opened("clip", c.act), Strings{c.call}) << c.name;
 }
 
 TEST_F(ClipboardActionsTest, SlotsSwapTheirTextWithTheClipboard) {

@@ -61,8 +61,10 @@ TEST_F(MainFormTest, RemoteCommandsOutsideTheirRangeDoNothing) {
 }
 
 TEST_F(MainFormTest, MemoHotkeyTogglesTheMemoAndOtherIdsLeaveItAlone) {
-  for (const int id : {MemoHotkeyId, 5, 9000}) Velmarind->Perform(ui::WM_HOTKEY, id, 0);
-  EXPECT_TRUE(F_Memo->Visible());
+  for (const int id : {MemoHotkeyId, 5, 9000}) {
+    Velmarind->Perform(ui::WM_HOTKEY, id, 0);
+    EXPECT_TRUE(F_Memo->Visible()) << id;
+  }
   F_Memo->Memo.SetText("a\r\nb\r\nc");
   F_Memo->Memo.SetSel(6, 0);
   Velmarind->Perform(ui::WM_HOTKEY, MemoHotkeyId, 0);
@@ -87,7 +89,8 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
     Velmarind->TrayIcon.MouseUp(c.button, 10, 20);
     EXPECT_EQ(Events(), c.events);
     EXPECT_FALSE(Velmarind->TrayIcon.Animate() || F_ShowMessage->T_SoundTimer.Enabled());
-    EXPECT_EQ(Velmarind->TrayIcon.IconIndex() + F_ShowMessage->RepeatsLeft, 0);
+    EXPECT_EQ(std::pair(Velmarind->TrayIcon.IconIndex(), F_ShowMessage->RepeatsLeft),
+              std::pair(0, 0));
   }
 }
 
@@ -116,9 +119,10 @@ TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
     EXPECT_FALSE(F_Memo->Visible() || F_ShowMessage->Visible());
     EXPECT_EQ(ui::Application->Terminated(), c.quits) << c.states.size();
     const std::string handle = std::to_string(Velmarind->Handle());
-    EXPECT_EQ(os::fake::CallsStartingWith("hotkeys::Unregister(" + handle + ",10000)").size() +
-                  Saves("settings.ini"),
-              c.quits ? 2u : 0u);
+    const std::size_t once = c.quits ? 1 : 0;
+    EXPECT_EQ(os::fake::CallsStartingWith("hotkeys::Unregister(" + handle + ",10000)").size(),
+              once);
+    EXPECT_EQ(Saves("settings.ini"), once);
   }
 }
 
