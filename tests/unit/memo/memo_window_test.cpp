@@ -1,5 +1,6 @@
-// The memo window as the user works with it: buttons, keys, the status line,
-// closing, the search box, dragging, showing, placing and loading.
+// The memo window as the user works with it: buttons, search and filter keys,
+// the status line, Add To Memo, closing, the search box, dragging, showing,
+// placing and loading.
 #include <algorithm>
 
 #include "memo/memo_form.h"
@@ -26,15 +27,25 @@ class MemoWindowTest : public AppTest {
   std::string Status() { return M().sb_Memo.SimpleText(); }
 };
 
+constexpr unsigned short VK_F5 = 0x74, VK_F6 = 0x75, VK_F7 = 0x76, VK_F8 = 0x77, VK_F9 = 0x78,
+                         VK_F11 = 0x7A, VK_F12 = 0x7B;
+
 // Buttons take the focus from the memo; a click or a key there leaves it in the memo.
 const Act kDelete = [](TF_Memo& m) { m.B_delete.Click(); };
 const Act kDown = [](TF_Memo& m) { m.BB_down.Click(); };
 const Act kUp = [](TF_Memo& m) { m.BB_up.Click(); };
 const Act kClick = [](TF_Memo& m) { m.Memo.SetFocus(), m.Memo.NotifyClick(); };
-const Act kF5 = [](TF_Memo& m) { m.Memo.SetFocus(), ui::headless::PressKey(m.Memo, 0x74); };
-const Act kF6 = [](TF_Memo& m) { m.Memo.SetFocus(), ui::headless::PressKey(m.Memo, 0x75); };
+template <unsigned short key>
+void Key(TF_Memo& m) {
+  m.Memo.SetFocus();
+  ui::headless::PressKey(m.Memo, key);
+}
 
 TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheStatusLine) {
+  Settings().Filter1 = "nope(),append(1)";
+  Settings().Filter2 = "append(2)";
+  Settings().Filter3 = "uppercase()";
+  Settings().Filter4 = "append(!)";
   // after: nullptr when the text stays; status: caret line / line count + 1
   // clang-format off
   const struct { Act act; std::string text; Sel before; std::string search; const char* after; Sel sel; std::string status; bool scrolls; } cases[] = {
@@ -56,9 +67,14 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {kUp,     "hello", {1, 0}, "", nullptr, {0, 0}, "1/2", true},
       {kUp,     "abc", {1, 0}, "z", nullptr, {1, 0}, "1/2", false},
       {kDown,   "ab", {2, 0}, "abc", nullptr, {2, 0}, "1/2", false},
-      {kF5,     "ab ab ab", {0, 2}, "", nullptr, {3, 2}, "1/2", true},  // the selection
-      {kF6,     "ab ab ab", {3, 2}, "", nullptr, {0, 2}, "1/2", true},
-      {kF5,     "ab\r\nab", {0, 0}, "", nullptr, {4, 2}, "2/3", true},  // else the caret line
+      {Key<VK_F5>, "ab ab ab", {0, 2}, "", nullptr, {3, 2}, "1/2", true},  // the selection
+      {Key<VK_F6>, "ab ab ab", {3, 2}, "", nullptr, {0, 2}, "1/2", true},
+      {Key<VK_F5>, "ab\r\nab", {0, 0}, "", nullptr, {4, 2}, "2/3", true},  // else the caret line
+      {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: nope]\r\nd", {20, 0}, "2/4", false},
+      {Key<VK_F8>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c2\r\nd", {7, 0}, "2/4", false},
+      {Key<VK_F9>, "a\r\nb c\r\nd", {4, 0}, "", "a\r\nB C\r\nd", {6, 0}, "2/4", false},
+      {Key<VK_F11>, "a\r\nb c\r\nd", {5, 0}, "", "a\r\nb c!\r\nd", {7, 0}, "2/4", false},
+      {Key<VK_F11>, "a\r\n\r\nb", {3, 0}, "", nullptr, {3, 0}, "2/4", false},  // an empty line
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -67,14 +83,75 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
     M().E_s.SetText(c.search);
     M().E_s.SetFocus();
     ui::headless::Events().clear();
+    M().Modified = 0;
     c.act(M());
     EXPECT_EQ(M().Memo.Text(), c.after ? c.after : c.text);
+    EXPECT_EQ(M().Modified, c.after ? 1 : 0);
     EXPECT_EQ(Selection(), c.sel);
     EXPECT_EQ(Status(), c.status);
     const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
     EXPECT_EQ(std::ranges::count(ui::headless::Events(), scroll), c.scrolls ? 1 : 0);
     EXPECT_EQ(ui::headless::FocusedHandle(), M().Memo.Handle()) << "typing goes on in the memo";
   }
+}
+
+TEST_F(MemoWindowTest, F12StoresTheCaretLineAsProgramFour) {
+  Set("upper case()\r\nmake me loud", 0);
+  Key<VK_F12>(M());
+  EXPECT_EQ(Settings().Filter4, "upper case()");
+  EXPECT_EQ(M().Memo.Text(), "upper case()\r\nmake me loud") << "storing changes no line";
+  Set("a\r\n\r\nb", 3);
+  Key<VK_F12>(M());
+  EXPECT_EQ(Settings().Filter4, "") << "an empty line empties program 4";
+}
+
+TEST_F(MemoWindowTest, ResultIsDroppedWhenTheLineChangedDuringAPrompt) {
+  Settings().Filter3 = "append(?)";
+  for (const bool changeMeanwhile : {false, true}) {
+    Set("one\r\ntwo", 6);
+    ui::headless::Expect([&](ui::headless::Dialog& d) {
+      if (changeMeanwhile) M().Memo.SetText("one\r\nTWO");
+      d.value = "!";
+      return 1;
+    });
+    Key<VK_F9>(M());
+    EXPECT_EQ(M().Memo.Text(), changeMeanwhile ? "one\r\nTWO" : "one\r\ntwo!");
+  }
+}
+
+TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines) {
+  Settings().Filter2 = "append(2)";
+  // clang-format off
+  const struct { std::string program1, program3; int on1, on2, on3; std::string before, added, after; } cases[] = {
+      {"append(1)", "append(3)", 1, 1, 1, "", "t", "t123\r\n"},  // in order, each on the last result
+      {"append(1)", "append(3)", 0, 1, 0, "a\r\n", "t", "a\r\nt2\r\n"},
+      {"append(1)", "append(3)", 2, -1, 1, "a", "t", "a\r\nt3"},  // only 1 switches a program on
+      {"", "", 0, 0, 0, "a\r\n", "p\r\nq", "a\r\np\r\nq\r\n"},
+      {"if_find_skip_all(t)", "if_find(t)", 1, 1, 1, "", "t", "t2\r\n"},  // each from skip state 0
+      {"bogus(),append(!)", "", 1, 0, 0, "", "t", "t!\r\n"},  // unknown names: no note, no box
+      {"strip( ),strip_end( )", "", 1, 0, 0, "", "  a  \r\n  b  ", "a  \r\n  b\r\n"},  // one text
+      {"delete_line()", "", 1, 0, 0, "", "gone", "\r\n"},
+  };
+  // clang-format on
+  const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
+  for (const auto& c : cases) {
+    Settings().Filter1 = c.program1;
+    Settings().Filter3 = c.program3;
+    Settings().FilterOnAdd1 = c.on1;
+    Settings().FilterOnAdd2 = c.on2;
+    Settings().FilterOnAdd3 = c.on3;
+    Set(c.before, 0);
+    ui::headless::Events().clear();
+    M().AddToMemo(c.added);
+    EXPECT_EQ(M().Memo.Text(), c.after) << c.program1 << " | " << c.program3;
+    EXPECT_EQ(File("memo.txt"), c.after);
+    EXPECT_EQ(M().Memo.SelStart(), static_cast<int>(c.after.size()));
+    EXPECT_EQ(ui::headless::Events(), std::vector{scroll}) << "scrolled to the end";
+    EXPECT_EQ(M().Modified, 1) << "the flag stays for the next save";
+  }
+  os::fake::world().calls.clear();
+  M().AddToMemo("");
+  EXPECT_TRUE(os::fake::CallsStartingWith("files::SaveAtomically").empty()) << "nothing added";
 }
 
 TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSelection) {
@@ -142,12 +219,8 @@ TEST_F(MemoWindowTest, DraggingTheStatusBarWithTheLeftButtonMovesTheWindow) {
 TEST_F(MemoWindowTest, ShowingPutsAnOffScreenMemoBackAt16AndAppliesTheTranslucencyClamped) {
   // clang-format off
   const struct { int left, top, transparent, level; std::string alpha; ui::TRect bounds; } cases[] = {
-      {1281, 50, 1, 12, "on,188", {16, 50, 360, 320}},
-      {50, -1, 1, -1, "on,20", {50, 16, 360, 320}},
-      {50, 1024, 1, 0, "on,20", {50, 1024, 360, 320}},
-      {0, 50, 1, 16, "on,244", {0, 50, 360, 320}},
-      {50, 50, 1, 17, "on,244", {50, 50, 360, 320}},
-      {50, 50, 0, 12, "off,255", {50, 50, 360, 320}},
+      {1281, 50, 1, 12, "on,188", {16, 50, 360, 320}},  {50, -1, 1, -1, "on,20", {50, 16, 360, 320}},
+      {0, 1024, 1, 17, "on,244", {0, 1024, 360, 320}},  {50, 50, 0, 12, "off,255", {50, 50, 360, 320}},
   };
   // clang-format on
   for (const auto& c : cases) {
