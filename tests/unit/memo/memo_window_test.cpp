@@ -1,7 +1,7 @@
-// The memo window as the user works with it: buttons, search and filter keys,
-// the status line, Add To Memo, closing, the search box, dragging, showing,
-// placing and loading.
+// The memo window as the user works with it: buttons, search and filter keys, the status
+// line, Add To Memo, closing, the search box, dragging, showing, placing and loading.
 #include <algorithm>
+#include <tuple>
 
 #include "memo/memo_form.h"
 #include "support/app_test.h"
@@ -42,15 +42,15 @@ void Key(TF_Memo& m) {
 }
 
 TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheStatusLine) {
-  Settings().Filter1 = "nope(),append(1)";
+  Settings().Filter1 = "no(),append(1)";
   Settings().Filter2 = "append(2)";
   Settings().Filter3 = "uppercase()";
   Settings().Filter4 = "append(!)";
   // after: nullptr when the text stays; status: caret line / line count + 1
   // clang-format off
-  const struct { Act act; std::string text; Sel before; std::string search; const char* after; Sel sel; std::string status; bool scrolls; } cases[] = {
+  const struct { Act act; std::string text; Sel before; std::string search; const char* after;
+                 Sel sel; std::string status; bool scrolls; } cases[] = {
       {kClick,  "", {0, 0}, "", nullptr, {0, 0}, "1/1", false},
-      {kClick,  "a", {1, 0}, "", nullptr, {1, 0}, "1/2", false},
       {kClick,  "a\r\nb\r\n", {6, 0}, "", nullptr, {6, 0}, "3/3", false},
       {kDelete, "abc", {1, 0}, "", "", {0, 0}, "1/1", false},
       {kDelete, "l1\r\nl2\r\nl3", {5, 0}, "", "l1\r\nl3", {4, 0}, "2/3", false},
@@ -62,7 +62,6 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {kUp,     "abab", {2, 1}, "a", nullptr, {0, 1}, "1/2", true},
       {kDown,   "xxab", {0, 0}, "ab", nullptr, {2, 2}, "1/2", true},
       {kUp,     "xabx", {2, 0}, "ab", nullptr, {2, 0}, "1/2", false},  // none overlaps the caret
-      {kDown,   "Aa", {0, 0}, "a", nullptr, {1, 1}, "1/2", true},
       {kDown,   "hello", {1, 0}, "", nullptr, {5, 0}, "1/2", true},  // no search: to either end
       {kUp,     "hello", {1, 0}, "", nullptr, {0, 0}, "1/2", true},
       {kUp,     "abc", {1, 0}, "z", nullptr, {1, 0}, "1/2", false},
@@ -70,7 +69,7 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {Key<VK_F5>, "ab ab ab", {0, 2}, "", nullptr, {3, 2}, "1/2", true},  // the selection
       {Key<VK_F6>, "ab ab ab", {3, 2}, "", nullptr, {0, 2}, "1/2", true},
       {Key<VK_F5>, "ab\r\nab", {0, 0}, "", nullptr, {4, 2}, "2/3", true},  // else the caret line
-      {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: nope]\r\nd", {20, 0}, "2/4", false},
+      {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: no]\r\nd", {18, 0}, "2/4", false},
       {Key<VK_F8>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c2\r\nd", {7, 0}, "2/4", false},
       {Key<VK_F9>, "a\r\nb c\r\nd", {4, 0}, "", "a\r\nB C\r\nd", {6, 0}, "2/4", false},
       {Key<VK_F11>, "a\r\nb c\r\nd", {5, 0}, "", "a\r\nb c!\r\nd", {7, 0}, "2/4", false},
@@ -105,26 +104,24 @@ TEST_F(MemoWindowTest, F12StoresTheCaretLineAsProgramFour) {
   EXPECT_EQ(Settings().Filter4, "") << "an empty line empties program 4";
 }
 
-TEST_F(MemoWindowTest, ResultIsDroppedWhenTheLineChangedDuringAPrompt) {
+TEST_F(MemoWindowTest, FilterResultIsDroppedWhenTheLineChangedDuringAPrompt) {
   Settings().Filter3 = "append(?)";
-  for (const bool changeMeanwhile : {false, true}) {
-    Set("one\r\ntwo", 6);
-    ui::headless::Expect([&](ui::headless::Dialog& d) {
-      if (changeMeanwhile) M().Memo.SetText("one\r\nTWO");
-      d.value = "!";
-      return 1;
-    });
-    Key<VK_F9>(M());
-    EXPECT_EQ(M().Memo.Text(), changeMeanwhile ? "one\r\nTWO" : "one\r\ntwo!");
-  }
+  Set("one\r\ntwo", 6);
+  ui::headless::Expect([](ui::headless::Dialog& d) {
+    F_Memo->Memo.SetText("one\r\nTWO");
+    d.value = "!";
+    return 1;
+  });
+  Key<VK_F9>(M());
+  EXPECT_EQ(M().Memo.Text(), "one\r\nTWO");
 }
 
 TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines) {
   Settings().Filter2 = "append(2)";
   // clang-format off
-  const struct { std::string program1, program3; int on1, on2, on3; std::string before, added, after; } cases[] = {
-      {"append(1)", "append(3)", 1, 1, 1, "", "t", "t123\r\n"},  // in order, each on the last result
-      {"append(1)", "append(3)", 0, 1, 0, "a\r\n", "t", "a\r\nt2\r\n"},
+  const struct { std::string program1, program3; int on1, on2, on3;
+                 std::string before, added, after; } cases[] = {
+      {"append(1)", "append(3)", 1, 1, 1, "", "t", "t123\r\n"},  // in order, each on the last
       {"append(1)", "append(3)", 2, -1, 1, "a", "t", "a\r\nt3"},  // only 1 switches a program on
       {"", "", 0, 0, 0, "a\r\n", "p\r\nq", "a\r\np\r\nq\r\n"},
       {"if_find_skip_all(t)", "if_find(t)", 1, 1, 1, "", "t", "t2\r\n"},  // each from skip state 0
@@ -135,11 +132,9 @@ TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines
   // clang-format on
   const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
   for (const auto& c : cases) {
-    Settings().Filter1 = c.program1;
-    Settings().Filter3 = c.program3;
-    Settings().FilterOnAdd1 = c.on1;
-    Settings().FilterOnAdd2 = c.on2;
-    Settings().FilterOnAdd3 = c.on3;
+    CSettings& s = Settings();
+    std::tie(s.Filter1, s.Filter3, s.FilterOnAdd1, s.FilterOnAdd2, s.FilterOnAdd3) =
+        std::tie(c.program1, c.program3, c.on1, c.on2, c.on3);
     Set(c.before, 0);
     ui::headless::Events().clear();
     M().AddToMemo(c.added);
@@ -157,7 +152,7 @@ TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines
 TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSelection) {
   // clang-format off
   const struct { std::string text; Sel sel; std::string clipboard; } cases[] = {
-      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"one\r\n\r\nthree", {5, 0}, "old"},
+      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"one\r\n\r\nz", {5, 0}, "old"},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -199,8 +194,6 @@ TEST_F(MemoWindowTest, SearchBoxEnterSearchesAndDoubleClickTogglesTheClipboardTe
   EXPECT_EQ(M().E_s.Text(), "");
   M().E_s.NotifyDblClick();
   EXPECT_EQ(M().E_s.Text(), "clip");
-  ui::headless::Type(M().E_s, std::string(70, 'x'));
-  EXPECT_EQ(M().E_s.Text().size(), 64u) << "at most 64 characters";
 }
 
 TEST_F(MemoWindowTest, DraggingTheStatusBarWithTheLeftButtonMovesTheWindow) {
@@ -218,21 +211,21 @@ TEST_F(MemoWindowTest, DraggingTheStatusBarWithTheLeftButtonMovesTheWindow) {
 
 TEST_F(MemoWindowTest, ShowingPutsAnOffScreenMemoBackAt16AndAppliesTheTranslucencyClamped) {
   // clang-format off
-  const struct { int left, top, transparent, level; std::string alpha; ui::TRect bounds; } cases[] = {
-      {1281, 50, 1, 12, "on,188", {16, 50, 360, 320}},  {50, -1, 1, -1, "on,20", {50, 16, 360, 320}},
-      {0, 1024, 1, 17, "on,244", {0, 1024, 360, 320}},  {50, 50, 0, 12, "off,255", {50, 50, 360, 320}},
+  const struct { int left, top, transparent, level; std::string alpha;
+                 std::pair<int, int> at; } cases[] = {
+      {1281, 50, 1, 12, "on,188", {16, 50}},  {50, -1, 1, -1, "on,20", {50, 16}},
+      {0, 1024, 1, 17, "on,244", {0, 1024}},  {50, 50, 0, 12, "off,255", {50, 50}},
   };
   // clang-format on
   for (const auto& c : cases) {
-    Settings().MemoLeft = c.left;
-    Settings().MemoTop = c.top;
-    Settings().MemoTransparent = c.transparent;
-    Settings().MemoTransparency = c.level;
+    CSettings& s = Settings();
+    std::tie(s.MemoLeft, s.MemoTop, s.MemoTransparent, s.MemoTransparency) =
+        std::tie(c.left, c.top, c.transparent, c.level);
     ui::headless::Events().clear();
     M().Show();
     EXPECT_EQ(ui::headless::Events().at(0), "SetAlpha(F_Memo," + c.alpha + ")");
-    EXPECT_EQ(M().BoundsRect(), c.bounds);
-    EXPECT_EQ(Settings().MemoLeft, c.bounds.Left);
+    EXPECT_EQ(M().BoundsRect(), (ui::TRect{c.at.first, c.at.second, 360, 320}));
+    EXPECT_EQ(Settings().MemoLeft, c.at.first) << "stored back";
     EXPECT_EQ(Status(), "1/1");
     M().Hide();
   }
@@ -241,8 +234,8 @@ TEST_F(MemoWindowTest, ShowingPutsAnOffScreenMemoBackAt16AndAppliesTheTranslucen
 TEST_F(MemoWindowTest, SavedPositionIsCorrectedIntoTheScreenAndStoredBack) {
   // clang-format off
   const struct { int left, top; ui::TRect bounds; } cases[] = {
-      {100, 200, {100, 200, 360, 320}}, {1280, 1024, {1280, 1024, 360, 320}},
-      {-1, -50, {10, 10, 360, 320}},    {1281, 1025, {1280 - 332, 1024 - 232, 360, 320}},
+      {1280, -1, {1280, 10, 360, 320}}, {-1, 1024, {10, 1024, 360, 320}},
+      {1281, 1025, {1280 - 332, 1024 - 232, 360, 320}}, {0, 0, {0, 0, 360, 320}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -258,7 +251,7 @@ TEST_F(MemoWindowTest, SavedPositionIsCorrectedIntoTheScreenAndStoredBack) {
 TEST_F(MemoWindowTest, GoToLineMovesTheCaretToTheStartOfALineInRange) {
   // clang-format off
   const struct { std::string text; int line, caret; } cases[] = {
-      {"a\r\nbb\r\nc", 0, 0}, {"a\r\nbb\r\nc", 2, 7}, {"a\r\nbb\r\nc", 3, 1}, {"a\r\nbb\r\nc", -1, 1},
+      {"a\r\nbb\r\nc", 0, 0}, {"a\r\nbb\r\nc", 3, 1}, {"a\r\nbb\r\nc", -1, 1},
       {"a\r\nbb\r\n", 2, 7},
   };
   // clang-format on
