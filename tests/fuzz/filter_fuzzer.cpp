@@ -7,14 +7,24 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "memo/filter.h"
 #include "memo/filter_operations.h"
-#include "scripted_dialogs.h"
+#include "ui/dialogs.h"
 
 namespace {
+
+// The answers to the dialogs, in order: a text is typed into a prompt and
+// OK pressed; nullopt cancels, and so does a dialog beyond the script.
+std::vector<std::optional<std::string>> answers;
+std::size_t nextAnswer = 0;
+
+std::optional<std::string> NextAnswer() {
+  return nextAnswer < answers.size() ? answers[nextAnswer++] : std::nullopt;
+}
 
 void Require(bool condition, const char* invariant) {
   if (condition) return;
@@ -22,35 +32,13 @@ void Require(bool condition, const char* invariant) {
   std::abort();
 }
 
-std::vector<std::string> SplitAtNul(const std::string& data) {
-  std::vector<std::string> parts(1);
-  for (char c : data) {
-    if (c == '\0')
-      parts.emplace_back();
-    else
-      parts.back() += c;
-  }
-  return parts;
-}
-
-std::vector<std::optional<std::string>> Answers(const std::vector<std::string>& parts) {
-  std::vector<std::optional<std::string>> answers;
-  for (std::size_t i = 2; i < parts.size(); ++i) {
-    if (parts[i].starts_with('!'))
-      answers.push_back(std::nullopt);
-    else
-      answers.push_back(parts[i]);
-  }
-  return answers;
-}
-
 // Replaces the leftmost occurrence again and again, searching from the start
-// each time; nullopt when that takes more than `rounds` replacements.
+// each time; nullopt when that takes more than 5000 replacements.
 std::optional<std::string> NaiveReplace(std::string text, const std::string& a,
-                                        const std::string& b, int rounds) {
+                                        const std::string& b) {
   if (a.empty()) return text;
-  for (std::size_t at; (at = text.find(a)) != std::string::npos;) {
-    if (rounds-- == 0 || text.size() > memo::kMaxFilterTextLength) return std::nullopt;
+  for (std::size_t at, rounds = 0; (at = text.find(a)) != std::string::npos; ++rounds) {
+    if (rounds == 5000 || text.size() > memo::kMaxFilterTextLength) return std::nullopt;
     text.replace(at, a.size(), b);
   }
   return text;
@@ -58,10 +46,10 @@ std::optional<std::string> NaiveReplace(std::string text, const std::string& a,
 
 void CheckRewriting(const std::string& text, const std::string& a, const std::string& b) {
   if (text.size() > 4096) return;  // keeps the naive rewriting quick
-  if (const auto expected = NaiveReplace(text, a, "", 5000))
+  if (const auto expected = NaiveReplace(text, a, ""))
     Require(memo::DeleteAll(text, a) == *expected, "delete equals the naive reference");
   if (memo::Occurs(b, a)) return;  // the repeat-from-the-start rule would never end
-  if (const auto expected = NaiveReplace(text, a, b, 5000))
+  if (const auto expected = NaiveReplace(text, a, b))
     Require(memo::ReplaceAll(text, a, b) == *expected, "replace equals the naive reference");
 }
 
@@ -71,15 +59,31 @@ void CheckEncrypt(const std::string& text, const std::string& key) {
 
 }  // namespace
 
+// The fuzz build has no component layer: the script answers the dialogs.
+int ui::MessageBox(const std::string&, const std::string&, unsigned) {
+  NextAnswer();
+  return IDOK;
+}
+
+bool ui::InputQuery(const std::string&, const std::string&, std::string& value) {
+  const auto answer = NextAnswer();
+  if (answer) value = *answer;
+  return answer.has_value();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto parts = SplitAtNul(std::string(reinterpret_cast<const char*>(data), size));
-  const std::string program = parts[0];
-  const std::string text = parts.size() > 1 ? parts[1] : "";
-  const auto answers = Answers(parts);
-  const std::size_t limit = std::max(memo::kMaxFilterTextLength, text.size());
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> parts;
+  for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1)
+    parts.push_back(input.substr(start, (end = input.find('\0', start)) - start));
+  parts.resize(std::max<std::size_t>(parts.size(), 2));
+  const std::string &program = parts[0], &text = parts[1];
+  answers.clear();
+  for (std::size_t i = 2; i < parts.size(); ++i)
+    answers.push_back(parts[i].starts_with('!') ? std::nullopt : std::optional(parts[i]));
 
   // Call by call, checking the state after each.
-  fuzz::ScriptDialogs(answers);
+  nextAnswer = 0;
   memo::FilterRun run;
   run.Text = text;
   memo::FilterParser parser(program);
@@ -90,11 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     memo::ApplyFilterOp(run, call);
     Require(run.SkipState >= 0 && run.SkipState <= 2, "skip state stays 0..2");
     Require(run.ErrorFlag == !run.ErrorText.empty(), "error flag set with its notes");
-    Require(run.Text.size() <= limit, "text within its limit");
+    Require(run.Text.size() <= std::max(memo::kMaxFilterTextLength, text.size()), "within limit");
   }
 
   // The whole program at once gives the same.
-  fuzz::ScriptDialogs(answers);
+  nextAnswer = 0;
   const memo::FilterRun whole = memo::RunFilterProgram(program, text);
   Require(whole.Text == run.Text && whole.ErrorText == run.ErrorText &&
               whole.SkipState == run.SkipState && whole.ShowedDialog == run.ShowedDialog,

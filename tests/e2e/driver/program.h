@@ -2,67 +2,115 @@
 // as other programs and the user do.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <initializer_list>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "../../shared/factory_settings.h"
+
 namespace e2e {
 
-// A new empty folder under the temporary folder; removed with its files.
-class ProgramFolder {
- public:
-  ProgramFolder();
-  ~ProgramFolder();
-  const std::string& Path() const { return path_; }  // with a trailing backslash
-  std::string FilePath(const std::string& name) const { return path_ + name; }
-  void Write(const std::string& name, const std::string& bytes) const;
-  // The file's bytes; "" when missing.
-  std::string Read(const std::string& name) const;
-  bool Exists(const std::string& name) const;
-  void Remove(const std::string& name) const;
-
- private:
-  std::string path_;
-};
-
-class Program {
- public:
-  // Copies velmarind.exe and the factory sound.wav into the folder.
-  explicit Program(const ProgramFolder& folder);
-  ~Program();  // ends a program that is still running
-
-  void Start();
-  // Polls until a window with that class (and title, when given) exists.
-  HWND WaitForWindow(const char* className, const char* title = nullptr, int timeoutMs = 10000);
-  HWND MainWindow() { return WaitForWindow("TVelmarind"); }
-  // Waits for the process to end; its exit code, or -1 after the timeout.
-  int WaitForExit(int timeoutMs = 10000);
-  // The process ends within the timeout.
-  bool Running() const;
-
- private:
-  const ProgramFolder& folder_;
-  PROCESS_INFORMATION process_{};
-};
-
-// Polls a condition every 20 ms until it holds or the timeout passes.
+// Polls a condition every 20 ms until it holds or ten seconds pass.
 template <class Condition>
-bool WaitUntil(Condition condition, int timeoutMs = 10000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 20) {
+bool WaitUntil(Condition condition) {
+  for (int waited = 0; waited <= 10000; waited += 20, Sleep(20))
     if (condition()) return true;
-    Sleep(20);
-  }
   return false;
 }
 
-std::vector<std::string> Lines(const std::string& text);
-// settings.ini with factory values, the alarm sound in `folder`, and the
-// given lines (1-based) replaced.
-std::string SettingsFile(const ProgramFolder& folder,
-                         std::initializer_list<std::pair<int, std::string>> changes = {});
-std::string Environment(const char* name);
+// Sent, so that a control of another process answers too.
+inline std::string Text(HWND window) {
+  char text[512] = "";
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Each test has velmarind.exe and the factory sound.wav in a new temporary
+// folder; the program is closed when the test ends and must exit with 0.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);  // ends in a backslash
+    path_ = temp + ("velmarind-e2e-" + std::to_string(GetCurrentProcessId()) + "\\");
+    CreateDirectoryA(path_.c_str(), nullptr);
+    // The build says where the program and the alarm sound are.
+    for (auto [variable, name] :
+         {std::pair{"VELMARIND_EXE", "velmarind.exe"}, {"VELMARIND_SOUND", "sound.wav"}})
+      ASSERT_TRUE(CopyFileA(std::getenv(variable), FilePath(name).c_str(), FALSE)) << variable;
+  }
+  void TearDown() override {
+    EXPECT_EQ(main_ ? Close() : 0, 0);
+    TerminateProcess(process_.hProcess, 1);  // fails harmlessly when it has ended
+    WaitForSingleObject(process_.hProcess, 5000);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+
+  std::string FilePath(const std::string& name) const { return path_ + name; }
+  std::string Read(const std::string& name) const {  // "" when missing
+    std::ifstream file(FilePath(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+  }
+  // Line `line` (from 1) of settings.ini; "" unless the file has all 51.
+  std::string SettingsLine(int line) const {
+    std::istringstream file(Read("settings.ini"));
+    std::vector<std::string> lines;
+    for (std::string text; std::getline(file, text);)
+      lines.push_back(text.substr(0, text.find('\r')));
+    return lines.size() == 51 ? lines[line - 1] : "";
+  }
+
+  void Launch() {
+    // Started from another folder: the program must find its files by its own path.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = '"' + FilePath("velmarind.exe") + '"';
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process_));
+    WaitForInputIdle(process_.hProcess, 5000);
+  }
+  // Writes the factory settings with some lines (from 1) replaced, and the
+  // files; launches the program and waits until start-up completes.
+  void Start(const std::vector<std::pair<int, std::string>>& settingsLines,
+             const std::vector<std::pair<std::string, std::string>>& files) {
+    std::vector<std::string> lines = settings_cases::FactoryLines(FilePath("sound.wav"));
+    for (const auto& [line, value] : settingsLines) lines[line - 1] = value;
+    std::ofstream settings(FilePath("settings.ini"), std::ios::binary);
+    for (const auto& line : lines) settings << line << "\r\n";
+    settings.close();
+    for (const auto& [name, bytes] : files)
+      std::ofstream(FilePath(name), std::ios::binary) << bytes;
+    Launch();
+    ASSERT_NE(WaitForWindow("TF_Hotkey"), nullptr) << "start-up completes";
+    main_ = WaitForWindow("TVelmarind");
+  }
+  HWND WaitForWindow(const char* className, const char* title = nullptr) const {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindWindowA(className, title)) != nullptr; });
+    return window;
+  }
+  // Posts WM_CLOSE; the exit code, or -1 when the program has not ended in ten seconds.
+  int Close() {
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    return ended && GetExitCodeProcess(process_.hProcess, &code) ? static_cast<int>(code) : -1;
+  }
+
+  HWND main_ = nullptr;
+
+ private:
+  std::string path_;  // with a trailing backslash
+  PROCESS_INFORMATION process_{};
+};
 
 }  // namespace e2e

@@ -1,97 +1,69 @@
-// The program started in fresh folders under Wine and driven from outside.
-#include <gtest/gtest.h>
-
+// The program's start, its main window's messages, the memo, and the end of
+// the program and of the session, under Wine.
 #include "program.h"
 
+namespace e2e {
 namespace {
 
-using e2e::Lines;
-using e2e::Program;
-using e2e::ProgramFolder;
-using e2e::SettingsFile;
-using e2e::WaitUntil;
+using StartupE2E = ProgramTest;
 
-constexpr UINT kHotkeyMemo = 10000;
-
-bool IsSettingsFile(const std::string& text) {
-  return Lines(text).size() == 51 && text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
-}
-
-TEST(StartupE2E, FirstRunShowsTheSettingsDialogAndItsCloseBoxWritesSettings) {
-  ProgramFolder folder;
-  Program program(folder);
-  program.Start();
-  HWND dialog = program.WaitForWindow(nullptr, "Settings - Velmarind");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(IsWindowVisible(dialog));
+// The dialog's check boxes are real controls even on a page not shown yet.
+TEST_F(StartupE2E, FirstRunShowsTheSettingsDialogAndItsCloseBoxWritesSettings) {
+  Launch();
+  const HWND dialog = WaitForWindow(nullptr, "Settings - Velmarind");
+  ASSERT_TRUE(IsWindowVisible(dialog));
   EXPECT_EQ(FindWindowExA(dialog, nullptr, "Button", "OK"), nullptr) << "no OK button";
   EXPECT_EQ(FindWindowA("TF_Hotkey", nullptr), nullptr) << "later windows wait for the dialog";
-  EXPECT_FALSE(folder.Exists("settings.ini"));
-
+  EXPECT_EQ(Read("settings.ini"), "");
+  const HWND box = FindWindowExA(dialog, nullptr, "Button", "Show \"New Alarm\"");
+  EXPECT_FALSE(IsWindowVisible(box)) << "its page is not the first";
+  SendMessageA(box, BM_CLICK, 0, 0);
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-  ASSERT_TRUE(WaitUntil([&] { return IsSettingsFile(folder.Read("settings.ini")); }));
-  EXPECT_NE(program.WaitForWindow("TF_Hotkey"), nullptr) << "start-up completes";
-  EXPECT_EQ(Lines(folder.Read("settings.ini"))[0], folder.FilePath("sound.wav"));
+  ASSERT_TRUE(WaitUntil([&] { return !SettingsLine(1).empty(); }));
+  main_ = WaitForWindow("TF_Hotkey") ? WaitForWindow("TVelmarind") : nullptr;
+  EXPECT_NE(main_, nullptr) << "start-up completes";
   EXPECT_FALSE(IsWindowVisible(dialog));
-
-  PostMessageA(program.MainWindow(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(SettingsLine(1), FilePath("sound.wav"));
+  EXPECT_EQ(SettingsLine(19) + SettingsLine(21), "10") << "the ticked box and its neighbour";
 }
 
-TEST(StartupE2E, MainWindowTakesHotkeysEndSessionAndClose) {
-  ProgramFolder folder;
-  folder.Write("settings.ini", SettingsFile(folder));
-  folder.Write("memo.txt", "first\r\nsecond\r\nthird\r\n");
-  Program program(folder);
-  program.Start();
-  HWND main = program.WaitForWindow("TF_Hotkey") ? program.MainWindow() : nullptr;
-  ASSERT_NE(main, nullptr);
-  EXPECT_EQ(GetWindowTextLengthA(main), 0) << "the main window has an empty title";
-  EXPECT_FALSE(IsWindowVisible(main));
-
-  HWND memo = FindWindowA("TF_Memo", nullptr);
-  ASSERT_NE(memo, nullptr);
-  EXPECT_FALSE(IsWindowVisible(memo));
-  SendMessageA(main, WM_HOTKEY, kHotkeyMemo, 0);
-  EXPECT_TRUE(IsWindowVisible(memo));
-  char caption[64] = "";
-  GetWindowTextA(memo, caption, sizeof caption);
-  EXPECT_STREQ(caption, "Memo - Velmarind");
+TEST_F(StartupE2E, MemoKeysLogOffAndCloseKeepTheMemoAndItsPlace) {
+  Start({{15, "1"}}, {{"memo.txt", "zero\r\none\r\ntwo"}});  // line 15: the memo's caret line
+  EXPECT_FALSE(IsWindowVisible(main_));
+  EXPECT_EQ(SendMessageA(main_, WM_COMMAND, 3, 47007), 0) << "past the last remote command";
+  const HWND memo = FindWindowA("TF_Memo", nullptr);
+  const HWND edit = FindWindowExA(memo, nullptr, "Edit", nullptr);
+  ASSERT_FALSE(IsWindowVisible(memo));
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);  // the memo's own hotkey
+  ASSERT_TRUE(IsWindowVisible(memo));
   EXPECT_TRUE(GetWindowLongA(memo, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  SendMessageA(main, WM_HOTKEY, kHotkeyMemo, 0);
+
+  // Typed on the saved caret line; F8 runs the factory "encrypt()" on that
+  // line, a second F8 restores it.
+  for (char c : std::string("new ")) SendMessageA(edit, WM_CHAR, c, 0);
+  SendMessageA(edit, WM_KEYDOWN, VK_F8, 0);
+  EXPECT_EQ(Text(edit).find("new one"), std::string::npos) << Text(edit);
+  SendMessageA(edit, WM_KEYDOWN, VK_F8, 0);
+  EXPECT_EQ(Text(edit), "zero\r\nnew one\r\ntwo");
+  MoveWindow(memo, 60, 70, 410, 310, TRUE);
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);
   EXPECT_FALSE(IsWindowVisible(memo));
 
-  // Move the caret to line 2; a log-off must keep it.
-  HWND edit = FindWindowExA(memo, nullptr, "Edit", nullptr);
-  ASSERT_NE(edit, nullptr);
+  // A log-off saves the caret's new line but leaves the program running.
   const LRESULT lineTwo = SendMessageA(edit, EM_LINEINDEX, 2, 0);
   SendMessageA(edit, EM_SETSEL, lineTwo, lineTwo);
-  folder.Remove("settings.ini");
-  SendMessageA(main, WM_ENDSESSION, TRUE, 0);
-  ASSERT_TRUE(IsSettingsFile(folder.Read("settings.ini")));
-  EXPECT_EQ(Lines(folder.Read("settings.ini"))[14], "2");
-  EXPECT_EQ(folder.Read("memo.txt"), "first\r\nsecond\r\nthird\r\n");
-  EXPECT_TRUE(program.Running()) << "a log-off message does not end the program by itself";
+  DeleteFileA(FilePath("settings.ini").c_str());
+  SendMessageA(main_, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(SettingsLine(15), "2");
+  EXPECT_TRUE(IsWindow(main_)) << "the program goes on";
 
-  folder.Remove("settings.ini");
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
-  EXPECT_TRUE(IsSettingsFile(folder.Read("settings.ini")));
-}
-
-TEST(StartupE2E, RemoteCommandsOutsideTheRangeChangeNothing) {
-  ProgramFolder folder;
-  folder.Write("settings.ini", SettingsFile(folder));
-  Program program(folder);
-  program.Start();
-  ASSERT_NE(program.WaitForWindow("TF_Hotkey"), nullptr);
-  HWND main = program.MainWindow();
-  for (LPARAM command : {47000, 47007, 47006})
-    EXPECT_EQ(SendMessageA(main, WM_COMMAND, 3, command), 0);
-  EXPECT_FALSE(IsWindowVisible(FindWindowA("TF_Memo", nullptr)));
-  EXPECT_TRUE(program.Running());
-  PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(program.WaitForExit(), 0);
+  DeleteFileA(FilePath("settings.ini").c_str());
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(Read("memo.txt"), "zero\r\nnew one\r\ntwo");
+  std::string placeAndCaret;  // lines 11-14 hold the memo's place and size
+  for (int line = 11; line <= 15; ++line) placeAndCaret += SettingsLine(line) + " ";
+  EXPECT_EQ(placeAndCaret, "60 70 410 310 2 ");
 }
 
 }  // namespace
+}  // namespace e2e

@@ -4,12 +4,13 @@
 
 namespace {
 
-constexpr unsigned short VK_F1 = 0x70, VK_F3 = 0x72;
+using Strings = std::vector<std::string>;
+constexpr unsigned short VK_F1 = 0x70, VK_F3 = 0x72, VK_F4 = 0x73;
 
-std::string ShellCall(const std::string& verb, const std::string& file,
-                      const std::string& parameters, const std::string& directory) {
+std::string Shell(const std::string& file, const std::string& parameters = "",
+                  const std::string& directory = "", const std::string& verb = "", int show = 1) {
   return "shell::Execute(\"" + verb + "\",\"" + file + "\",\"" + parameters + "\",\"" + directory +
-         "\",1)";
+         "\"," + std::to_string(show) + ")";
 }
 
 class ClipboardActionsTest : public AppTest {
@@ -19,188 +20,123 @@ class ClipboardActionsTest : public AppTest {
     PrepareSettings([](CSettings& s) {
       s.WebCommandUrl1 = "http://search.example/?q=%C";
       s.WebCommandUrl2 = "http://films.example/find/%c/x";
-      s.WebCommandUrl3 = "no placeholder";
+      s.WebCommandUrl3 = "third:%C";
     });
     Start();
   }
-  std::vector<std::string> ShellCalls() { return os::fake::CallsStartingWith("shell::"); }
+  // What `act` opens while the clipboard holds `clipboard`.
+  static Strings Opened(const std::string& clipboard, const std::function<void()>& act) {
+    Velmarind->SetClipboardText(clipboard);
+    os::fake::world().calls.clear();
+    act();
+    return os::fake::CallsStartingWith("shell::");
+  }
 };
 
-TEST_F(ClipboardActionsTest, SplitCommandDropsQuotesAndBackslashesAndSplitsAtTheFirstBlank) {
-  struct Case {
-    std::string command, program, arguments;
+TEST_F(ClipboardActionsTest, ExpandPlaceholderFillsEveryPercentC) {
+  // clang-format off
+  const struct { std::string pattern, text, expected; } cases[] = {
+      {"q=%C", "x", "q=x"}, {"%c and %C", "y", "y and y"}, {"100%", "x", "100%"},
+      {"%x%C", "t", "%xt"}, {"plain", "ignored", "plain"}, {"", "text", "text"}, {"%%C", "z", "%z"},
   };
-  const Case cases[] = {{"browse.exe -new", "browse.exe", "-new"},
-                        {"iexplore -new", "iexplore", "-new"},
-                        {"", "", ""},
-                        {"\"my browser.exe\" -a  -b", "my", "browser.exe -a  -b"},
-                        {"a\\b c\\d", "ab", "cd"},
-                        {"solo", "solo", ""}};
-  for (const Case& c : cases) {
-    std::string program, arguments;
-    TVelmarind::SplitCommand(c.command, program, arguments);
-    EXPECT_EQ(program, c.program) << c.command;
-    EXPECT_EQ(arguments, c.arguments) << c.command;
-  }
-}
-
-TEST_F(ClipboardActionsTest, ExpandPlaceholder) {
-  struct Case {
-    std::string pattern, text, expected;
-  };
-  const Case cases[] = {{"q=%C", "x", "q=x"}, {"%c and %C", "y", "y and y"}, {"100%", "x", "100%"},
-                        {"%x%C", "t", "%xt"}, {"plain", "ignored", "plain"}, {"", "text", "text"},
-                        {"%%C", "z", "%z"}};
-  for (const Case& c : cases)
+  // clang-format on
+  for (const auto& c : cases)
     EXPECT_EQ(TVelmarind::ExpandPlaceholder(c.pattern, c.text), c.expected) << c.pattern;
 }
 
-TEST_F(ClipboardActionsTest, ClipboardCommandsOpenTheFilledTemplateWithTheBrowser) {
-  struct Case {
-    std::string browser, clipboard;
-    int n;
-    std::vector<std::string> calls;
-  };
-  const Case cases[] = {
-      {"iexplore -new",
-       "cats",
-       5,
-       {ShellCall("open", "iexplore", "-new http://search.example/?q=cats", "")}},
-      {"C:\\Browsers\\Web\\browse.exe -new",
-       "dogs",
-       6,
-       {ShellCall("open", "browse.exe", "-new http://films.example/find/dogs/x",
-                  "C:\\Browsers\\Web\\")}},
-      {"",
-       "me@example.org",
-       5,
-       {ShellCall("", "http://search.example/?q=mailto:me@example.org", "", "")}},
-      {"", "anything", 7, {ShellCall("", "no placeholder", "", "")}},
-      {"browse", "", 5, {}},
-      {"browse", "x", 8, {}},
-      {"browse", "x", 0, {}},
-  };
-  for (const Case& c : cases) {
-    Settings().Browser = c.browser;
-    Velmarind->SetClipboardText(c.clipboard);
-    os::fake::world().calls.clear();
-    Velmarind->RunWebCommand(c.n);
-    EXPECT_EQ(ShellCalls(), c.calls) << c.n << " " << c.clipboard;
-  }
-}
-
-TEST_F(ClipboardActionsTest, MemoKeysMenusAndRemoteCommandsReachTheWebCommands) {
-  Settings().Browser = "";
-  Velmarind->SetClipboardText("clip");
+TEST_F(ClipboardActionsTest, WebCommandsOpenTheFilledTemplateWithTheBrowser) {
   F_Memo->Memo.SetText("  word rest");
   F_Memo->Memo.SetSel(3, 0);
-  const std::string search = ShellCall("", "http://search.example/?q=clip", "", "");
-  const std::string films = ShellCall("", "http://films.example/find/clip/x", "", "");
-  const std::string third = ShellCall("", "no placeholder", "", "");
-  struct Case {
-    const char* name;
-    std::function<void()> act;
-    std::string call;
+  const auto run = [](int n) { return [n] { Velmarind->RunWebCommand(n); }; };
+  const auto key = [](unsigned short vk) {
+    return [vk] { ui::headless::PressKey(F_Memo->Memo, vk); };
   };
-  const Case cases[] = {
-      {"F1: the first word", [] { ui::headless::PressKey(F_Memo->Memo, VK_F1); },
-       ShellCall("", "word", "", "")},
-      {"F3: the whole line", [] { ui::headless::PressKey(F_Memo->Memo, VK_F3); },
-       ShellCall("", "http://films.example/find/  word rest/x", "", "")},
-      {"M_S1", [] { Velmarind->M_S1.Click(); }, search},
-      {"M_special2", [] { Velmarind->M_special2.Click(); }, films},
-      {"47002", [] { Velmarind->Perform(ui::WM_COMMAND, 0, 47002); }, search},
-      {"47004", [] { Velmarind->Perform(ui::WM_COMMAND, 0, 47004); }, third},
+  const auto remote = [](int lparam) {
+    return [lparam] { Velmarind->Perform(ui::WM_COMMAND, 0, lparam); };
   };
-  for (const Case& c : cases) {
-    os::fake::world().calls.clear();
-    c.act();
-    EXPECT_EQ(ShellCalls(), std::vector<std::string>{c.call}) << c.name;
+  const std::string q = "http://search.example/?q=", films = "http://films.example/find/";
+  // clang-format off
+  const struct { std::string browser, clipboard; std::function<void()> act; Strings calls; } cases[] = {
+      {"iexplore -new", "cats", run(5), {Shell("iexplore", "-new " + q + "cats", "", "open")}},
+      {"C:\\Web\\browse.exe -new", "dogs", run(6), {Shell("browse.exe", "-new " + films + "dogs/x", "C:\\Web\\", "open")}},
+      {"\"my browser.exe\" -a  -b", "x", run(5), {Shell("my", "browser.exe -a  -b " + q + "x", "", "open")}},
+      {"", "me@example.org", run(5), {Shell(q + "mailto:me@example.org")}},
+      {"", "x", run(7), {Shell("third:x")}},
+      {"browse", "", run(5), {}}, {"browse", "x", run(8), {}}, {"browse", "x", run(0), {}},
+      {"", "clip", key(VK_F1), {Shell("word")}},  // the memo line's first word
+      {"", "clip", key(VK_F3), {Shell(films + "  word rest/x")}},
+      {"", "clip", key(VK_F4), {Shell("third:  word rest")}},
+      {"", "clip", [] { Velmarind->M_S1.Click(); }, {Shell(q + "clip")}},
+      {"", "clip", [] { Velmarind->M_special2.Click(); }, {Shell(films + "clip/x")}},
+      {"", "clip", remote(47002), {Shell(q + "clip")}},
+      {"", "clip", remote(47004), {Shell("third:clip")}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Settings().Browser = c.browser;
+    EXPECT_EQ(Opened(c.clipboard, c.act), c.calls) << "row " << &c - cases;
   }
 }
 
 TEST_F(ClipboardActionsTest, SlotsSwapTheirTextWithTheClipboard) {
-  struct Case {
-    const char* name;
-    std::string slotBefore, clipboardBefore;
-    bool clipboardHasText;
-    std::string slotAfter, clipboardAfter, caption;
+  const std::string forty(40, 'x'), none = "Save (Text only)";
+  // clang-format off
+  const struct { std::string slot, clipboard; bool hasText, locked; std::string slotAfter, clipboardAfter, caption; } cases[] = {
+      {"", "abc", true, false, "abc", "abc", "abc  (3)"},                       // empty slot takes a copy
+      {"abc", "xyz", true, false, "xyz", "abc", "xyz  (3)"},                    // both change places
+      {"abc", "", false, false, "abc", "abc", none},                            // empty clipboard gets the slot
+      {"kept", "xyz", true, true, "kept", "", none},                            // clipboard cannot be written
+      {"", forty, true, false, forty, forty, std::string(32, 'x') + "  (40)"},  // 32 characters shown
+      {"", "a&b\r\nc", true, false, "a&b\r\nc", "a&b\r\nc", "a&&b  c  (6)"},    // shown plainly
   };
-  const std::string forty(40, 'x');
-  const Case cases[] = {
-      {"empty slot takes a copy", "", "abc", true, "abc", "abc", "abc  (3)"},
-      {"both change places", "abc", "xyz", true, "xyz", "abc", "xyz  (3)"},
-      {"empty clipboard receives the slot", "abc", "", false, "abc", "abc", "Save (Text only)"},
-      {"long text: 32 characters in the caption", "", forty, true, forty, forty,
-       std::string(32, 'x') + "  (40)"},
-      {"line breaks and ampersands shown plainly", "", "a&b\r\nc", true, "a&b\r\nc", "a&b\r\nc",
-       "a&&b  c  (6)"},
-  };
-  for (const Case& c : cases) {
-    Velmarind->Clip[1].Text = c.slotBefore;
-    Velmarind->M_Clipboard2.Caption = "Save (Text only)";
-    os::fake::world().clipboardText = c.clipboardBefore;
-    os::fake::world().clipboardHasText = c.clipboardHasText;
+  // clang-format on
+  auto& w = os::fake::world();
+  for (const auto& c : cases) {
+    Velmarind->Clip[1].Text = c.slot;
+    Velmarind->M_Clipboard2.Caption = none;
+    w.clipboardText = c.clipboard;
+    w.clipboardHasText = c.hasText;
+    w.clipboardLocked = c.locked;
     Velmarind->M_Clipboard2.Click();
-    EXPECT_EQ(Velmarind->Clip[1].Text, c.slotAfter) << c.name;
-    EXPECT_EQ(Velmarind->GetClipboardText(), c.clipboardAfter) << c.name;
-    EXPECT_EQ(Velmarind->M_Clipboard2.Caption, c.caption) << c.name;
+    EXPECT_EQ(Velmarind->Clip[1].Text + "|" + Velmarind->GetClipboardText(),
+              c.slotAfter + "|" + c.clipboardAfter);
+    EXPECT_EQ(Velmarind->M_Clipboard2.Caption, c.caption);
   }
-}
-
-TEST_F(ClipboardActionsTest, SlotSwapStopsWhenTheClipboardCannotBeWritten) {
-  Velmarind->Clip[0].Text = "kept";
-  os::fake::world().clipboardLocked = true;
-  Velmarind->SwapClipboardSlot(0);
-  EXPECT_EQ(Velmarind->Clip[0].Text, "kept");
-  EXPECT_EQ(Velmarind->M_Clipboard1.Caption, "Save (Text only)");
 }
 
 TEST_F(ClipboardActionsTest, OpenInBrowserOpensTheClipboardText) {
-  struct Case {
-    std::string browser;
-    int saveUrls;
-    std::string call, memo;
+  const std::string url = "http://x.example/a b";
+  // clang-format off
+  const struct { std::string browser, clipboard; int saveUrls; Strings calls; std::string memo; } cases[] = {
+      {"", url, 0, {Shell(url, "", "", "Open", 5)}, ""},
+      {"C:\\B\\b.exe -new", url, 1, {Shell("b.exe", "-new " + url, "C:\\B\\", "Open", 5)}, url + "\r\n"},
+      {"", "", 1, {}, ""},  // nothing on the clipboard: nothing opens
   };
-  const Case cases[] = {
-      {"", 0, "shell::Execute(\"Open\",\"http://x.example/a b\",\"\",\"\",5)", ""},
-      {"C:\\B\\b.exe -new", 1,
-       "shell::Execute(\"Open\",\"b.exe\",\"-new http://x.example/a b\",\"C:\\B\\\",5)",
-       "http://x.example/a b\r\n"},
-  };
-  for (const Case& c : cases) {
+  // clang-format on
+  for (const auto& c : cases) {
     Settings().Browser = c.browser;
     Settings().SaveUrls = c.saveUrls;
     F_Memo->Memo.SetText("");
-    Velmarind->SetClipboardText("http://x.example/a b");
-    os::fake::world().calls.clear();
-    Velmarind->Perform(ui::WM_COMMAND, 0, 47001);
-    EXPECT_EQ(ShellCalls(), std::vector<std::string>{c.call});
+    const auto remote = [] { Velmarind->Perform(ui::WM_COMMAND, 0, 47001); };
+    EXPECT_EQ(Opened(c.clipboard, remote), c.calls) << c.browser;
     EXPECT_EQ(F_Memo->Memo.Text(), c.memo);
+    EXPECT_EQ(Opened(c.clipboard, [] { Velmarind->M_openinbrowser.Click(); }), c.calls);
   }
-  Velmarind->SetClipboardText("");
-  os::fake::world().calls.clear();
-  Velmarind->M_openinbrowser.Click();
-  EXPECT_TRUE(ShellCalls().empty()) << "nothing on the clipboard: nothing opens";
 }
 
 TEST_F(ClipboardActionsTest, AddToMemoWritesTheSeparatorLinesBeforeTheClipboardText) {
-  struct Case {
-    std::string separator, memo;
-  };
   os::fake::SetLocalTime({2026, 12, 6, 9, 5, 7, 0, 1});
-  const Case cases[] = {
+  // clang-format off
+  const struct { std::string separator, memo; } cases[] = {
       {"", "clip\r\n"},
       {"---\\n\\d \\t\\n", "---\r\n06.12.2026 09:05:07\r\nclip\r\n"},
-      {"a\\x", "a\\x\r\nclip\r\n"},
-      {"end\\", "end\\\r\nclip\r\n"},
-      {"\\N\\T", "\r\n09:05:07\r\nclip\r\n"},
+      {"a\\x", "a\\x\r\nclip\r\n"}, {"end\\", "end\\\r\nclip\r\n"}, {"\\N\\T", "\r\n09:05:07\r\nclip\r\n"},
   };
-  for (const Case& c : cases) {
+  // clang-format on
+  for (const auto& c : cases) {
     Settings().MemoSeparator = c.separator;
     F_Memo->Memo.SetText("");
-    Velmarind->SetClipboardText("clip");
-    Velmarind->Perform(ui::WM_COMMAND, 0, 47005);
+    Opened("clip", [] { Velmarind->Perform(ui::WM_COMMAND, 0, 47005); });
     EXPECT_EQ(F_Memo->Memo.Text(), c.memo) << c.separator;
     EXPECT_EQ(File("memo.txt"), c.memo);
   }

@@ -6,63 +6,36 @@
 
 namespace {
 
-TEST(DataFileTest, LineReaderTakesWholeLinesEndedByCrLfOrLf) {
-  struct Case {
-    std::string text;
-    std::vector<std::string> lines;  // read one more than there are: it must be ""
-  };
+TEST(DataFileTest, LinesEndAtCrLfOrLfAndReadingPastTheEndGivesEmptyText) {
   const std::string longLine(300, 'x');
-  const Case cases[] = {
-      {"", {}},
-      {"a\r\nb\r\n", {"a", "b"}},
-      {"a\nb\n", {"a", "b"}},
-      {"a\r\nb", {"a", "b"}},
-      {"\r\n\r\nc\r\n", {"", "", "c"}},
-      {longLine + "\r\nafter\r\n", {longLine, "after"}},
-      {"cr\rinside\r\n", {"cr\rinside"}},
+  // clang-format off
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"\r\n\r\nc\r\n", {"", "", "c"}},
+      {longLine + "\r\nafter", {longLine, "after"}}, {"cr\rinside\r\n", {"cr\rinside"}},
   };
-  for (const Case& c : cases) {
-    common::LineReader reader(c.text);
-    for (const std::string& expected : c.lines) EXPECT_EQ(reader.Next(), expected) << c.text;
-    EXPECT_TRUE(reader.AtEnd()) << c.text;
-    EXPECT_EQ(reader.Next(), "") << "past the end of " << c.text;
+  // clang-format on
+  for (const auto& [text, lines] : cases) {
+    common::LineReader reader(text);
+    for (const std::string& expected : lines) EXPECT_EQ(reader.Next(), expected) << text;
+    EXPECT_TRUE(reader.AtEnd()) << text;
+    EXPECT_EQ(reader.Next(), "") << "past the end of " << text;
   }
 }
 
-TEST(DataFileTest, ReadIntTakesTheLeadingDecimalIntegerAndNeverThrows) {
-  const std::pair<std::string, int> cases[] = {
-      {"12", 12},
-      {"  42", 42},
-      {"\t7", 7},
-      {"+5", 5},
-      {"-7x", -7},
-      {"3.9", 3},
-      {"abc", 0},
-      {"", 0},
-      {"-", 0},
-      {"1 2", 1},
-      {"99999999999", INT_MAX},
-      {"-99999999999", INT_MIN},
-      {"2147483647", INT_MAX},
-      {"-2147483648", INT_MIN},
-      {"007", 7},
+TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
+  const std::optional<int> none;
+  // clang-format off
+  const struct { std::string text; int read; std::optional<int> parsed; } cases[] = {
+      {"12", 12, 12}, {"+5", 5, 5}, {"-7", -7, -7}, {"  42", 42, none}, {"\t7", 7, none},
+      {"-7x", -7, none}, {"1 2", 1, none}, {"abc", 0, none}, {"", 0, none}, {"-", 0, none},
+      {"2147483647", INT_MAX, INT_MAX}, {"-2147483648", INT_MIN, INT_MIN},
+      {"2147483648", INT_MAX, none}, {"99999999999", INT_MAX, none}, {"-99999999999", INT_MIN, none},
   };
-  for (const auto& [line, expected] : cases) EXPECT_EQ(common::ReadInt(line), expected) << line;
-}
-
-TEST(DataFileTest, ParseIntAcceptsOnlyAWholeDecimalNumber) {
-  const std::pair<std::string, std::optional<int>> cases[] = {
-      {"1280", 1280},
-      {"-3", -3},
-      {"+4", 4},
-      {"", std::nullopt},
-      {"12a", std::nullopt},
-      {" 12", std::nullopt},
-      {"1e3", std::nullopt},
-      {"99999999999", std::nullopt},
-      {"-", std::nullopt},
-  };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(common::ParseInt(text), expected) << text;
+  // clang-format on
+  for (const auto& c : cases) {
+    EXPECT_EQ(common::ReadInt(c.text), c.read) << c.text;
+    EXPECT_EQ(common::ParseInt(c.text), c.parsed) << c.text;
+  }
 }
 
 TEST(DataFileTest, AppendLineEndsWithCrLfAndBlanksLineBreaksInside) {

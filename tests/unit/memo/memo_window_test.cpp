@@ -1,12 +1,15 @@
-// The memo window as the user works with it: status line, search, copy,
-// paste, delete, function keys, Add To Memo, the modified flag, dragging.
+// The memo window as the user works with it: buttons, search and filter keys, the status
+// line, Add To Memo, closing, the search box, dragging, showing, placing and loading.
+#include <algorithm>
+#include <tuple>
+
 #include "memo/memo_form.h"
 #include "support/app_test.h"
-#include "ui/messages.h"
 
 namespace {
 
-constexpr unsigned short VK_F5 = 0x74, VK_F6 = 0x75, VK_F10 = 0x79;
+using Sel = std::pair<int, int>;
+using Act = void (*)(TF_Memo&);
 
 class MemoWindowTest : public AppTest {
  protected:
@@ -14,280 +17,256 @@ class MemoWindowTest : public AppTest {
     AppTest::SetUp();
     PrepareSettings();
     Start();
-    os::fake::world().calls.clear();
   }
+  TF_Memo& M() { return *F_Memo; }
   void Set(const std::string& text, int selStart, int selLength = 0) {
-    F_Memo->Memo.SetText(text);
-    F_Memo->Memo.SetSel(selStart, selLength);
+    M().Memo.SetText(text);
+    M().Memo.SetSel(selStart, selLength);
   }
-  std::pair<int, int> Selection() { return {F_Memo->Memo.SelStart(), F_Memo->Memo.SelLength()}; }
-  std::size_t MemoWrites() {
-    return os::fake::CallsStartingWith("files::SaveAtomically(\"C:\\Velmarind\\memo.txt\")").size();
-  }
+  Sel Selection() { return {M().Memo.SelStart(), M().Memo.SelLength()}; }
+  std::string Status() { return M().sb_Memo.SimpleText(); }
 };
 
-TEST_F(MemoWindowTest, StatusLineShowsCaretLineAndLineCountPlusOne) {
-  struct Case {
-    std::string text;
-    int caret;
-    std::string status;
+constexpr unsigned short VK_F5 = 0x74, VK_F6 = 0x75, VK_F7 = 0x76, VK_F8 = 0x77, VK_F9 = 0x78,
+                         VK_F11 = 0x7A, VK_F12 = 0x7B;
+
+// Buttons take the focus from the memo; a click or a key there leaves it in the memo.
+const Act kDelete = [](TF_Memo& m) { m.B_delete.Click(); };
+const Act kDown = [](TF_Memo& m) { m.BB_down.Click(); };
+const Act kUp = [](TF_Memo& m) { m.BB_up.Click(); };
+const Act kClick = [](TF_Memo& m) { m.Memo.SetFocus(), m.Memo.NotifyClick(); };
+template <unsigned short key>
+void Key(TF_Memo& m) {
+  m.Memo.SetFocus();
+  ui::headless::PressKey(m.Memo, key);
+}
+
+TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheStatusLine) {
+  Settings().Filter1 = "no(),append(1)";
+  Settings().Filter2 = "append(2)";
+  Settings().Filter3 = "uppercase()";
+  Settings().Filter4 = "append(!)";
+  // after: nullptr when the text stays; status: caret line / line count + 1
+  // clang-format off
+  const struct { Act act; std::string text; Sel before; std::string search; const char* after;
+                 Sel sel; std::string status; bool scrolls; } cases[] = {
+      {kClick,  "", {0, 0}, "", nullptr, {0, 0}, "1/1", false},
+      {kClick,  "a\r\nb\r\n", {6, 0}, "", nullptr, {6, 0}, "3/3", false},
+      {kDelete, "abc", {1, 0}, "", "", {0, 0}, "1/1", false},
+      {kDelete, "l1\r\nl2\r\nl3", {5, 0}, "", "l1\r\nl3", {4, 0}, "2/3", false},
+      {kDelete, "l1\r\nl2", {4, 0}, "", "l1\r\n", {4, 0}, "2/2", false},
+      {kDelete, "l1\r\nl2\r\n", {8, 0}, "", nullptr, {8, 0}, "3/3", false},
+      {kDelete, "l1\r\nl2\r\nl3", {1, 5}, "", "l\r\nl3", {1, 0}, "1/3", false},
+      {kDown,   "a\r\nb\r\na", {0, 0}, "a", nullptr, {6, 1}, "3/4", true},
+      {kDown,   "abab", {2, 1}, "a", nullptr, {2, 1}, "1/2", false},  // no wrapping
+      {kUp,     "abab", {2, 1}, "a", nullptr, {0, 1}, "1/2", true},
+      {kDown,   "xxab", {0, 0}, "ab", nullptr, {2, 2}, "1/2", true},
+      {kUp,     "xabx", {2, 0}, "ab", nullptr, {2, 0}, "1/2", false},  // none overlaps the caret
+      {kDown,   "hello", {1, 0}, "", nullptr, {5, 0}, "1/2", true},  // no search: to either end
+      {kUp,     "hello", {1, 0}, "", nullptr, {0, 0}, "1/2", true},
+      {kUp,     "abc", {1, 0}, "z", nullptr, {1, 0}, "1/2", false},
+      {kDown,   "ab", {2, 0}, "abc", nullptr, {2, 0}, "1/2", false},
+      {Key<VK_F5>, "ab ab ab", {0, 2}, "", nullptr, {3, 2}, "1/2", true},  // the selection
+      {Key<VK_F6>, "ab ab ab", {3, 2}, "", nullptr, {0, 2}, "1/2", true},
+      {Key<VK_F5>, "ab\r\nab", {0, 0}, "", nullptr, {4, 2}, "2/3", true},  // else the caret line
+      {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: no]\r\nd", {18, 0}, "2/4", false},
+      {Key<VK_F8>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c2\r\nd", {7, 0}, "2/4", false},
+      {Key<VK_F9>, "a\r\nb c\r\nd", {4, 0}, "", "a\r\nB C\r\nd", {6, 0}, "2/4", false},
+      {Key<VK_F11>, "a\r\nb c\r\nd", {5, 0}, "", "a\r\nb c!\r\nd", {7, 0}, "2/4", false},
+      {Key<VK_F11>, "a\r\n\r\nb", {3, 0}, "", nullptr, {3, 0}, "2/4", false},  // an empty line
   };
-  const Case cases[] = {{"", 0, "1/1"},
-                        {"a\r\nb", 3, "2/3"},
-                        {"a\r\nb\r\n", 6, "3/3"},
-                        {"a", 1, "1/2"},
-                        {"a\r\n\r\nc", 3, "2/4"}};
-  for (const Case& c : cases) {
-    Set(c.text, c.caret);
-    F_Memo->UpdateStatus();
-    EXPECT_EQ(F_Memo->sb_Memo.SimpleText(), c.status) << c.text;
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE("\"" + c.text + "\" searching \"" + c.search + "\"");
+    Set(c.text, c.before.first, c.before.second);
+    M().E_s.SetText(c.search);
+    M().E_s.SetFocus();
+    ui::headless::Events().clear();
+    M().Modified = 0;
+    c.act(M());
+    EXPECT_EQ(M().Memo.Text(), c.after ? c.after : c.text);
+    EXPECT_EQ(M().Modified, c.after ? 1 : 0);
+    EXPECT_EQ(Selection(), c.sel);
+    EXPECT_EQ(Status(), c.status);
+    const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
+    EXPECT_EQ(std::ranges::count(ui::headless::Events(), scroll), c.scrolls ? 1 : 0);
+    EXPECT_EQ(ui::headless::FocusedHandle(), M().Memo.Handle()) << "typing goes on in the memo";
   }
 }
 
-TEST_F(MemoWindowTest, SearchButtonsFindForwardAndBackwardWithoutWrapping) {
-  struct Step {
-    bool down;
-    std::pair<int, int> selection;
+TEST_F(MemoWindowTest, F12StoresTheCaretLineAsProgramFour) {
+  Set("upper case()\r\nmake me loud", 0);
+  Key<VK_F12>(M());
+  EXPECT_EQ(Settings().Filter4, "upper case()");
+  EXPECT_EQ(M().Memo.Text(), "upper case()\r\nmake me loud") << "storing changes no line";
+  Set("a\r\n\r\nb", 3);
+  Key<VK_F12>(M());
+  EXPECT_EQ(Settings().Filter4, "") << "an empty line empties program 4";
+}
+
+TEST_F(MemoWindowTest, FilterResultIsDroppedWhenTheLineChangedDuringAPrompt) {
+  Settings().Filter3 = "append(?)";
+  Set("one\r\ntwo", 6);
+  ui::headless::Expect([](ui::headless::Dialog& d) {
+    F_Memo->Memo.SetText("one\r\nTWO");
+    d.value = "!";
+    return 1;
+  });
+  Key<VK_F9>(M());
+  EXPECT_EQ(M().Memo.Text(), "one\r\nTWO");
+}
+
+TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines) {
+  Settings().Filter2 = "append(2)";
+  // clang-format off
+  const struct { std::string program1, program3; int on1, on2, on3;
+                 std::string before, added, after; } cases[] = {
+      {"append(1)", "append(3)", 1, 1, 1, "", "t", "t123\r\n"},  // in order, each on the last
+      {"append(1)", "append(3)", 2, -1, 1, "a", "t", "a\r\nt3"},  // only 1 switches a program on
+      {"", "", 0, 0, 0, "a\r\n", "p\r\nq", "a\r\np\r\nq\r\n"},
+      {"if_find_skip_all(t)", "if_find(t)", 1, 1, 1, "", "t", "t2\r\n"},  // each from skip state 0
+      {"bogus(),append(!)", "", 1, 0, 0, "", "t", "t!\r\n"},  // unknown names: no note, no box
+      {"strip( ),strip_end( )", "", 1, 0, 0, "", "  a  \r\n  b  ", "a  \r\n  b\r\n"},  // one text
+      {"delete_line()", "", 1, 0, 0, "", "gone", "\r\n"},
   };
-  struct Case {
-    const char* name;
-    std::string text, search;
-    int caret;
-    std::vector<Step> steps;
-  };
-  const Case cases[] = {
-      {"abab", "abab", "a", 0, {{true, {2, 1}}, {true, {2, 1}}, {false, {0, 1}}}},
-      {"match at the very end", "xxab", "ab", 0, {{true, {2, 2}}}},
-      {"no overlap with the caret", "xabx", "ab", 2, {{false, {2, 0}}}},
-      {"case-sensitive", "Aa", "a", 0, {{true, {1, 1}}}},
-      {"empty search: down to the end", "hello", "", 1, {{true, {5, 0}}, {false, {0, 0}}}},
-      {"empty memo", "", "", 0, {{true, {0, 0}}}},
-      {"no match", "abc", "z", 1, {{true, {1, 0}}, {false, {1, 0}}}},
-      {"start past the end", "ab", "abc", 2, {{true, {2, 0}}}},
-  };
-  for (const Case& c : cases) {
-    Set(c.text, c.caret);
-    F_Memo->E_s.SetText(c.search);
-    for (const Step& step : c.steps) {
-      (step.down ? F_Memo->BB_down : F_Memo->BB_up).Click();
-      EXPECT_EQ(Selection(), step.selection) << c.name;
-    }
+  // clang-format on
+  const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
+  for (const auto& c : cases) {
+    CSettings& s = Settings();
+    std::tie(s.Filter1, s.Filter3, s.FilterOnAdd1, s.FilterOnAdd2, s.FilterOnAdd3) =
+        std::tie(c.program1, c.program3, c.on1, c.on2, c.on3);
+    Set(c.before, 0);
+    ui::headless::Events().clear();
+    M().AddToMemo(c.added);
+    EXPECT_EQ(M().Memo.Text(), c.after) << c.program1 << " | " << c.program3;
+    EXPECT_EQ(File("memo.txt"), c.after);
+    EXPECT_EQ(M().Memo.SelStart(), static_cast<int>(c.after.size()));
+    EXPECT_EQ(ui::headless::Events(), std::vector{scroll}) << "scrolled to the end";
+    EXPECT_EQ(M().Modified, 1) << "the flag stays for the next save";
   }
+  os::fake::world().calls.clear();
+  M().AddToMemo("");
+  EXPECT_TRUE(os::fake::CallsStartingWith("files::SaveAtomically").empty()) << "nothing added";
 }
 
-TEST_F(MemoWindowTest, FunctionKeysSearchTheSelectionOrTheCaretLine) {
-  Set("ab ab ab", 0, 2);
-  ui::headless::PressKey(F_Memo->Memo, VK_F5, ui::ssShift);
-  EXPECT_EQ(Selection(), (std::pair{3, 2})) << "Shift+F5 acts as F5";
-  ui::headless::PressKey(F_Memo->Memo, VK_F5);
-  EXPECT_EQ(Selection(), (std::pair{6, 2}));
-  ui::headless::PressKey(F_Memo->Memo, VK_F6);
-  EXPECT_EQ(Selection(), (std::pair{3, 2}));
-  ui::headless::PressKey(F_Memo->Memo, VK_F10);
-  EXPECT_EQ(Selection(), (std::pair{3, 2})) << "F10 does nothing";
-  EXPECT_EQ(F_Memo->sb_Memo.SimpleText(), "1/2");
-}
-
-TEST_F(MemoWindowTest, GetCommandTextModes) {
-  struct Case {
-    std::string text;
-    int selStart, selLength, mode;
-    std::string expected;
+TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSelection) {
+  // clang-format off
+  const struct { std::string text; Sel sel; std::string clipboard; } cases[] = {
+      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"one\r\n\r\nz", {5, 0}, "old"},
   };
-  const Case cases[] = {
-      {"  first second", 3, 0, 1, "first"},
-      {"  first second", 3, 0, 2, "  first second"},
-      {"one two", 0, 3, 1, "one"},
-      {"one two", 4, 3, 2, "two"},
-      {"   ", 1, 0, 1, ""},
-      {"", 0, 0, 1, ""},
-      {"a\r\nword\tx y", 4, 0, 1, "word\tx"},
-      {"a\r\n", 3, 0, 2, ""},
-  };
-  for (const Case& c : cases) {
-    Set(c.text, c.selStart, c.selLength);
-    EXPECT_EQ(F_Memo->GetCommandText(c.mode), c.expected) << c.text << " mode " << c.mode;
-  }
-}
-
-TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLine) {
-  struct Case {
-    std::string text;
-    int selStart, selLength;
-    std::string clipboard;
-  };
-  const Case cases[] = {{"one\r\ntwo", 5, 0, "two"},
-                        {"one\r\ntwo", 1, 2, "ne"},
-                        {"one\r\n\r\nthree", 5, 0, "before"},
-                        {"", 0, 0, "before"}};
-  for (const Case& c : cases) {
-    Velmarind->SetClipboardText("before");
-    Set(c.text, c.selStart, c.selLength);
-    F_Memo->B_Copy.Click();
+  // clang-format on
+  for (const auto& c : cases) {
+    Velmarind->SetClipboardText("old");
+    Set(c.text, c.sel.first, c.sel.second);
+    M().B_Copy.Click();
     EXPECT_EQ(Velmarind->GetClipboardText(), c.clipboard) << c.text;
   }
-}
-
-TEST_F(MemoWindowTest, PasteReplacesTheSelection) {
-  Velmarind->SetClipboardText("XY");
   Set("abcd", 1, 2);
-  F_Memo->B_Paste.Click();
-  EXPECT_EQ(F_Memo->Memo.Text(), "aXYd");
-  EXPECT_EQ(F_Memo->Modified, 1);
+  M().Modified = 0;
+  M().B_Paste.Click();
+  EXPECT_EQ(M().Memo.Text(), "aoldd");
+  EXPECT_EQ(M().Modified, 1);
 }
 
-TEST_F(MemoWindowTest, DeleteRemovesTheCaretLineOrTheSelection) {
-  struct Case {
-    std::string text;
-    int selStart, selLength;
-    std::string expected;
-    int caret;
-  };
-  const Case cases[] = {
-      {"abc", 1, 0, "", 0},
-      {"l1\r\nl2\r\nl3", 5, 0, "l1\r\nl3", 4},
-      {"l1\r\nl2", 4, 0, "l1\r\n", 4},
-      {"l1\r\nl2\r\n", 8, 0, "l1\r\nl2\r\n", 8},
-      {"l1\r\nl2\r\nl3", 1, 5, "l\r\nl3", 1},
-      {"", 0, 0, "", 0},
-  };
-  for (const Case& c : cases) {
-    Set(c.text, c.selStart, c.selLength);
-    F_Memo->B_delete.Click();
-    EXPECT_EQ(F_Memo->Memo.Text(), c.expected) << c.text;
-    EXPECT_EQ(Selection(), (std::pair{c.caret, 0})) << c.text;
-  }
-}
-
-TEST_F(MemoWindowTest, AddToMemoAppendsLinesAndWritesTheFile) {
-  struct Case {
-    std::string before, added, after;
-  };
-  const Case cases[] = {{"", "x", "x\r\n"},
-                        {"a", "x", "a\r\nx"},
-                        {"a\r\n", "x", "a\r\nx\r\n"},
-                        {"a\r\n", "p\r\nq", "a\r\np\r\nq\r\n"}};
-  for (const Case& c : cases) {
-    Set(c.before, 0);
-    F_Memo->Modified = 0;
-    os::fake::world().calls.clear();
-    F_Memo->AddToMemo(c.added);
-    EXPECT_EQ(F_Memo->Memo.Text(), c.after);
-    EXPECT_EQ(File("memo.txt"), c.after);
-    EXPECT_EQ(F_Memo->Memo.SelStart(), static_cast<int>(c.after.size()));
-    EXPECT_EQ(F_Memo->Modified, 1) << "Add To Memo leaves the flag set";
-    EXPECT_EQ(MemoWrites(), 1u);
-  }
-  os::fake::world().calls.clear();
-  F_Memo->AddToMemo("");
-  EXPECT_EQ(MemoWrites(), 0u) << "nothing to add, no file written";
-}
-
-TEST_F(MemoWindowTest, ModifiedFlagFollowsChangesAndSaves) {
-  Set("", 0);
-  F_Memo->Modified = 0;
-  ui::headless::Type(F_Memo->Memo, "hi");
-  EXPECT_EQ(F_Memo->Modified, 1);
-  F_Memo->Show();
-  F_Memo->Close();
-  EXPECT_EQ(F_Memo->Modified, 0);
+TEST_F(MemoWindowTest, CloseButtonHidesTheMemoStoresItsPlaceAndWritesItOnlyWhenChanged) {
+  M().Show();
+  ui::headless::Type(M().Memo, "hi");
+  M().SetBounds(40, 50, 400, 300);
+  M().B_Close.Click();
+  EXPECT_FALSE(M().Visible());
   EXPECT_EQ(File("memo.txt"), "hi");
+  EXPECT_EQ(M().Modified, 0);
+  EXPECT_EQ(Settings().MemoLeft, 40);
+  EXPECT_EQ(Settings().MemoHeight, 300);
   os::fake::world().calls.clear();
-  F_Memo->Show();
-  F_Memo->Close();
-  EXPECT_EQ(MemoWrites(), 0u) << "unchanged: not written again";
-}
-
-TEST_F(MemoWindowTest, FailedSaveReportsAndKeepsTheFlagForTheNextTry) {
-  os::fake::world().failingSaves.insert(std::string(kDir) + "memo.txt");
-  File("memo.txt") = "old";
-  Set("new", 0);
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.caption, "Error");
-    EXPECT_EQ(d.flags, ui::MB_ICONEXCLAMATION);
-    return ui::IDOK;
-  });
-  F_Memo->Show();
-  F_Memo->Close();
-  EXPECT_EQ(F_Memo->Modified, 1);
-  EXPECT_EQ(File("memo.txt"), "old");
-  os::fake::world().failingSaves.clear();
-  F_Memo->Show();
-  F_Memo->Close();
-  EXPECT_EQ(File("memo.txt"), "new");
-  EXPECT_EQ(F_Memo->Modified, 0);
+  M().Show();
+  M().B_Close.Click();
+  EXPECT_TRUE(os::fake::CallsStartingWith("files::SaveAtomically").empty()) << "unchanged";
 }
 
 TEST_F(MemoWindowTest, SearchBoxEnterSearchesAndDoubleClickTogglesTheClipboardText) {
   Set("find me, find", 0);
-  ui::headless::Type(F_Memo->E_s, "find\r");
-  EXPECT_EQ(F_Memo->E_s.Text(), "find");
-  EXPECT_EQ(Selection(), (std::pair{9, 4}));
+  ui::headless::Type(M().E_s, "find\r");
+  EXPECT_EQ(M().E_s.Text(), "find");
+  EXPECT_EQ(Selection(), (Sel{9, 4}));
   Velmarind->SetClipboardText("clip");
-  F_Memo->E_s.NotifyDblClick();
-  EXPECT_EQ(F_Memo->E_s.Text(), "");
-  F_Memo->E_s.NotifyDblClick();
-  EXPECT_EQ(F_Memo->E_s.Text(), "clip");
-  F_Memo->E_s.SetText("");
-  ui::headless::Type(F_Memo->E_s, std::string(70, 'x'));
-  EXPECT_EQ(F_Memo->E_s.Text().size(), 64u) << "at most 64 characters typed";
+  M().E_s.NotifyDblClick();
+  EXPECT_EQ(M().E_s.Text(), "");
+  M().E_s.NotifyDblClick();
+  EXPECT_EQ(M().E_s.Text(), "clip");
 }
 
-TEST_F(MemoWindowTest, DraggingByTheFreeAreaOrTheStatusBarMovesTheWindow) {
-  for (ui::TObject* by :
-       {static_cast<ui::TObject*>(F_Memo), static_cast<ui::TObject*>(&F_Memo->sb_Memo)}) {
-    F_Memo->SetBounds(100, 100, 360, 320);
-    auto down = [&](ui::TMouseButton b, int x, int y) {
-      if (by == F_Memo)
-        F_Memo->NotifyMouseDown(b, 0, x, y);
-      else
-        F_Memo->sb_Memo.NotifyMouseDown(b, 0, x, y);
-    };
-    auto move = [&](int x, int y) {
-      if (by == F_Memo)
-        F_Memo->NotifyMouseMove(0, x, y);
-      else
-        F_Memo->sb_Memo.NotifyMouseMove(0, x, y);
-    };
-    down(ui::TMouseButton::mbLeft, 10, 10);
-    move(15, 30);
-    EXPECT_EQ(F_Memo->Left(), 105);
-    EXPECT_EQ(F_Memo->Top(), 120);
-    F_Memo->sb_Memo.NotifyMouseUp(ui::TMouseButton::mbLeft, 0, 15, 30);
-    move(50, 50);
-    EXPECT_EQ(F_Memo->Left(), 105) << "released: no more moving";
-    down(ui::TMouseButton::mbRight, 10, 10);
-    move(50, 50);
-    EXPECT_EQ(F_Memo->Left(), 105) << "only the left button drags";
-  }
+TEST_F(MemoWindowTest, DraggingTheStatusBarWithTheLeftButtonMovesTheWindow) {
+  M().SetBounds(100, 100, 360, 320);
+  M().sb_Memo.NotifyMouseDown(ui::TMouseButton::mbLeft, 0, 10, 10);
+  M().NotifyMouseMove(0, 15, 30);
+  EXPECT_EQ(M().BoundsRect(), (ui::TRect{105, 120, 360, 320}));
+  M().sb_Memo.NotifyMouseUp(ui::TMouseButton::mbLeft, 0, 15, 30);
+  M().sb_Memo.NotifyMouseMove(0, 50, 50);
+  EXPECT_EQ(M().Left(), 105) << "released: no more moving";
+  M().NotifyMouseDown(ui::TMouseButton::mbRight, 0, 10, 10);
+  M().sb_Memo.NotifyMouseMove(0, 50, 50);
+  EXPECT_EQ(M().Left(), 105) << "only the left button drags";
 }
 
-TEST_F(MemoWindowTest, ShowingAppliesTheTranslucency) {
-  struct Case {
-    int transparent, level;
-    std::string event;
+TEST_F(MemoWindowTest, ShowingPutsAnOffScreenMemoBackAt16AndAppliesTheTranslucencyClamped) {
+  // clang-format off
+  const struct { int left, top, transparent, level; std::string alpha;
+                 std::pair<int, int> at; } cases[] = {
+      {1281, 50, 1, 12, "on,188", {16, 50}},  {50, -1, 1, -1, "on,20", {50, 16}},
+      {0, 1024, 1, 17, "on,244", {0, 1024}},  {50, 50, 0, 12, "off,255", {50, 50}},
   };
-  const Case cases[] = {{1, 12, "SetAlpha(F_Memo,on,188)"},
-                        {1, 0, "SetAlpha(F_Memo,on,20)"},
-                        {1, 99, "SetAlpha(F_Memo,on,244)"},
-                        {0, 12, "SetAlpha(F_Memo,off,255)"}};
-  for (const Case& c : cases) {
-    Settings().MemoTransparent = c.transparent;
-    Settings().MemoTransparency = c.level;
+  // clang-format on
+  for (const auto& c : cases) {
+    CSettings& s = Settings();
+    std::tie(s.MemoLeft, s.MemoTop, s.MemoTransparent, s.MemoTransparency) =
+        std::tie(c.left, c.top, c.transparent, c.level);
     ui::headless::Events().clear();
-    F_Memo->Show();
-    EXPECT_EQ(ui::headless::Events().at(0), c.event);
-    F_Memo->Hide();
+    M().Show();
+    EXPECT_EQ(ui::headless::Events().at(0), "SetAlpha(F_Memo," + c.alpha + ")");
+    EXPECT_EQ(M().BoundsRect(), (ui::TRect{c.at.first, c.at.second, 360, 320}));
+    EXPECT_EQ(Settings().MemoLeft, c.at.first) << "stored back";
+    EXPECT_EQ(Status(), "1/1");
+    M().Hide();
   }
 }
 
-TEST_F(MemoWindowTest, StartUpPlacementIsStoredBackInTheSettings) {
-  Settings().MemoLeft = -4;
-  Settings().MemoTop = 5000;
-  F_Memo->SetBounds(0, 0, 300, 200);
-  F_Memo->ApplySavedPosition();
-  EXPECT_EQ(Settings().MemoLeft, 10);
-  EXPECT_EQ(Settings().MemoTop, 1024 - 232);
+TEST_F(MemoWindowTest, SavedPositionIsCorrectedIntoTheScreenAndStoredBack) {
+  // clang-format off
+  const struct { int left, top; ui::TRect bounds; } cases[] = {
+      {1280, -1, {1280, 10, 360, 320}}, {-1, 1024, {10, 1024, 360, 320}},
+      {1281, 1025, {1280 - 332, 1024 - 232, 360, 320}}, {0, 0, {0, 0, 360, 320}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    M().SetBounds(0, 0, 300, 200);  // off screen the size before the move decides
+    Settings().MemoLeft = c.left;
+    Settings().MemoTop = c.top;
+    M().ApplySavedPosition();
+    EXPECT_EQ(M().BoundsRect(), c.bounds) << c.left << "," << c.top;
+    EXPECT_EQ(Settings().MemoTop, c.bounds.Top);
+  }
+}
+
+TEST_F(MemoWindowTest, GoToLineMovesTheCaretToTheStartOfALineInRange) {
+  // clang-format off
+  const struct { std::string text; int line, caret; } cases[] = {
+      {"a\r\nbb\r\nc", 0, 0}, {"a\r\nbb\r\nc", 3, 1}, {"a\r\nbb\r\nc", -1, 1},
+      {"a\r\nbb\r\n", 2, 7},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Set(c.text, 1);
+    M().GoToLine(c.line);
+    EXPECT_EQ(M().Memo.SelStart(), c.caret) << c.line;
+  }
+}
+
+TEST_F(MemoWindowTest, LoadTurnsNulsIntoBlanksAndLoneBreaksIntoCrLf) {
+  File("memo.txt") = std::string("a\0b\nc\rd\r\n", 9);
+  ASSERT_TRUE(M().LoadFromFile(std::string(kDir) + "memo.txt"));
+  EXPECT_EQ(M().Memo.Text(), "a b\r\nc\r\nd\r\n");
+  EXPECT_FALSE(M().LoadFromFile(std::string(kDir) + "none.txt"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "settings/show_message.h"
 
+#include <functional>
+
 #include "support/app_test.h"
 
 namespace {
@@ -12,136 +14,140 @@ class ShowMessageTest : public AppTest {
     Start();
     os::fake::world().calls.clear();
   }
+  static TF_ShowMessage& W() { return *F_ShowMessage; }
+  static std::string Place() {
+    return std::to_string(W().Left()) + "," + std::to_string(W().Top());
+  }
   std::size_t Plays() { return os::fake::CallsStartingWith("sound::PlayWave").size(); }
 };
 
-TEST_F(ShowMessageTest, AlarmSoundPlaysAtOnceThenOncePerDelay) {
-  F_ShowMessage->StartAlarmSound(5);
-  EXPECT_EQ(Plays(), 1u);
-  EXPECT_EQ(os::fake::world().calls[0], "sound::PlayWave(\"C:\\Velmarind\\sound.wav\",139265)");
-  ui::headless::AdvanceTime(1999);
-  EXPECT_EQ(Plays(), 1u);
-  ui::headless::AdvanceTime(20000);
-  EXPECT_EQ(Plays(), 5u);
-  EXPECT_FALSE(F_ShowMessage->T_SoundTimer.Enabled());
-}
-
-TEST_F(ShowMessageTest, StopDropsThePlaysStillDue) {
-  F_ShowMessage->StartAlarmSound(5);
-  ui::headless::AdvanceTime(2000);
-  F_ShowMessage->StopAlarmSound();
-  ui::headless::AdvanceTime(20000);
-  EXPECT_EQ(Plays(), 2u);
-  EXPECT_EQ(F_ShowMessage->RepeatsLeft, 0);
-}
-
-TEST_F(ShowMessageTest, MouseMoveStopsTheRepeatsWhenTheSettingsAskForIt) {
-  for (int stopOnMove : {0, 1}) {
+// Each row: an alarm of three plays; a mouse move, a second alarm, a stop.
+TEST_F(ShowMessageTest, AlarmSoundPlaysAtOnceThenOncePerDelayUntilStopped) {
+  // clang-format off
+  const struct { int stopOnMove; bool move; int second; bool stop; std::size_t plays; } cases[] = {
+      {0, false, 0, false, 3},
+      {0, false, 3, false, 6},  // a second alarm a second later: the plays add up
+      {0, false, 0, true,  2},  // stopped after the second play
+      {0, true,  0, false, 3},
+      {1, true,  0, false, 1},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
     os::fake::world().calls.clear();
-    Settings().StopOnMouseMove = stopOnMove;
     os::fake::world().cursor = {0, 0};
-    F_ShowMessage->StartAlarmSound(3);
-    os::fake::world().cursor = {5, 5};
-    ui::headless::AdvanceTime(10000);
-    EXPECT_EQ(Plays(), stopOnMove ? 1u : 3u);
+    Settings().StopOnMouseMove = c.stopOnMove;
+    W().StartAlarmSound(3);
+    ASSERT_EQ(os::fake::world().calls,
+              std::vector<std::string>{"sound::PlayWave(\"C:\\Velmarind\\sound.wav\",139265)"});
+    if (c.move) os::fake::world().cursor = {5, 5};
+    ui::headless::AdvanceTime(1000);
+    if (c.second) W().StartAlarmSound(c.second);
+    ui::headless::AdvanceTime(999);
+    EXPECT_EQ(Plays(), c.second ? 2u : 1u);
+    ui::headless::AdvanceTime(1);
+    if (c.stop) W().StopAlarmSound();
+    ui::headless::AdvanceTime(30000);
+    EXPECT_EQ(Plays(), c.plays) << c.stopOnMove << c.move << c.second << c.stop;
+    EXPECT_FALSE(W().T_SoundTimer.Enabled());
   }
-}
-
-TEST_F(ShowMessageTest, ClosingByTheUserStopsTheTrayAnimation) {
-  Velmarind->SetTrayAnimation(true);
-  F_ShowMessage->Show();
-  F_ShowMessage->Close();
-  EXPECT_FALSE(Velmarind->TrayIcon.Animate());
-}
-
-TEST_F(ShowMessageTest, DuePlaysOfTwoAlarmsAddUp) {
-  F_ShowMessage->StartAlarmSound(3);
-  ui::headless::AdvanceTime(1000);
-  F_ShowMessage->StartAlarmSound(3);
-  ui::headless::AdvanceTime(30000);
-  EXPECT_EQ(Plays(), 6u);
 }
 
 TEST_F(ShowMessageTest, LinesCarryTheTimeOrTheStopwatchResult) {
   os::fake::SetLocalTime({2026, 12, 6, 8, 30, 5, 0, 1});
-  F_ShowMessage->AddAlarmMessage("Tea is ready");
-  F_ShowMessage->AddStopwatchMessage(1.5f);
-  F_ShowMessage->AddStopwatchMessage(1.234f);
-  EXPECT_EQ(F_ShowMessage->M_Message.Lines(),
+  W().AddAlarmMessage("Tea is ready");
+  W().AddStopwatchMessage(1.5f);
+  W().AddStopwatchMessage(1.234f);
+  EXPECT_EQ(W().M_Message.Lines(),
             (std::vector<std::string>{"[08:30:05] - Tea is ready", "Stopwatch, Time: 1.5 seconds.",
                                       "Stopwatch, Time: 1.23399996757507 seconds."}));
-  EXPECT_FALSE(F_ShowMessage->Visible()) << "adding a line does not show the window";
+  EXPECT_FALSE(W().Visible()) << "adding a line does not show the window";
 }
 
 TEST_F(ShowMessageTest, ShowingPlacesTheWindowAsTheSettingsSay) {
-  struct Case {
-    int position;
-    std::optional<os::Size> screen;
-    int left, top;
+  // clang-format off
+  const struct { int position; std::optional<os::Size> screen; const char* place; } cases[] = {
+      {0, os::Size{1024, 768}, "352,259"},  // centred
+      {1, os::Size{1024, 768}, "32,32"},   {2, os::Size{1024, 768}, "672,32"},
+      {3, os::Size{1024, 768}, "32,486"},  {4, os::Size{1024, 768}, "672,486"},
+      {5, os::Size{1024, 768}, "352,259"}, {4, std::nullopt, "250,250"},
   };
-  const Case cases[] = {{4, os::Size{1024, 768}, 672, 486}, {1, os::Size{1024, 768}, 32, 32},
-                        {2, os::Size{1024, 768}, 672, 32},  {3, os::Size{1024, 768}, 32, 486},
-                        {0, os::Size{1024, 768}, 352, 259}, {9, os::Size{1024, 768}, 352, 259},
-                        {4, std::nullopt, 250, 250}};
-  for (const Case& c : cases) {
+  // clang-format on
+  for (const auto& c : cases) {
     Settings().MessagePosition = c.position;
     os::fake::world().screen = c.screen;
-    F_ShowMessage->SetBounds(0, 0, 320, 250);
-    F_ShowMessage->Show();
-    EXPECT_EQ(F_ShowMessage->Left(), c.left) << c.position;
-    EXPECT_EQ(F_ShowMessage->Top(), c.top) << c.position;
-    EXPECT_EQ(F_ShowMessage->Caption(), "Alarm - Velmarind - 06.12.2026");
-    F_ShowMessage->Hide();
+    W().SetBounds(0, 0, 320, 250);
+    W().Show();
+    EXPECT_EQ(Place(), c.place) << c.position;
+    EXPECT_EQ(W().Caption(), "Alarm - Velmarind - 06.12.2026");
+    W().Hide();
   }
 }
 
-TEST_F(ShowMessageTest, AutoCloseCountsDownAndLeavesTheTrayBlinking) {
-  F_ShowMessage->AutoCloseCount = 2;
-  Velmarind->SetTrayAnimation(true);
-  F_ShowMessage->Show();
-  ui::headless::AdvanceTime(1000);
-  EXPECT_EQ(F_ShowMessage->B_Ok.Caption(), "Closing in 2");
-  ui::headless::AdvanceTime(1000);
-  EXPECT_EQ(F_ShowMessage->B_Ok.Caption(), "Closing in 1");
-  EXPECT_TRUE(F_ShowMessage->Visible());
-  ui::headless::AdvanceTime(1000);
-  EXPECT_FALSE(F_ShowMessage->Visible());
-  EXPECT_EQ(F_ShowMessage->B_Ok.Caption(), "&Close");
-  EXPECT_TRUE(Velmarind->TrayIcon.Animate()) << "closed by itself: the icon goes on blinking";
+TEST_F(ShowMessageTest, AutoCloseCountsDownUntilTheMouseMovesAndLeavesTheTrayBlinking) {
+  // clang-format off
+  const struct { int count; bool move; int after; const char* caption; bool visible; } cases[] = {
+      {2, false, 1000,  "Closing in 2", true}, {2, false, 2000, "Closing in 1", true},
+      {2, false, 3000,  "&Close", false},
+      {0, false, 5000,  "&Close", true},  // no auto-close
+      {5, true,  12000, "&Close", true},  // the mouse moved: whatever the settings say
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    os::fake::world().cursor = {0, 0};
+    W().AutoCloseCount = c.count;
+    Velmarind->SetTrayAnimation(true);
+    W().Show();
+    ui::headless::AdvanceTime(1000);
+    if (c.move) os::fake::world().cursor = {3, 4};
+    ui::headless::AdvanceTime(c.after - 1000);
+    EXPECT_EQ(W().B_Ok.Caption(), c.caption) << c.count << " after " << c.after;
+    EXPECT_EQ(W().Visible(), c.visible) << c.count << " after " << c.after;
+    EXPECT_TRUE(Velmarind->TrayIcon.Animate()) << "not closed by the user: it goes on blinking";
+    W().StopAutoclose();
+    W().Hide();
+  }
 }
 
-TEST_F(ShowMessageTest, MouseMoveEndsTheCountdownWhateverTheSettings) {
-  Settings().StopOnMouseMove = 0;
-  F_ShowMessage->AutoCloseCount = 5;
-  F_ShowMessage->Show();
-  ui::headless::AdvanceTime(1000);
-  os::fake::world().cursor = {3, 4};
-  ui::headless::AdvanceTime(1000);
-  EXPECT_FALSE(F_ShowMessage->T_Autoclose.Enabled());
-  EXPECT_EQ(F_ShowMessage->B_Ok.Caption(), "&Close");
-  ui::headless::AdvanceTime(10000);
-  EXPECT_TRUE(F_ShowMessage->Visible());
+TEST_F(ShowMessageTest, TheUserStopsSoundAndBlinkingOnlyClearKeepsTheWindow) {
+  // clang-format off
+  const struct { const char* how; std::function<void()> act; bool kept; } cases[] = {
+      {"Close",  [] { W().B_Ok.Click(); },    false},
+      {"Escape", [] { W().NotifyCancel(); },  false},
+      {"closed", [] { W().Close(); },         false},
+      {"Clear",  [] { W().B_Clear.Click(); }, true},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    os::fake::world().calls.clear();
+    W().AddAlarmMessage("wake");
+    W().Show();
+    Velmarind->SetTrayAnimation(true);
+    W().StartAlarmSound(5);
+    c.act();
+    ui::headless::AdvanceTime(20000);
+    EXPECT_EQ(Plays(), 1u) << c.how;
+    EXPECT_FALSE(Velmarind->TrayIcon.Animate()) << c.how;
+    EXPECT_EQ(W().Visible(), c.kept) << c.how;
+    EXPECT_EQ(W().M_Message.Text().empty(), c.kept) << c.how;
+  }
 }
 
-TEST_F(ShowMessageTest, ClearStopsSoundAndBlinkingAndKeepsTheWindowOpen) {
-  F_ShowMessage->AddAlarmMessage("wake");
-  F_ShowMessage->Show();
-  Velmarind->SetTrayAnimation(true);
-  F_ShowMessage->StartAlarmSound(5);
-  F_ShowMessage->B_Clear.Click();
-  ui::headless::AdvanceTime(20000);
-  EXPECT_EQ(Plays(), 1u);
-  EXPECT_FALSE(Velmarind->TrayIcon.Animate());
-  EXPECT_TRUE(F_ShowMessage->Visible());
-  EXPECT_EQ(F_ShowMessage->M_Message.Text(), "");
-}
-
-TEST_F(ShowMessageTest, EscapePressesClose) {
-  Velmarind->SetTrayAnimation(true);
-  F_ShowMessage->Show();
-  F_ShowMessage->NotifyCancel();
-  EXPECT_FALSE(F_ShowMessage->Visible());
-  EXPECT_FALSE(Velmarind->TrayIcon.Animate());
+TEST_F(ShowMessageTest, OnlyAHeldLeftButtonDragsTheWindow) {
+  // clang-format off
+  const struct { ui::TMouseButton button; const char* place; } cases[] = {
+      {ui::TMouseButton::mbLeft, "105,207"}, {ui::TMouseButton::mbRight, "100,200"},
+  };
+  // clang-format on
+  W().Show();
+  for (const auto& c : cases) {
+    W().SetBounds(100, 200, 320, 250);
+    W().NotifyMouseMove(0, 50, 50);  // no button held
+    W().NotifyMouseDown(c.button, 0, 10, 10);
+    W().NotifyMouseMove(0, 15, 17);
+    W().NotifyMouseUp(c.button, 0, 15, 17);
+    W().NotifyMouseMove(0, 40, 40);  // released
+    EXPECT_EQ(Place(), c.place);
+  }
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-#include <string>
-#include <vector>
-
+// The task list: tasklist.ini read and written, the tray's items, finding, adding and deleting.
 #include "tasks/task_test.h"
-#include "ui/messages.h"
 
 namespace {
 
@@ -10,19 +7,17 @@ using ui::headless::ShownDialogs;
 
 class TaskListTest : public TaskTest {
  protected:
-  void AddThreeTasks();
+  // Three tasks added in the order b, B, a, every field set and distinct.
+  static void AddThreeTasks() {
+    CTask b = MakeTask("b", "Open", "b.txt", "C:\\b", "-b", 4), B = MakeTask("B", "Print", "B.doc");
+    b.Comment = "comment b";
+    B.Comment = "comment B";
+    B.ShowCommand = -3;
+    B.Reserved = 7;
+    for (const CTask& task : {b, B, MakeTask("a", "System Command", "dir", "C:\\", "/w", 11)})
+      Add(task);
+  }
 };
-
-// Three tasks added in the order b, B, a, every field set and distinct.
-void TaskListTest::AddThreeTasks() {
-  CTask b = MakeTask("b", "Open", "b.txt", "C:\\b", "-b", 4);
-  b.Comment = "comment b";
-  CTask upperB = MakeTask("B", "Print", "B.doc", "", "", -3);
-  upperB.Comment = "comment B";
-  upperB.Reserved = 7;
-  CTask a = MakeTask("a", "System Command", "dir", "C:\\", "/w", 11);
-  for (const CTask& task : {b, upperB, a}) ASSERT_EQ(Handler().AddTask(task, true), 1);
-}
 
 // Capitals first; an empty comment; the comment before the operation.
 const std::string kThreeTasksFile =
@@ -30,121 +25,68 @@ const std::string kThreeTasksFile =
     CrLfLines({"a", "C:\\", "dir", "/w", "", "System Command", "11", "0"}) +
     CrLfLines({"b", "C:\\b", "b.txt", "-b", "comment b", "Open", "4", "0"});
 
-TEST_F(TaskListTest, SaveWritesTheFileInByteOrderOfNames) {
+TEST_F(TaskListTest, SaveWritesTheFileInByteOrderAndLoadReadsItBack) {
   AddThreeTasks();
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
   EXPECT_EQ(File("tasklist.ini"), kThreeTasksFile);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"B", "a", "b"})) << "the list is sorted too";
-  EXPECT_EQ(TaskMenu(), (std::vector<std::string>{"Add / Edit", "-", "b", "B", "a"}))
-      << "the tray items keep the order of adding";
-}
-
-TEST_F(TaskListTest, LoadReadsBackWhatSaveWrote) {
+  EXPECT_EQ(Names(), (Strings{"B", "a", "b"})) << "the list is sorted too";
+  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "b", "B", "a"})) << "in the order of adding";
   Restart(&kThreeTasksFile);
-  ASSERT_EQ(Handler().Count(), 3);
-  const CTask& b = Handler().Tasks[2];
-  EXPECT_EQ(b.Name, "b");
-  EXPECT_EQ(b.Directory, "C:\\b");
-  EXPECT_EQ(b.File, "b.txt");
-  EXPECT_EQ(b.Parameters, "-b");
-  EXPECT_EQ(b.Comment, "comment b");
-  EXPECT_EQ(b.Operation, "Open");
-  EXPECT_EQ(b.ShowCommand, 4);
-  EXPECT_EQ(Handler().Tasks[0].ShowCommand, -3);
-  EXPECT_EQ(Handler().Tasks[0].Reserved, 7);
-  EXPECT_EQ(Handler().Tasks[1].Comment, "");
-  EXPECT_EQ(TaskMenu(), (std::vector<std::string>{"Add / Edit", "-", "B", "a", "b"}));
+  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "B", "a", "b"}));
   EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [3]");
   File("tasklist.ini").clear();
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
-  EXPECT_EQ(File("tasklist.ini"), kThreeTasksFile);
-}
-
-TEST_F(TaskListTest, LoadKeepsFileOrderAndLaterTasksComeLast) {
+  EXPECT_EQ(File("tasklist.ini"), kThreeTasksFile) << "every field read back into its place";
+  // A file out of byte order keeps its order; a task added later comes last.
   const std::string file = "2\r\n" + TaskLines("zeta", "Open") + TaskLines("alpha", "Open");
   Restart(&file);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"zeta", "alpha"}));
   Add(MakeTask("Aardvark", "Open"));
-  EXPECT_EQ(TaskMenu(), (std::vector<std::string>{"Add / Edit", "-", "zeta", "alpha", "Aardvark"}));
-  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [3]");
+  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "zeta", "alpha", "Aardvark"}));
 }
 
 TEST_F(TaskListTest, LoadOfOddFiles) {
-  const std::string longName(300, 'n');
-  struct Case {
-    const char* what;
-    std::string file;
-    std::vector<std::string> names;
-    std::vector<std::string> operations;
+  const std::string x = TaskLines("x", "Open"), y = TaskLines("y", "Print"), n(300, 'n');
+  const auto numbers = [](const char* show, const char* reserved) {
+    return CrLfLines({"t", "", "", "", "", "Open", show, reserved});
   };
-  const std::string x = TaskLines("x", "Open"), y = TaskLines("y", "Print");
-  const Case cases[] = {
-      {"LF line ends",
-       "2\nx\n\n\n\n\nOpen\n0\n0\ny\n\n\n\n\nPrint\n0\n0\n",
-       {"x", "y"},
-       {"Open", "Print"}},
-      {"count above the records: empty tasks",
-       "3\r\n" + x + y,
-       {"x", "y", ""},
-       {"Open", "Print", ""}},
-      {"count below the records", "1\r\n" + x + y, {"x"}, {"Open"}},
-      {"overlong line kept whole, later lines intact",
-       "2\r\n" + TaskLines(longName, "Open") + y,
-       {longName, "y"},
-       {"Open", "Print"}},
-      {"count not a number", "many\r\n" + x, {}, {}},
-      {"count with blanks and a tail", " 1 task\r\n" + x, {"x"}, {"Open"}},
-      {"negative count: the records present",
-       "-1\r\n" + x + "y\r\n\r\n\r\n\r\n\r\nPrint",
-       {"x", "y"},
-       {"Open", "Print"}},
-      {"count above 65535: the records present", "70000\r\n" + x, {"x"}, {"Open"}},
-      {"empty file", "", {}, {}},
+  // clang-format off
+  const struct { std::string file; Strings tasks; } cases[] = {  // name, operation, the numbers
+      {"2\nx\n\n\n\n\nOpen\n0\n0\ny\n\n\n\n\nPrint\n0\n0\n", {"x Open 0 0", "y Print 0 0"}},  // LF
+      {"3\r\n" + x + y, {"x Open 0 0", "y Print 0 0", "  0 0"}},  // counted but missing: empty
+      {"1\r\n" + x + y, {"x Open 0 0"}},
+      {"2\r\n" + TaskLines(n, "Open") + y, {n + " Open 0 0", "y Print 0 0"}},  // a long line
+      {"many\r\n" + x, {}}, {" 1 task\r\n" + x, {"x Open 0 0"}}, {"", {}},
+      {"-1\r\n" + x + "y\r\n\r\n\r\n\r\n\r\nPrint", {"x Open 0 0", "y Print 0 0"}},  // those there
+      {"70000\r\n" + x, {"x Open 0 0"}},  // above the most tasks: the records there
+      // Numbers are 16 bits, signed.
+      {"3\r\n" + numbers("32767", "32768") + numbers("70000", "-32768") + numbers("12abc", "x"),
+       {"t Open 32767 -32768", "t Open 4464 -32768", "t Open 12 0"}},
+      {"1\r\n" + numbers("99999999999", ""), {"t Open -1 0"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    Restart(&c.file);
-    std::vector<std::string> operations;
-    for (const CTask& task : Handler().Tasks) operations.push_back(task.Operation);
-    EXPECT_EQ(Names(), c.names);
-    EXPECT_EQ(operations, c.operations);
-    EXPECT_EQ(Velmarind->M_Run.Count(), 2 + static_cast<int>(c.names.size()));
-  }
-}
-
-TEST_F(TaskListTest, NumbersAreSixteenBitsSigned) {
-  const struct {
-    const char* line;
-    std::int16_t value;
-  } cases[] = {{"0", 0}, {"-5", -5}, {"32767", 32767}, {"32768", -32768},  {"70000", 4464},
-               {"x", 0}, {"", 0},    {"12abc", 12},    {"-32768", -32768}, {"99999999999", -1}};
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    const std::string file = CrLfLines({"1", "t", "", "", "", "", "Open", c.line, c.line});
-    Restart(&file);
-    ASSERT_EQ(Handler().Count(), 1);
-    EXPECT_EQ(Handler().Tasks[0].ShowCommand, c.value);
-    EXPECT_EQ(Handler().Tasks[0].Reserved, c.value);
+    Restart(&c.file);
+    Strings tasks;
+    for (const CTask& t : Handler().Tasks)
+      tasks.push_back(t.Name + " " + t.Operation + " " + std::to_string(t.ShowCommand) + " " +
+                      std::to_string(t.Reserved));
+    EXPECT_EQ(tasks, c.tasks) << c.file.substr(0, 20);
+    EXPECT_EQ(Velmarind->M_Run.Count(), 2 + static_cast<int>(c.tasks.size()));
   }
 }
 
-TEST_F(TaskListTest, MissingFileGivesAnEmptyListAndTheFirstSaveCreatesIt) {
-  Restart(nullptr);
-  EXPECT_EQ(Handler().Count(), 0);
-  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]");
+TEST_F(TaskListTest, AMissingFileOrAFailedSaveChangesNothing) {
   EXPECT_EQ(Handler().LoadTasks("tasklist.ini"), 0);
+  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]");
   EXPECT_FALSE(HasFile("tasklist.ini"));
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
   EXPECT_EQ(File("tasklist.ini"), "0\r\n");
-}
-
-TEST_F(TaskListTest, FailedSaveKeepsTheOldFileAndTheOrder) {
   AddThreeTasks();
   File("tasklist.ini") = "old";
   os::fake::world().failingSaves.insert(std::string(kDir) + "tasklist.ini");
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 0);
   EXPECT_EQ(File("tasklist.ini"), "old");
-  EXPECT_EQ(Names(), (std::vector<std::string>{"b", "B", "a"}));
+  EXPECT_EQ(Names(), (Strings{"b", "B", "a"})) << "the order is kept";
   EXPECT_TRUE(ShownDialogs().empty()) << "the callers report it";
 }
 
@@ -157,74 +99,42 @@ TEST_F(TaskListTest, LineBreaksInsideAValueAreWrittenAsBlanks) {
             CrLfLines({"1", "two  lines", "c d", "a b", "", "x  ", "Open", "0", "0"}));
 }
 
-TEST_F(TaskListTest, FindTaskIsExactAndCaseSensitive) {
+TEST_F(TaskListTest, FindingAndNamesAreExactAndCaseSensitive) {
   for (const char* name : {"Notes", "notes", "Notes "}) Add(MakeTask(name, "Open"));
-  const struct {
-    const char* name;
-    int index;
-  } cases[] = {{"Notes", 0}, {"notes", 1}, {"Notes ", 2}, {"NOTES", -1}, {"Note", -1}, {"", -1}};
-  for (const auto& c : cases) EXPECT_EQ(Handler().FindTask(c.name), c.index) << c.name;
+  // clang-format off
+  const struct { const char* name; int index; } found[] = {
+      {"Notes", 0}, {"notes", 1}, {"Notes ", 2}, {"NOTES", -1}, {"Note", -1}, {"", -1}};
+  // A name is free but for the task being edited (-1: none).
+  const struct { const char* name; int editIndex, free; } free[] = {
+      {"Notes", -1, 0}, {"Notes", 0, 1}, {"Notes", 1, 0}, {"notes", 1, 1}, {"NOTES", -1, 1}};
+  // clang-format on
+  for (const auto& c : found) EXPECT_EQ(Handler().FindTask(c.name), c.index) << c.name;
+  for (const auto& c : free)
+    EXPECT_EQ(Handler().IsTaskNameFree(c.name, c.editIndex), c.free) << c.name << c.editIndex;
 }
 
-TEST_F(TaskListTest, IsTaskNameFreePassesOverTheEditedTask) {
-  Add(MakeTask("first", "Open"));
-  Add(MakeTask("second", "Open"));
-  const struct {
-    const char* name;
-    int editIndex;
-    int free;
-  } cases[] = {
-      {"first", -1, 0}, {"first", 0, 1},  {"first", 1, 0}, {"second", 1, 1},
-      {"First", -1, 1}, {"third", -1, 1}, {"third", 0, 1},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(Handler().IsTaskNameFree(c.name, c.editIndex), c.free)
-        << c.name << " editing " << c.editIndex;
-}
-
-TEST_F(TaskListTest, DeleteTaskRemovesTheRecordAndItsTrayItem) {
-  for (const char* name : {"one", "two", "three"}) Add(MakeTask(name, "Open"));
+TEST_F(TaskListTest, AddAndDeleteKeepTheTrayItemsInStepUpToAFullList) {
+  ASSERT_EQ(Handler().AddTask(MakeTask("one", "Open"), false), 1);
+  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]") << "refreshed only when asked";
+  for (const char* name : {"two", "three"}) Add(MakeTask(name, "Open"));
+  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [3]");
   EXPECT_EQ(Handler().DeleteTask("Two"), -1);
-  EXPECT_EQ(Handler().Count(), 3);
   EXPECT_EQ(Handler().DeleteTask("two"), 1);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"one", "three"}));
-  EXPECT_EQ(TaskMenu(), (std::vector<std::string>{"Add / Edit", "-", "one", "three"}));
-  EXPECT_EQ(Handler().DeleteTask("one"), 1);
-  EXPECT_EQ(Handler().DeleteTask("three"), 1);
-  EXPECT_EQ(Handler().Count(), 0);
-  EXPECT_EQ(TaskMenu(), (std::vector<std::string>{"Add / Edit", "-"}));
+  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "one", "three"}));
+  EXPECT_EQ(Handler().DeleteTask("one") + Handler().DeleteTask("three"), 2);
   EXPECT_EQ(Handler().DeleteTask("three"), -1);
-}
-
-TEST_F(TaskListTest, AddTaskRefreshesTheCaptionOnlyWhenAsked) {
-  ASSERT_EQ(Handler().AddTask(MakeTask("quiet", "Open"), false), 1);
-  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]");
-  ASSERT_EQ(Handler().AddTask(MakeTask("loud", "Open"), true), 1);
-  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [2]");
-}
-
-TEST_F(TaskListTest, AFullListRefusesAnotherTask) {
-  Handler().Tasks.resize(CTaskHandler::kMaxTasks - 1);
-  Add(MakeTask("last", "Open"));
-  EXPECT_EQ(Handler().Count(), 65535);
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.caption, "Error");
-    EXPECT_EQ(d.flags, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-    EXPECT_NE(d.text.find("65535"), std::string::npos) << d.text;
-    return ui::IDOK;
-  });
-  EXPECT_EQ(Handler().AddTask(MakeTask("one too many", "Open"), true), 0);
-  EXPECT_EQ(Handler().Count(), 65535);
-  EXPECT_EQ(Handler().FindTask("one too many"), -1);
-  EXPECT_EQ(TaskMenu().back(), "last");
-}
-
-TEST_F(TaskListTest, TrayItemRunsTheTaskItsCaptionNames) {
+  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-"}));
   Add(MakeTask("copy", "Add To Clipboard", "from the tray"));
   Add(MakeTask("other", "Add To Clipboard", "wrong"));
   ForgetCalls();
   Velmarind->M_Run.Items(2)->Click();
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"clipboard::SetText(\"from the tray\")"}));
+  EXPECT_EQ(Calls(), Strings{"clipboard::SetText(\"from the tray\")"}) << "the item runs its task";
+  // A full list refuses another task.
+  Handler().Tasks.resize(CTaskHandler::kMaxTasks);
+  ExpectError("The task list is full: it holds at most 65535 tasks.");
+  EXPECT_EQ(Handler().AddTask(MakeTask("one too many", "Open"), true), 0);
+  EXPECT_EQ(Handler().Count(), 65535);
+  EXPECT_EQ(TaskMenu().back(), "other");
 }
 
 }  // namespace

@@ -1,29 +1,28 @@
-// Fixture of the task tests: the whole program started on the headless
-// backend, with helpers to make tasks and read what the fake OS recorded.
+// Fixture of the task tests: the whole program started on the headless backend, helpers to make
+// tasks and read what the fake OS recorded, and the user's hands on the task window and editor.
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "memo/memo_form.h"
 #include "support/app_test.h"
+#include "tasks/task_form.h"
 #include "tasks/task_handler_form.h"
+#include "ui/messages.h"
+
+using Strings = std::vector<std::string>;
 
 inline CTask MakeTask(const std::string& name, const std::string& operation,
                       const std::string& file = "", const std::string& directory = "",
                       const std::string& parameters = "", std::int16_t showCommand = 0) {
-  CTask task;
-  task.Name = name;
-  task.Operation = operation;
-  task.File = file;
-  task.Directory = directory;
-  task.Parameters = parameters;
-  task.ShowCommand = showCommand;
-  return task;
+  return {name, directory, file, parameters, operation, "", showCommand};
 }
 
 // The lines joined, each ended by CR LF.
-inline std::string CrLfLines(const std::vector<std::string>& lines) {
+inline std::string CrLfLines(const Strings& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
@@ -39,27 +38,21 @@ class TaskTest : public AppTest {
   void SetUp() override {
     AppTest::SetUp();
     PrepareSettings();
-    Start();
-    ForgetCalls();
+    Restart();
   }
-
   // Starts the program afresh with this tasklist.ini (none for nullptr).
-  void Restart(const std::string* tasklist) {
+  void Restart(const std::string* tasklist = nullptr) {
     Finish();
-    if (tasklist)
-      File("tasklist.ini") = *tasklist;
-    else
-      os::fake::world().files.erase(std::string(kDir) + "tasklist.ini");
+    os::fake::world().files.erase(std::string(kDir) + "tasklist.ini");
+    if (tasklist) File("tasklist.ini") = *tasklist;
     Start();
     ForgetCalls();
   }
-
   static void ForgetCalls() {
     os::fake::world().calls.clear();
     ui::headless::Events().clear();
   }
-  static const std::vector<std::string>& Calls() { return os::fake::world().calls; }
-
+  static const Strings& Calls() { return os::fake::world().calls; }
   static CTaskHandler& Handler() { return F_TaskHandler->TaskHandler; }
   static void Add(const CTask& task) { ASSERT_EQ(Handler().AddTask(task, true), 1); }
   // Runs the task with nothing recorded before.
@@ -67,17 +60,55 @@ class TaskTest : public AppTest {
     ForgetCalls();
     return Handler().ExecuteTask(name);
   }
-
-  static std::vector<std::string> Names() {
-    std::vector<std::string> names;
+  static Strings Names() {
+    Strings names;
     for (const CTask& task : Handler().Tasks) names.push_back(task.Name);
     return names;
   }
   // Captions of the tray's "Tasks" submenu, fixed items included.
-  static std::vector<std::string> TaskMenu() {
-    std::vector<std::string> captions;
+  static Strings TaskMenu() {
+    Strings captions;
     for (int i = 0; i < Velmarind->M_Run.Count(); ++i)
       captions.push_back(Velmarind->M_Run.Items(i)->Caption);
     return captions;
+  }
+
+  static TF_TaskHandler& Window() { return *F_TaskHandler; }
+  static TF_Task& Editor() { return *F_Task; }
+  static Strings Listed() { return Window().LB_Tasks.Items(); }
+  // The user clicks the list box's entry with this text.
+  static void Select(const std::string& name) {
+    Window().LB_Tasks.SetItemIndex(IndexOf(Listed(), name));
+    Window().LB_Tasks.NotifyClick();
+  }
+  // The user picks the item with this text from a drop-down list.
+  static void Pick(ui::TComboBox& list, const std::string& item) {
+    list.SetItemIndex(IndexOf(list.Items(), item));
+    list.NotifyChange();
+  }
+  static int IndexOf(const Strings& items, const std::string& text) {
+    const auto at = std::find(items.begin(), items.end(), text);
+    EXPECT_NE(at, items.end()) << text << " is not listed";
+    return static_cast<int>(at - items.begin());
+  }
+  // The next modal form must be the editor; `act` works it as the user does.
+  static void ExpectEditor(std::function<void(TF_Task&)> act) {
+    ui::headless::Expect([act = std::move(act)](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.form, F_Task) << "the modal form is the editor";
+      act(*F_Task);
+      return 0;
+    });
+  }
+  // The editor is still open when OK did not close it.
+  static bool EditorOpen() { return Editor().ModalResult == ui::mrNone; }
+  // The next message box must be this "Error"; it is answered with OK.
+  static void ExpectError(const std::string& text,
+                          unsigned flags = ui::MB_OK | ui::MB_ICONEXCLAMATION) {
+    ui::headless::Expect([=](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.kind, ui::headless::DialogKind::MessageBox);
+      EXPECT_EQ(d.caption + ": " + d.text, "Error: " + text);
+      EXPECT_EQ(d.flags, flags);
+      return ui::IDOK;
+    });
   }
 };
