@@ -24,7 +24,11 @@ std::vector<std::uint32_t> Capture(HWND window) {
   BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = r.right;
+  info.bmiHeader.biHeight = -r.bottom;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(r.right) * r.bottom);
   GetDIBits(memory, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap);
