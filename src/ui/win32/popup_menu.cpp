@@ -70,6 +70,7 @@ class NativeMenu {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE;
+    std::string text = item.Verbatim ? ShownVerbatim(item.Caption) : item.Caption;
     if (item.IsSeparator()) {
       info.fType = MFT_SEPARATOR;
     } else {
@@ -77,7 +78,6 @@ class NativeMenu {
       info.fMask |= MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU | MIIM_DATA;
       info.wID = static_cast<UINT>(items_.size());
       info.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? 0 : MFS_DISABLED);
-      std::string text = item.Verbatim ? ShownVerbatim(item.Caption) : item.Caption;
       info.dwTypeData = text.data();
       info.dwItemData = reinterpret_cast<ULONG_PTR>(Image(item.ImageIndex));
       info.hbmpItem = info.dwItemData ? HBMMENU_CALLBACK : nullptr;
