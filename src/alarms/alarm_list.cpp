@@ -137,6 +137,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
   if (!unreadable.empty())
     Notify("These alarms could not be read and are not active:" + unreadable, "Information");
   loading_ = false;
+  SyncTimersAndItems();
   RefreshLists();
   return 1;
 }
@@ -265,6 +266,7 @@ int CAlarmHandler::StopAlarm(const std::string& name) {
 }
 
 void CAlarmHandler::SyncTimersAndItems() {
+  if (loading_) return;  // once, when the whole file is read
   for (const CAlarm& alarm : Alarms)
     if (alarm.MenuItem) alarm.MenuItem->Checked = alarm.State == 1;
   if (!F_AlarmHandler) return;
