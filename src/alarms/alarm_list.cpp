@@ -163,7 +163,6 @@ int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {
   }
   CAlarm added = alarm;
   added.MenuItem = AddAlarmMenuItem(alarm.Name);
-  added.ParseTexts();
   added.State = alarm.State == 1 ? 0 : alarm.State;
   Alarms.push_back(std::move(added));
   if (alarm.State == 1) ActivateAlarm(alarm.Name);
@@ -202,12 +201,6 @@ int CAlarmHandler::GetAlarmState(const std::string& name) const {
   if (index < 0) return -1;
   const int state = Alarms[index].State;
   return state == 0 || state == 1 ? state : -1;
-}
-
-int CAlarmHandler::IsAlarmNameFree(const std::string& name, int editIndex) const {
-  for (int i = 0; i < Count(); ++i)
-    if (i != editIndex && Alarms[i].Name == name) return 0;
-  return 1;
 }
 
 int CAlarmHandler::DeleteAlarm(const std::string& name) {

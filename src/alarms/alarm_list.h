@@ -48,7 +48,7 @@ class CAlarm {
   std::int16_t AM = 0;                // 1: the time lies before noon; anything else: after it
   ui::TMenuItem* MenuItem = nullptr;  // its item under the tray's "Alarms"; the menu owns it
 
-  // Not saved. The texts as read when the alarm was last added or
+  // Not saved. The texts as read when the alarm was last loaded or
   // activated: ticks never read texts.
   std::optional<datetime::Date> ParsedDate;
   std::optional<datetime::TimeOfDay> ParsedTime;
@@ -89,8 +89,6 @@ class CAlarmHandler {
   int FindAlarm(const std::string& name) const;
   // 1 active, 0 inactive, -1 no such alarm or an odd state.
   int GetAlarmState(const std::string& name) const;
-  // 1 when no alarm but the one being edited (its index, -1 for none) has that name.
-  int IsAlarmNameFree(const std::string& name, int editIndex = -1) const;
   // Removes the alarm and its tray item; -1 when no alarm has that name.
   int DeleteAlarm(const std::string& name);
 

@@ -108,7 +108,7 @@ TEST_F(AlarmListTest, ActivationAndStoppingKeepTimersAndCheckMarksInStep) {
       {stop, "c2", 1, false, false},     {stop, "c2", 0, false, false},
       {activate, "none", -1, false, false}, {activate, "odd", -1, false, false},
       {activate, "t", 1, false, true},   {remove, "t", 1, false, false},
-      {activate, "bad", -1, false, false},
+      {activate, "bad", -1, false, false}, {remove, "none", -1, false, false},
   };
   // clang-format on
   ui::headless::Expect([](ui::headless::Dialog& d) {
@@ -143,6 +143,8 @@ TEST_F(AlarmListTest, TrayItemsShowTheNameAsItIsAndToggleTheAlarm) {
   EXPECT_FALSE(Velmarind->M_Timer.Items(4)->IsSeparator());
   item->Click();
   EXPECT_EQ(Handler().GetAlarmState("Tea & cake"), 1);
+  EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 2");
+  EXPECT_EQ(F_AlarmHandler->LB_Alarms.Items(), (Names_{"-"}));
   EXPECT_NE(File("alarmlist.ini").find("Tea & cake\r\n"), std::string::npos);
   item->Click();
   EXPECT_EQ(Handler().GetAlarmState("Tea & cake"), 0);
