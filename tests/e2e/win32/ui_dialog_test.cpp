@@ -1,100 +1,42 @@
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <functional>
-#include <string>
-
+// The input query, a dialog built in memory, read and answered by another program.
 #include "ui/backend.h"
 #include "ui_test_support.h"
 
 namespace {
 
-using ui_test::Driver;
-using ui_test::LoopGuard;
+using ui_test::Text;
 
-constexpr char kDialogClass[] = "#32770";
-
-std::string Text(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+void Press(HWND dialog, int id) {
+  SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-// Ends whatever dialog of this caption is open, for a guard.
-void EndDialogTitled(const char* caption) {
-  if (HWND dialog = FindWindowA(kDialogClass, caption)) EndDialog(dialog, IDCANCEL);
-}
+using UiDialog = ui_test::UiTest;
 
-class UiDialog : public ui_test::UiTest {};
-
-TEST_F(UiDialog, InputQueryShowsPromptAndSelectedValueAndAnswersItsButtonsAndKeys) {
-  const struct Case {
-    const char* how;
-    std::function<void(HWND dialog, HWND edit)> answer;
-    bool ok;
-    const char* value;
-  } cases[] = {
-      {"OK pressed after typing",
-       [](HWND dialog, HWND edit) {
-         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-         SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-       },
-       true, "typed"},
-      {"Cancel pressed after typing",
-       [](HWND dialog, HWND edit) {
-         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-         SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-       },
-       false, "old value"},
-      {"Enter", [](HWND, HWND edit) { ui_test::PostKeys(edit, {VK_RETURN}); }, true, "old value"},
-      {"Escape", [](HWND, HWND edit) { ui_test::PostKeys(edit, {VK_ESCAPE}); }, false, "old value"},
+TEST_F(UiDialog, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
+  // clang-format off
+  const struct { void (*answer)(HWND dialog, HWND edit); bool ok; const char* value; } cases[] = {
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDOK); }, true, "typed"},
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDCANCEL); }, false, "old value"},
+      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_RETURN}); }, true, "old value"},
+      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.how);
-    std::string prompt, shown, buttons;
-    DWORD selStart = 1, selEnd = 0;
-    Driver hands([] { return ui_test::FindVisibleWindow(kDialogClass, "Rename"); },
-                 [&](HWND dialog) {
-                   prompt = Text(FindWindowExA(dialog, nullptr, "Static", nullptr));
-                   buttons =
-                       Text(GetDlgItem(dialog, IDOK)) + "|" + Text(GetDlgItem(dialog, IDCANCEL));
-                   HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-                   shown = Text(edit);
-                   SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
-                                reinterpret_cast<LPARAM>(&selEnd));
-                   c.answer(dialog, edit);
-                 });
-    LoopGuard guard(5000, [] { EndDialogTitled("Rename"); });
-    std::string value = "old value";
-    EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok);
-    ASSERT_TRUE(hands.Finish());
-    EXPECT_EQ(value, c.value);
-    EXPECT_EQ(prompt, "New name:");
-    EXPECT_EQ(buttons, "OK|Cancel");
-    EXPECT_EQ(shown, "old value");
-    EXPECT_EQ(selStart, 0u);
-    EXPECT_EQ(selEnd, 9u) << "the whole value is selected";
-  }
-}
-
-TEST_F(UiDialog, MessageBoxShowsItsTextAndReturnsThePressedButton) {
-  const struct {
-    unsigned flags;
-    int button;
-  } cases[] = {{MB_YESNO | MB_ICONQUESTION, IDYES},
-               {MB_YESNO | MB_ICONQUESTION, IDNO},
-               {MB_OK | MB_ICONERROR, IDOK}};
+  // clang-format on
   for (const auto& c : cases) {
-    std::string text;
-    Driver hands([] { return ui_test::FindVisibleWindow(kDialogClass, "Velmarind box"); },
-                 [&](HWND box) {
-                   text = Text(GetDlgItem(box, 0xFFFF));
-                   SendMessageA(GetDlgItem(box, c.button), BM_CLICK, 0, 0);
-                 });
-    LoopGuard guard(5000, [] { EndDialogTitled("Velmarind box"); });
-    EXPECT_EQ(ui::ShowMessageBox("Delete it?", "Velmarind box", c.flags, 0), c.button);
-    ASSERT_TRUE(hands.Finish());
-    EXPECT_EQ(text, "Delete it?");
+    std::string seen, value = "old value";
+    ui_test::Driver hands("#32770", "Rename", [&](HWND dialog) {
+      const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+      DWORD from = 1, to = 0;
+      SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+      seen = Text(FindWindowExA(dialog, nullptr, "Static", nullptr)) + "|" + Text(edit) + "|" +
+             Text(GetDlgItem(dialog, IDOK)) + "|" + Text(GetDlgItem(dialog, IDCANCEL)) + "|" +
+             std::to_string(from) + "-" + std::to_string(to);
+      c.answer(dialog, edit);
+    });
+    ui_test::LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
+    EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
+    EXPECT_TRUE(hands.Finish());
+    EXPECT_EQ(value, c.value);
+    EXPECT_EQ(seen, "New name:|old value|OK|Cancel|0-9") << "the whole value is selected";
   }
 }
 
