@@ -166,7 +166,7 @@ TEST_F(UiControl, KeysTakeTheDialogManagersRouteUnlessTheControlWantsThem) {
   }
 }
 
-TEST_F(UiControl, MemoTakesTypingPast64KilobytesAndTheSharedCases) {
+TEST_F(UiControl, MemoTakesTypingPast64KilobytesAndBothFollowTheSharedCases) {
   const std::string text(70000, 'a');
   memo.SetText(text);
   memo.SetSel(70000, 0);
@@ -174,9 +174,6 @@ TEST_F(UiControl, MemoTakesTypingPast64KilobytesAndTheSharedCases) {
   ui_test::Pump(100);
   EXPECT_EQ(memo.Text(), text + "yz");
   for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
-}
-
-TEST_F(UiControl, SortedListFollowsTheSharedCases) {
   for (const auto& c : list_cases::SortCases()) {
     list.Clear();
     for (const auto& item : c.added) list.Add(item);

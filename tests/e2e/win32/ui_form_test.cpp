@@ -1,9 +1,10 @@
-// Forms, the application window and timers: message routing and the nested
-// loops that only the win32 backend has.
+// Forms, the application window, the input query and timers: message routing
+// and the nested loops that only the win32 backend has.
 #include <windows.h>
 
 #include <stdexcept>
 
+#include "ui/backend.h"
 #include "ui/form.h"
 #include "ui/timer.h"
 #include "ui_test_support.h"
@@ -86,8 +87,12 @@ TEST_F(UiForm, ParametersGiveStylesOwnerSizesFontAndAlpha) {
   }
 }
 
-TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndAnExceptionIsShown) {
+TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndAnExceptionIsShownUnderTheTitle) {
   app.SetTitle("Velmarind probe");
+  for (const bool hidden : {false, true}) {  // the application window, which has the title
+    if (hidden) app.HideFromTaskbar();
+    EXPECT_EQ((GetWindowLongA(Hwnd(app), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, hidden);
+  }
   ProbeForm form;
   EXPECT_EQ(SendMessageA(Hwnd(form), kAdd, 40, 2) + form.Perform(kAdd, 7, 8), 42 + 15);
   SendMessageA(Hwnd(form), WM_COMMAND, 1, 0);
@@ -177,12 +182,36 @@ TEST_F(UiForm, ModalLoopRunFromASentMessageWakesTheLoopOutside) {
   EXPECT_FALSE(inner.Visible());
 }
 
-TEST_F(UiForm, ApplicationWindowCarriesTheTitleAndCanLeaveTheTaskbar) {
-  app.SetTitle("Velmarind test");
-  EXPECT_EQ(ui_test::Text(Hwnd(app)), "Velmarind test");
-  for (const bool hidden : {false, true}) {
-    if (hidden) app.HideFromTaskbar();
-    EXPECT_EQ((GetWindowLongA(Hwnd(app), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, hidden);
+void Press(HWND dialog, int id) {
+  SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
+  // clang-format off
+  const struct { void (*answer)(HWND dialog, HWND edit); bool ok; const char* value; } cases[] = {
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDOK); }, true, "typed"},
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDCANCEL); }, false, "old value"},
+      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_RETURN}); }, true, "old value"},
+      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    std::string seen, value = "old value";
+    ui_test::Driver hands("#32770", "Rename", [&](HWND dialog) {
+      const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+      DWORD from = 1, to = 0;
+      SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+      seen = ui_test::Text(FindWindowExA(dialog, nullptr, "Static", nullptr)) + "|" +
+             ui_test::Text(edit) + "|" + ui_test::Text(GetDlgItem(dialog, IDOK)) + "|" +
+             ui_test::Text(GetDlgItem(dialog, IDCANCEL)) + "|" + std::to_string(from) + "-" +
+             std::to_string(to);
+      c.answer(dialog, edit);
+    });
+    ui_test::LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
+    EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
+    EXPECT_TRUE(hands.Finish());
+    EXPECT_EQ(value, c.value);
+    EXPECT_EQ(seen, "New name:|old value|OK|Cancel|0-9") << "the whole value is selected";
   }
 }
 

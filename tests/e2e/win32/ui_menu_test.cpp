@@ -104,8 +104,8 @@ TEST_F(UiMenu, TrayIconIsShownWhileItLivesAndReportsTheButtonAtTheCursor) {
     ui::TTrayIcon tray(icons, "Velmarind", 500);
     std::vector<std::string> events;
     tray.OnMouseUp = [&](ui::TObject* sender, ui::TMouseButton b, ui::TShiftState, int x, int y) {
-      events.push_back(std::to_string(static_cast<int>(b)) + "@" + std::to_string(x) + "," +
-                       std::to_string(y) + (sender == &tray ? "" : "?"));
+      events.push_back(
+          ui_test::Str(static_cast<int>(b), "@", x, ",", y, sender == &tray ? "" : "?"));
     };
     SetCursorPos(50, 60);
     // clang-format off
