@@ -222,9 +222,8 @@ TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
     auto timer = std::make_unique<ui::TTimer>(20, true);
     ui::TTimer witness(200, true);
     int fired = 0, witnessed = 0;
-    timer->OnTimer = [&](ui::TObject* sender) {
-      if (sender == timer.get() && ++fired == fires)
-        fires == 1 ? timer.reset() : timer->SetEnabled(false);
+    timer->OnTimer = [&](ui::TObject*) {
+      if (++fired == fires) fires == 1 ? timer.reset() : timer->SetEnabled(false);
     };
     witness.OnTimer = [&](ui::TObject*) { ++witnessed; };
     EXPECT_TRUE(ui_test::PumpUntil([&] { return witnessed >= 2; }));
