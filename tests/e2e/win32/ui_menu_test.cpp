@@ -1,206 +1,193 @@
-#include <gtest/gtest.h>
+// Popup menus, the tray icon and their images: tracked by the shell's own
+// loops and driven here from another thread, as the user drives them.
 #include <windows.h>
-
-#include <algorithm>
-#include <string>
-#include <vector>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "ui/form.h"
 #include "ui/menu.h"
-#include "ui/win32/win32_peers.h"
+#include "ui/trayicon.h"
 #include "ui_test_support.h"
 
 namespace {
 
-using ui_test::UiTest;
-
-constexpr char kMenuClass[] = "#32768";
+ui::TImage Solid(std::uint32_t argb) {
+  return {16, 16, std::vector<std::uint32_t>(256, argb)};
+}
 
 // A hidden form like the main form: counts the WM_COMMANDs it receives and
 // the menu images it is asked to draw.
-class OwnerForm : public ui::TForm {
- public:
+struct OwnerForm : ui::TForm {
   OwnerForm() : TForm(ui::TFormParams{}) {}
   void Dispatch(ui::TMessage& message) override {
-    if (message.Msg == WM_COMMAND) ++commands;
-    if (message.Msg == WM_DRAWITEM &&
-        reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU)
-      ++imagesDrawn;
+    commands += message.Msg == WM_COMMAND, imagesDrawn += message.Msg == WM_DRAWITEM;
     TForm::Dispatch(message);
   }
-  int commands = 0;
-  int imagesDrawn = 0;
+  int commands = 0, imagesDrawn = 0;
 };
 
-ui::TImage SolidImage(std::uint32_t argb) {
-  return ui::TImage{16, 16, std::vector<std::uint32_t>(16 * 16, argb)};
+// The items of a native menu: "-" for a separator, and after the caption +
+// when checked, ~ when disabled, * with an image and > with a submenu.
+std::string Describe(HMENU menu) {
+  std::string out;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[64] = "";
+    MENUITEMINFOA m{};
+    m.cbSize = sizeof m, m.dwTypeData = text, m.cch = sizeof text;
+    m.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU;
+    GetMenuItemInfoA(menu, i, TRUE, &m);
+    out += std::string(m.fType & MFT_SEPARATOR ? "-" : text) + (m.fState & MFS_CHECKED ? "+" : "") +
+           (m.fState & MFS_DISABLED ? "~" : "") + (m.hbmpItem == HBMMENU_CALLBACK ? "*" : "") +
+           (m.hSubMenu ? ">" : "") + " ";
+  }
+  return out;
 }
 
-// Open (image 0), -, Hidden (invisible), Disabled, Checked (image 1), More > Inner
-class UiMenu : public UiTest {
- protected:
-  UiMenu() : images(16, 16) {
-    images.Add(SolidImage(0xFFFF0000));
-    images.Add(SolidImage(0x80008000));
-    menu.Images = &images;
-    hidden.Visible = false;
-    disabled.Enabled = false;
-    checked.Checked = true;
-    for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &more})
-      menu.Items.Add(*item);
-    more.Add(inner);
-    for (ui::TMenuItem* item : {&open, &hidden, &disabled, &checked, &inner})
-      item->OnClick = [this](ui::TObject* sender) {
-        clicked.push_back(static_cast<ui::TMenuItem*>(sender)->Caption);
-      };
-  }
+using UiMenu = ui_test::UiTest;
 
-  // Pops the menu up while `driver` works it from another thread.
-  void Popup(const std::function<void(HWND)>& driver) {
-    ui_test::Driver hands([] { return ui_test::FindVisibleWindow(kMenuClass); }, driver);
+TEST_F(UiMenu, ShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
+  ui::TImageList images(16, 16);
+  images.Add(Solid(0xFFFF0000)), images.Add(Solid(0x80008000));
+  ui::TPopupMenu menu;
+  menu.Images = &images;
+  ui::TMenuItem open{"&Open", 0}, separator{"-"}, hidden{"Hidden"}, disabled{"Disabled"},
+      checked{"Checked", 1}, more{"More"}, inner{"Inner"};
+  hidden.Visible = disabled.Enabled = false, checked.Checked = true;
+  for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &more})
+    menu.Items.Add(*item);
+  more.Add(inner);
+  std::vector<std::string> clicked;
+  for (ui::TMenuItem* item : {&open, &hidden, &disabled, &checked, &inner})
+    item->OnClick = [&](ui::TObject* sender) {
+      clicked.push_back(static_cast<ui::TMenuItem*>(sender)->Caption);
+    };
+  OwnerForm owner;
+  // clang-format off
+  const struct { std::vector<WPARAM> keys; std::vector<std::string> clicked; } cases[] = {
+      {{VK_DOWN, VK_RETURN}, {"&Open"}},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, {"Checked"}},  // past the separator and the disabled item
+      {{VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE}, {}},        // the disabled item
+      {{VK_UP, VK_RIGHT, VK_RETURN}, {"Inner"}},
+      {{VK_ESCAPE}, {}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    clicked.clear(), owner.commands = owner.imagesDrawn = 0;
+    std::string shown;
+    ui_test::Driver hands("#32768", nullptr, [&](HWND window) {
+      shown = Describe(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
+      Sleep(100);  // lets the menu paint before the keys arrive
+      ui_test::PostKeys(window, c.keys);
+    });
     ui_test::LoopGuard guard(5000, [] { EndMenu(); });
     menu.Popup(100, 100, owner.Handle());
     EXPECT_TRUE(hands.Finish()) << "no menu came up";
-  }
-
-  ui::TImageList images;
-  ui::TPopupMenu menu;
-  ui::TMenuItem open{"&Open", 0}, separator{"-"}, hidden{"Hidden"}, disabled{"Disabled"},
-      checked{"Checked", 1}, more{"More"}, inner{"Inner"};
-  OwnerForm owner;
-  std::vector<std::string> clicked;
-};
-
-struct ItemView {
-  std::string text;  // "-" for a separator
-  UINT state;
-  bool hasImage;
-  bool hasSubmenu;
-  bool operator==(const ItemView&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const ItemView& v) {
-  return out << v.text << " state " << v.state << (v.hasImage ? " image" : "")
-             << (v.hasSubmenu ? " submenu" : "");
-}
-
-std::vector<ItemView> ReadItems(HMENU menu) {
-  std::vector<ItemView> items;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char text[64] = {};
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU | MIIM_DATA;
-    info.dwTypeData = text;
-    info.cch = sizeof text;
-    GetMenuItemInfoA(menu, i, TRUE, &info);
-    const bool separator = info.fType & MFT_SEPARATOR;
-    items.push_back({separator ? "-" : text, info.fState & (MFS_CHECKED | MFS_DISABLED),
-                     info.hbmpItem == HBMMENU_CALLBACK && info.dwItemData,
-                     info.hSubMenu != nullptr});
-  }
-  return items;
-}
-
-TEST_F(UiMenu, NativeMenuShowsTheVisibleItemsWithTheirState) {
-  std::vector<ItemView> items;
-  Popup([&](HWND window) {
-    items = ReadItems(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
-    Sleep(200);  // lets the menu paint before the key arrives
-    ui_test::PostKeys(window, {VK_ESCAPE});
-  });
-  EXPECT_TRUE(clicked.empty());
-  EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
-  const std::vector<ItemView> expected = {
-      {"&Open", 0, true, false},
-      {"-", 0, false, false},
-      {"Disabled", MFS_DISABLED, false, false},
-      {"Checked", MFS_CHECKED, true, false},
-      {"More", 0, false, true},
-  };
-  EXPECT_EQ(items, expected);
-}
-
-TEST_F(UiMenu, KeysChooseAnItemWhoseClickRunsWithoutAnyWmCommand) {
-  const struct Case {
-    const char* name;
-    std::vector<WPARAM> keys;
-    std::vector<std::string> clicked;
-  } cases[] = {
-      {"first item", {VK_DOWN, VK_RETURN}, {"&Open"}},
-      {"past the separator and the disabled item",
-       {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
-       {"Checked"}},
-      {"disabled item", {VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE}, {}},
-      {"submenu", {VK_UP, VK_RIGHT, VK_RETURN}, {"Inner"}},
-      {"escape", {VK_ESCAPE}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    clicked.clear();
-    owner.commands = 0;
-    Popup([&](HWND window) { ui_test::PostKeys(window, c.keys); });
     ui_test::Pump(50);  // a WM_COMMAND would have been posted
-    EXPECT_EQ(clicked, c.clicked);
+    EXPECT_EQ(clicked, c.clicked) << c.keys.size();
     EXPECT_EQ(owner.commands, 0);
+    EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
+    EXPECT_EQ(shown, "&Open* - Disabled~ Checked+* More> ");
   }
 }
 
-// The colours a 4x1 image leaves on a grey item background; grey, so that
-// no channel saturates and a blend of colours not premultiplied would show.
-TEST(UiMenuImage, IsBlendedOverTheItemBackground) {
-  const ui::TImage image{4, 1, {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00}};
-  const struct {
-    const char* name;
-    UINT state;
-    std::vector<std::uint32_t> expected;  // 0xRRGGBB
-  } cases[] = {
-      {"enabled", 0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}},
-      {"disabled, faded", ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
+TEST_F(UiMenu, TrayIconIsShownWhileItLivesAndReportsTheButtonAtTheCursor) {
+  using ui::win32::kTrayIconId;
+  const auto shell = [](DWORD change) {  // the shell knows the icon when it lets us change it
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data, data.uID = kTrayIconId;
+    data.hWnd = FindWindowA(ui::win32::kTrayWindowClass, nullptr);
+    return Shell_NotifyIconA(change, &data);
   };
-  const HBITMAP bitmap = ui::win32::CreateMenuBitmap(image);
+  ui::TImageList icons(16, 16);
+  icons.Add(Solid(0xFF2060C0)), icons.Add(Solid(0));
+  {
+    ui::TTrayIcon tray(icons, "Velmarind", 500);
+    std::vector<std::string> events;
+    tray.OnMouseUp = [&](ui::TObject* sender, ui::TMouseButton b, ui::TShiftState, int x, int y) {
+      events.push_back(
+          ui_test::Str(static_cast<int>(b), "@", x, ",", y, sender == &tray ? "" : "?"));
+    };
+    SetCursorPos(50, 60);
+    // clang-format off
+    const struct { WPARAM id; LPARAM mouse; std::vector<std::string> events; } cases[] = {
+        {kTrayIconId, WM_LBUTTONUP, {"0@50,60"}}, {kTrayIconId, WM_RBUTTONUP, {"1@50,60"}}, {kTrayIconId, WM_MBUTTONUP, {"2@50,60"}},
+        {kTrayIconId, WM_RBUTTONDOWN, {}}, {kTrayIconId, WM_MOUSEMOVE, {}}, {kTrayIconId + 1, WM_RBUTTONUP, {}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+      events.clear();
+      PostMessageA(FindWindowA(ui::win32::kTrayWindowClass, nullptr),
+                   ui::win32::kTrayCallbackMessage, c.id, c.mouse);
+      ui_test::Pump(30);
+      EXPECT_EQ(events, c.events) << "icon " << c.id << " mouse message " << c.mouse;
+    }
+    tray.SetHint(std::string(300, 'h'));  // longer than a tooltip holds
+    tray.SetIconIndex(1);                 // fully transparent
+    EXPECT_TRUE(shell(NIM_MODIFY));
+    ASSERT_TRUE(shell(NIM_DELETE));  // as a restarted shell forgets it
+    SendMessageA(FindWindowA(ui::win32::kTrayWindowClass, nullptr),
+                 RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(shell(NIM_MODIFY));
+  }
+  EXPECT_EQ(FindWindowA(ui::win32::kTrayWindowClass, nullptr), nullptr);
+}
+
+// The 32-bit pixels of a bitmap, top row first.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(width * height);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteDC(dc);
+  return pixels;
+}
+
+TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
+  // A 4x1 image drawn on a grey item background: grey, so that no channel
+  // saturates and a blend of colours not premultiplied would show.
+  // clang-format off
+  const struct { UINT state; std::vector<std::uint32_t> expected; } cases[] = {  // 0xRRGGBB
+      {0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}},
+      {ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
+  };
+  // clang-format on
+  const HBITMAP image =
+      ui::win32::CreateMenuBitmap({4, 1, {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00}});
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP target = CreateBitmap(4, 1, 1, 32, nullptr);
+  const HGDIOBJ old = SelectObject(dc, target);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 4;
-    info.bmiHeader.biHeight = -1;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    const HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    std::fill(pixels, pixels + 4, 0x404040u);
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, target);
-    DRAWITEMSTRUCT item{};
-    item.CtlType = ODT_MENU;
-    item.itemState = c.state;
-    item.hDC = dc;
-    item.rcItem = {0, 0, 4, 1};
-    item.itemData = reinterpret_cast<ULONG_PTR>(bitmap);
+    for (int x = 0; x < 4; ++x) SetPixel(dc, x, 0, 0x404040);
+    DRAWITEMSTRUCT item{
+        ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, reinterpret_cast<ULONG_PTR>(image)};
     EXPECT_TRUE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
-    GdiFlush();
+    SelectObject(dc, old);
+    const auto pixels = Pixels(target, 4, 1);
+    SelectObject(dc, target);
     for (int x = 0; x < 4; ++x)
       for (int shift : {16, 8, 0})
         EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2)
-            << "pixel " << x << " channel at bit " << shift;
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(target);
+            << c.state << " pixel " << x;
+    item.CtlType = ODT_LISTBOX;  // other owner-drawn controls are left alone
+    EXPECT_FALSE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
   }
-  DeleteObject(bitmap);
-}
-
-TEST(UiMenuImage, OtherOwnerDrawMessagesAreLeftAlone) {
-  DRAWITEMSTRUCT control{};
-  control.CtlType = ODT_LISTBOX;
-  control.itemData = 1;
-  MEASUREITEMSTRUCT textItem{};
-  textItem.CtlType = ODT_MENU;  // a menu item without an image
-  EXPECT_FALSE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&control)));
-  EXPECT_FALSE(
-      ui::win32::HandleMenuImageMessage(WM_MEASUREITEM, reinterpret_cast<LPARAM>(&textItem)));
+  SelectObject(dc, old), DeleteDC(dc), DeleteObject(target), DeleteObject(image);
+  // Columns 0-4 transparent (with colour in them), so no mask byte is all one
+  // kind; the rest opaque above and half opaque below.
+  ui::TImage icon = Solid(0);
+  for (int i = 0; i < 256; ++i)
+    icon.Pixels[i] = i % 16 < 5 ? 0x00ABCDEF : (i < 128 ? 0xFF102030 : 0x80405060);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage(icon), &info));
+  const auto mask = Pixels(info.hbmMask, 16, 16), color = Pixels(info.hbmColor, 16, 16);
+  for (int at : {0, 244, 5, 127, 135, 255}) {  // (0,0) (4,15) (5,0) (15,7) (7,8) (15,15)
+    const bool transparent = at % 16 < 5;
+    EXPECT_EQ(mask[at] & 0xFFFFFF, transparent ? 0xFFFFFFu : 0) << at;
+    EXPECT_EQ(color[at], transparent ? 0 : icon.Pixels[at])
+        << at << ": transparent pixels are black";
+  }
+  EXPECT_EQ(ui::win32::CreateIconFromImage({16, 16, std::vector<std::uint32_t>(255)}), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Helpers of the component-layer tests: an application object per test, a
-// message loop with a deadline, a guard that ends a nested loop that hangs,
-// and a second thread that drives our windows the way another program does.
+// Helpers of the Windows tests: an application object per test, the program's
+// loop step with a deadline, a guard that ends a nested loop that hangs, and
+// another program's hands on a thread of their own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,115 +8,81 @@
 
 #include <atomic>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "ui/application.h"
-#include "ui/control.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui_test {
 
-// Every test has its own application object, as the program has one.
-class UiTest : public ::testing::Test {
- protected:
+struct UiTest : ::testing::Test {
   UiTest() { ui::Application = &app; }
   ~UiTest() override {
     ui::Application = nullptr;
-    MSG quit;  // a quit left by the test would end the next test's loops
-    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    MSG quit;  // a quit left behind would end the next test's loops
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
   }
   ui::TApplication app;
 };
 
-// Runs the message loop until done() holds; false when timeoutMs passed first.
+// Runs the program's loop step until done() holds; false when timeoutMs passed first.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
+  for (const DWORD start = GetTickCount(); !done();) {
     if (GetTickCount() - start > timeoutMs) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) ui::win32::DispatchQueuedMessage(m);
   }
   return true;
 }
-
-// The native window of a control.
-inline HWND Hwnd(const ui::TControl& control) {
-  return reinterpret_cast<HWND>(control.Handle());
-}
-
-// Runs the program's own loop step (dialog keys first) for a while.
-inline void PumpLikeTheProgram(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      ui::win32::DispatchQueuedMessage(message);
-    Sleep(5);
-  }
-}
-
 inline void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
+inline std::string Text(HWND window) {
+  return ui::win32::WindowText(window);
+}
+// The parts one after another, as a stream writes them.
+template <class... Parts>
+std::string Str(const Parts&... parts) {
+  std::ostringstream out;
+  (out << ... << parts);
+  return out.str();
+}
+template <class Object>
+HWND Hwnd(const Object& object) {
+  return reinterpret_cast<HWND>(object.Handle());
+}
 
-// Fails the test and runs `escape`, which must end the nested loop under
-// test, when that loop still runs after `ms`. A thread timer of its own, so
-// it works even when the timers of the component layer do not.
-class LoopGuard {
- public:
-  LoopGuard(DWORD ms, std::function<void()> escape) : escape_(std::move(escape)) {
-    active_ = this;
-    id_ = SetTimer(nullptr, 0, ms, Expired);
+// Fails the test and runs `escape`, which must end the nested loop under test,
+// when that loop still runs after `ms`; a thread timer, so it works even when
+// the component layer's timers do not.
+struct LoopGuard {
+  LoopGuard(DWORD ms, std::function<void()> escape) {
+    escape_ = std::move(escape), id_ = SetTimer(0, 0, ms, Expired);
   }
-  ~LoopGuard() {
-    KillTimer(nullptr, id_);
-    active_ = nullptr;
-  }
-  LoopGuard(const LoopGuard&) = delete;
-  LoopGuard& operator=(const LoopGuard&) = delete;
-
- private:
+  ~LoopGuard() { KillTimer(nullptr, id_), escape_ = nullptr; }
   static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    if (!active_) return;
     ADD_FAILURE() << "the loop under test did not end in time";
-    active_->escape_();
+    if (escape_) escape_();
   }
-  static inline LoopGuard* active_ = nullptr;
-  std::function<void()> escape_;
+  static inline std::function<void()> escape_;
   UINT_PTR id_;
 };
 
-// The first visible top-level window of a class (and title, unless null).
-inline HWND FindVisibleWindow(const char* className, const char* title = nullptr) {
-  HWND window = nullptr;
-  while ((window = FindWindowExA(nullptr, window, className, title)))
-    if (IsWindowVisible(window)) return window;
-  return nullptr;
-}
-
-// Another program's hands: on its own thread, waits up to five seconds for
-// `find` to return a window, then runs `act` on it.
+// Another program's hands: waits up to five seconds for a visible window of
+// the class (and title) and hands it to `act`. Finish() tells whether it came.
 class Driver {
  public:
-  Driver(std::function<HWND()> find, std::function<void(HWND)> act)
-      : thread_([this, find = std::move(find), act = std::move(act)] {
-          for (int tries = 0; tries < 500; ++tries, Sleep(10))
-            if (HWND window = find()) {
-              found_ = true;
-              act(window);
-              return;
-            }
+  Driver(const char* className, const char* title, std::function<void(HWND)> act)
+      : thread_([=, this] {
+          for (int tries = 0; tries < 500 && !found_; ++tries, Sleep(10))
+            for (HWND w = nullptr; !found_ && (w = FindWindowExA(nullptr, w, className, title));)
+              if (IsWindowVisible(w)) found_ = true, act(w);
         }) {}
   ~Driver() { Finish(); }
-  // Waits for the thread; true when it found its window.
   bool Finish() {
     if (thread_.joinable()) thread_.join();
     return found_;
@@ -127,10 +93,13 @@ class Driver {
   std::thread thread_;
 };
 
-inline void PostKeys(HWND window, const std::vector<WPARAM>& keys) {
+// Posts key presses with their scan codes, as the keyboard does, so that
+// TranslateMessage makes their characters; with Alt held when `alt`.
+inline void PostKeys(HWND window, const std::vector<WPARAM>& keys, bool alt = false) {
   for (WPARAM key : keys) {
-    PostMessageA(window, WM_KEYDOWN, key, 0);
-    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+    const LPARAM down = MapVirtualKeyA(key, 0) << 16 | 1 | (alt ? 1 << 29 : 0);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+    PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, key, down | 0xC0000000);
   }
 }
 
