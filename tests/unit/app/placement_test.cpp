@@ -28,30 +28,27 @@ ui::TRect Expected(const ui::TForm& form, std::optional<os::Size> screen, int ma
 
 TEST_F(PlacementTest, WindowsOpenAtTheirPlaceAndStayWhereTheUserPutThem) {
   // clang-format off
-  const struct { const char* what; ui::TMenuItem& item; ui::TForm& form; int margin; bool centred;
-                 std::function<void()> close; } cases[] = {
-      {"task list", Velmarind->M_Edit,     *F_TaskHandler, 32, false, [] { F_TaskHandler->B_Close.Click(); }},
-      {"settings",  Velmarind->M_Settings, *F_Settings,    32, false, [] { Velmarind->M_Settings.Click(); }},
-      {"about",     Velmarind->M_About,    *F_About,       64, true,  [] { F_About->B_ok.Click(); }},
+  const struct { ui::TMenuItem& item; ui::TForm& form; int margin; bool centred; std::function<void()> close; } cases[] = {
+      {Velmarind->M_Edit,     *F_TaskHandler, 32, false, [] { F_TaskHandler->B_Close.Click(); }},
+      {Velmarind->M_Settings, *F_Settings,    32, false, [] { Velmarind->M_Settings.Click(); }},
+      {Velmarind->M_About,    *F_About,       64, true,  [] { F_About->B_ok.Click(); }},
   };
   // clang-format on
-  for (const auto screen : {std::optional<os::Size>{{1280, 1024}},
-                            std::optional<os::Size>{{800, 600}}, std::optional<os::Size>{}})
+  for (const std::optional<os::Size> screen : {os::Size{1280, 1024}, os::Size{800, 600}, {}})
     for (const auto& c : cases) {
-      const std::string what = std::string(c.what) + (screen ? "" : ", no screen size");
+      SCOPED_TRACE(c.form.Caption() + (screen ? "" : ", no screen size"));
       os::fake::world().screen = screen;
       os::fake::world().files.erase(std::string(kDir) + "settings.ini");
       c.form.SetBounds(1, 2, c.form.Width(), c.form.Height());
       c.item.Click();
-      ASSERT_TRUE(c.form.Visible()) << what;
-      EXPECT_EQ(c.form.BoundsRect(), Expected(c.form, screen, c.margin, c.centred)) << what;
+      ASSERT_TRUE(c.form.Visible());
+      EXPECT_EQ(c.form.BoundsRect(), Expected(c.form, screen, c.margin, c.centred));
       c.form.SetBounds(5, 6, c.form.Width(), c.form.Height());
       c.form.Show();
-      EXPECT_EQ(std::pair(c.form.Left(), c.form.Top()), std::pair(5, 6))
-          << what << ": shown again, it stays";
+      EXPECT_EQ(std::pair(c.form.Left(), c.form.Top()), std::pair(5, 6)) << "shown again, it stays";
       c.close();
-      EXPECT_FALSE(c.form.Visible()) << what;
-      EXPECT_EQ(HasFile("settings.ini"), &c.form == F_Settings) << what << ": closing saves";
+      EXPECT_FALSE(c.form.Visible());
+      EXPECT_EQ(HasFile("settings.ini"), &c.form == F_Settings) << "only the settings save";
     }
 }
 

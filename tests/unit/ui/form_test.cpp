@@ -2,8 +2,8 @@
 
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
-#include "ui/application.h"
 #include "ui/menu.h"
+#include "ui/page_control.h"
 
 namespace {
 
@@ -32,17 +32,42 @@ TEST_F(FormTest, EscapePressesOnlyAnEnabledCancelButton) {
   ui::TButton cancel(form, "Cancel", {{0, 0, 75, 25}});
   int clicks = 0;
   cancel.OnClick = [&](ui::TObject*) { ++clicks; };
-  const struct {
-    bool hasButton, enabled;
-    int clicks;
-  } cases[] = {{false, true, 0}, {true, false, 0}, {true, true, 1}};
-  for (const auto& c : cases) {
-    clicks = 0;
-    form.CancelButton = c.hasButton ? &cancel : nullptr;
-    cancel.SetEnabled(c.enabled);
-    form.NotifyCancel();
-    EXPECT_EQ(clicks, c.clicks) << c.hasButton << c.enabled;
+  form.NotifyCancel();  // without a Cancel button nothing happens
+  form.CancelButton = &cancel;
+  cancel.SetEnabled(false);
+  form.NotifyCancel();
+  EXPECT_EQ(clicks, 0);
+  cancel.SetEnabled(true);
+  form.NotifyCancel();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnChange) {
+  ui::TPageControl pages(form, {{0, 0, 300, 200}});
+  ui::TTabSheet first(pages, "First"), second(pages, "Second");
+  ui::TEdit onFirst(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 0, &first});
+  ui::TEdit onSecond(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 1, &second});
+  int changes = 0;
+  pages.OnChange = [&](ui::TObject*) { ++changes; };
+  onSecond.SetFocus();
+  EXPECT_NE(ui::headless::FocusedHandle(), onSecond.Handle()) << "a hidden page takes no focus";
+  // clang-format off
+  const struct { int index; bool byUser; bool firstShown; } steps[] = {
+      {-1, false, true}, {1, false, false}, {0, true, true}, {7, false, true},  // 7: no such page
+  };
+  // clang-format on
+  for (const auto& s : steps) {
+    if (s.byUser) pages.Peer().SetItemIndex(s.index);  // the user picks the tab
+    if (s.byUser) pages.NotifyChange();
+    if (!s.byUser && s.index >= 0) pages.SetActivePageIndex(s.index);
+    EXPECT_EQ(std::tuple(onFirst.Visible(), onSecond.Visible(), first.Active()),
+              std::tuple(s.firstShown, !s.firstShown, s.firstShown))
+        << s.index;
   }
+  EXPECT_EQ(changes, 1);
+  pages.SetActivePageIndex(1);
+  onSecond.SetFocus();
+  EXPECT_EQ(ui::headless::FocusedHandle(), onSecond.Handle());
 }
 
 TEST_F(FormTest, MenuItemClickRunsEvenWhenHiddenAndRunTimeItemsBelongToTheirParent) {
@@ -53,14 +78,12 @@ TEST_F(FormTest, MenuItemClickRunsEvenWhenHiddenAndRunTimeItemsBelongToTheirPare
   fixed.Visible = false;
   menu.Items.Add(fixed);
   fixed.Click();
-  EXPECT_EQ(clicks, 1);
   ui::TMenuItem* made = menu.Items.AddNew("Made");
-  EXPECT_EQ(menu.Items.Find("Made"), made);
-  EXPECT_EQ(made->Parent(), &menu.Items);
+  EXPECT_EQ(std::tuple(clicks, menu.Items.Find("Made"), made->Parent()),
+            std::tuple(1, made, &menu.Items));
   menu.Items.Remove(made);
   EXPECT_EQ(menu.Items.Find("Made"), nullptr);
-  EXPECT_EQ(menu.Items.IndexOf(&fixed), 0);
-  EXPECT_EQ(menu.Items.IndexOf(made), -1);
+  EXPECT_EQ(std::pair(menu.Items.IndexOf(&fixed), menu.Items.IndexOf(made)), std::pair(0, -1));
 }
 
 TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
@@ -68,8 +91,7 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
   // clang-format off
   const struct { std::string text; int lastLine; std::vector<int> starts; } cases[] = {
-      {"", 0, {0, -1}},  {"a\r\nb", 1, {0, 3, -1}},  {"\nb", 1, {0, 1, -1}},
-      {"a\r\n\r\nb\r\n", 3, {0, 3, 5, 8, -1}},
+      {"", 0, {0, -1}}, {"a\r\nb", 1, {0, 3, -1}}, {"\nb", 1, {0, 1, -1}}, {"a\r\n\r\nb\r\n", 3, {0, 3, 5, 8, -1}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -79,8 +101,8 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
     for (std::size_t line = 0; line < c.starts.size(); ++line)
       starts.push_back(memo.LineIndex(static_cast<int>(line)));
     EXPECT_EQ(starts, c.starts) << c.text;
-    EXPECT_EQ(memo.LineIndex(-1), -1);
   }
+  EXPECT_EQ(memo.LineIndex(-1), -1);
   memo.SetLines({"x", "y"});
   EXPECT_EQ(memo.Text(), "x\r\ny");
   EXPECT_EQ(ui::NormalizeLineBreaks("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");

@@ -5,7 +5,7 @@
 
 namespace {
 
-class TimerTest : public HeadlessTest {};
+using TimerTest = HeadlessTest;
 
 TEST_F(TimerTest, FiresOncePerIntervalCountedFromTheLastChangeUntilItIsStopped) {
   ui::TTimer timer(1000, false);
@@ -36,7 +36,7 @@ TEST_F(TimerTest, TrayAnimationAlternatesIconsAndStopsOnIconZero) {
   tray.SetAnimate(true);
   std::vector<int> seen;
   for (int i = 0; i < 7; ++i) {
-    if (i == 5) tray.SetAnimate(false);
+    if (i == 5) tray.SetAnimate(false);  // stopped while icon 1 shows
     seen.push_back(tray.IconIndex());
     ui::headless::AdvanceTime(i < 5 ? 500 : 2000);
   }
