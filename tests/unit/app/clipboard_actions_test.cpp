@@ -71,6 +71,7 @@ TEST_F(ClipboardActionsTest, WebCommandsOpenTheFilledTemplateWithTheBrowser) {
       {"", "clip", [] { Velmarind->M_S1.Click(); }, {Shell(q + "clip")}},
       {"", "clip", [] { Velmarind->M_special2.Click(); }, {Shell(films + "clip/x")}},
       {"", "clip", Remote(47002), {Shell(q + "clip")}}, {"", "clip", Remote(47004), {Shell("third:clip")}},
+      {"", "clip", Remote(47000), {}}, {"", "clip", Remote(47007), {}}, {"", "clip", Remote(0), {}},
   };
   // clang-format on
   for (const auto& c : cases) {

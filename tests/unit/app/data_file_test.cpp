@@ -6,20 +6,6 @@
 
 namespace {
 
-TEST(DataFileTest, LinesEndAtCrLfOrLfAndReadingPastTheEndGivesEmptyText) {
-  // clang-format off
-  const std::pair<std::string, std::vector<std::string>> cases[] = {
-      {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}}, {"\r\n\r\nc\r\n", {"", "", "c"}},
-      {"cr\rinside\r\n", {"cr\rinside"}},
-  };
-  // clang-format on
-  for (const auto& [text, lines] : cases) {
-    app::LineReader reader(text);
-    for (const std::string& expected : lines) EXPECT_EQ(reader.Next(), expected) << text;
-    EXPECT_TRUE(reader.AtEnd() && reader.Next().empty()) << text;
-  }
-}
-
 TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
   const std::optional<int> none;
   // clang-format off
