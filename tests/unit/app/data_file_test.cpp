@@ -10,8 +10,7 @@ TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
   const std::optional<int> none;
   // clang-format off
   const struct { std::string text; int read; std::optional<int> parsed; } cases[] = {
-      {"+5", 5, 5}, {"-7", -7, -7}, {"  42", 42, none}, {"-7x", -7, none}, {"1 2", 1, none},
-      {"abc", 0, none}, {"", 0, none}, {"-", 0, none},
+      {"+5", 5, 5}, {"-7", -7, -7}, {"  42", 42, none}, {"-7x", -7, none}, {"1 2", 1, none}, {"", 0, none}, {"-", 0, none},
       {"2147483647", INT_MAX, INT_MAX}, {"-2147483648", INT_MIN, INT_MIN},
       {"2147483648", INT_MAX, none}, {"99999999999", INT_MAX, none}, {"-99999999999", INT_MIN, none},
   };

@@ -1,7 +1,9 @@
 #include "alarms/alarm_handler_form.h"
 #include "memo/memo_form.h"
+#include "settings/about.h"
 #include "settings/show_message.h"
 #include "support/app_test.h"
+#include "tasks/task_handler_form.h"
 #include "ui/messages.h"
 
 namespace {
@@ -27,25 +29,12 @@ class MainFormTest : public AppTest {
   }
 };
 
-TEST_F(MainFormTest, MemoHotkeyTogglesTheMemoAndOtherIdsLeaveItAlone) {
-  std::vector<bool> shown;
-  for (const int id : {MemoHotkeyId, 5, 9000, MemoHotkeyId}) {
-    Velmarind->Perform(ui::WM_HOTKEY, id, 0);
-    shown.push_back(F_Memo->Visible());
-  }
-  EXPECT_EQ(shown, (std::vector<bool>{true, true, true, false}));
-}
-
 TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
   using enum ui::TMouseButton;
-  const auto popup = [](const std::string& menu) {
-    return Strings{"SetForeground(Velmarind)", "Popup(" + menu + ",10,20)",
-                   "Post(Velmarind,0,0,0)"};
-  };
   // clang-format off
-  const struct { ui::TMouseButton button; int anyTrayExtra; Strings events; } cases[] = {
-      {mbLeft, 0, popup("MainMenu")}, {mbLeft, 1, popup("MainMenu")}, {mbRight, 0, {}},
-      {mbRight, 1, popup("SecondMenu")}, {mbMiddle, 1, {}},
+  const struct { ui::TMouseButton button; int anyTrayExtra; std::string menu; } cases[] = {
+      {mbLeft, 0, "MainMenu"}, {mbLeft, 1, "MainMenu"}, {mbRight, 0, ""},
+      {mbRight, 1, "SecondMenu"}, {mbMiddle, 1, ""},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -55,7 +44,9 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
     ui::headless::AdvanceTime(250);
     Events().clear();
     Velmarind->TrayIcon.MouseUp(c.button, 10, 20);
-    EXPECT_EQ(Events(), c.events);
+    const Strings popup{"SetForeground(Velmarind)", "Popup(" + c.menu + ",10,20)",
+                        "Post(Velmarind,0,0,0)"};
+    EXPECT_EQ(Events(), c.menu.empty() ? Strings{} : popup);
     EXPECT_FALSE(Velmarind->TrayIcon.Animate() || F_ShowMessage->T_SoundTimer.Enabled());
     EXPECT_EQ(Velmarind->TrayIcon.IconIndex() + F_ShowMessage->RepeatsLeft, 0);
   }
@@ -123,6 +114,43 @@ TEST_F(MainFormTest, EndSessionSavesWhatALogOffWouldLoseAndQuitWritesTheRest) {
   Finish();
   EXPECT_EQ(F_Memo, nullptr);
   EXPECT_EQ(Saves("memo.txt"), 0u) << "nothing changed since the save at close";
+}
+
+// `margin` pixels from the bottom-right corner, or centre on centre (each
+// halved down); at (margin, margin) when the screen size is unknown.
+ui::TRect Expected(const ui::TForm& form, std::optional<os::Size> screen, int margin,
+                   bool centred) {
+  const int width = form.Width(), height = form.Height();
+  if (!screen) return {margin, margin, width, height};
+  if (centred)
+    return {screen->Width / 2 - width / 2, screen->Height / 2 - height / 2, width, height};
+  return {screen->Width - width - margin, screen->Height - height - margin, width, height};
+}
+
+TEST_F(MainFormTest, WindowsOpenAtTheirPlaceAndStayWhereTheUserPutThem) {
+  // clang-format off
+  const struct { ui::TMenuItem& item; ui::TForm& form; int margin; bool centred; std::function<void()> close; } cases[] = {
+      {Velmarind->M_Edit,     *F_TaskHandler, 32, false, [] { F_TaskHandler->B_Close.Click(); }},
+      {Velmarind->M_Settings, *F_Settings,    32, false, [] { Velmarind->M_Settings.Click(); }},
+      {Velmarind->M_About,    *F_About,       64, true,  [] { F_About->B_ok.Click(); }},
+  };
+  // clang-format on
+  for (const std::optional<os::Size> screen : {os::Size{1280, 1024}, os::Size{800, 600}, {}})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.form.Caption() + (screen ? "" : ", no screen size"));
+      os::fake::world().screen = screen;
+      os::fake::world().files.erase(std::string(kDir) + "settings.ini");
+      c.form.SetBounds(1, 2, c.form.Width(), c.form.Height());
+      c.item.Click();
+      ASSERT_TRUE(c.form.Visible());
+      EXPECT_EQ(c.form.BoundsRect(), Expected(c.form, screen, c.margin, c.centred));
+      c.form.SetBounds(5, 6, c.form.Width(), c.form.Height());
+      c.form.Show();
+      EXPECT_EQ(std::pair(c.form.Left(), c.form.Top()), std::pair(5, 6)) << "shown again, it stays";
+      c.close();
+      EXPECT_FALSE(c.form.Visible());
+      EXPECT_EQ(HasFile("settings.ini"), &c.form == F_Settings) << "only the settings save";
+    }
 }
 
 }  // namespace
