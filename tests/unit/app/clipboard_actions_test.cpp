@@ -125,7 +125,7 @@ TEST_F(ClipboardActionsTest, AddToMemoWritesTheSeparatorLinesBeforeTheClipboardT
   // clang-format off
   const struct { std::string separator, memo; } cases[] = {
       {"", "clip\r\n"}, {"---\\n\\d \\t\\n", "---\r\n06.12.2026 09:05:07\r\nclip\r\n"},
-      {"a\\x", "a\\x\r\nclip\r\n"}, {"end\\", "end\\\r\nclip\r\n"}, {"\\N\\T", "\r\n09:05:07\r\nclip\r\n"},
+      {"a\\x", "a\\x\r\nclip\r\n"}, {"end\\", "end\\\r\nclip\r\n"}, {"\\N\\T \\D", "\r\n09:05:07 06.12.2026\r\nclip\r\n"},
   };
   // clang-format on
   for (const auto& c : cases) {
