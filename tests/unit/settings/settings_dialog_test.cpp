@@ -2,7 +2,6 @@
 // the memo hotkey.
 #include <set>
 
-#include "../../shared/factory_settings.h"
 #include "app/data_file.h"
 #include "memo/memo_form.h"
 #include "settings/settings_form.h"
@@ -202,10 +201,7 @@ TEST_F(SettingsDialog, DefaultSettingsKeepLanguageFolderAndTheRegisteredHotkey) 
   EXPECT_EQ(RegisteredHotkeys() + " " + F().LB_mod.Text(), "1,65 NONE");
   EXPECT_EQ(File("settings.ini"), before) << "written only on closing";
   ASSERT_TRUE(CloseDialog());
-  auto factory = settings_cases::FactoryLines("C:\\Velmarind\\sound.wav");
-  factory[14] = "0";  // the caret line, which the memo window gives
-  factory[34] = "Deutsch.lng";
-  EXPECT_EQ(LinesOf(File("settings.ini")), factory);
+  EXPECT_EQ(Lines({2, 17, 35}), "2000|NONE|Deutsch.lng");
 }
 
 TEST_F(SettingsDialog, ClosingFromTheMenuNamesTheFileItCouldNotSave) {
@@ -216,7 +212,6 @@ TEST_F(SettingsDialog, ClosingFromTheMenuNamesTheFileItCouldNotSave) {
   EXPECT_FALSE(F().Visible());
 }
 
-// A missing file takes the focus.
 TEST_F(SettingsDialog, PlayButton) {
   // clang-format off
   const struct { const char* file; bool refused; const char* error; std::size_t plays; } cases[] = {
@@ -234,7 +229,8 @@ TEST_F(SettingsDialog, PlayButton) {
     F().B_Play.Click();
     EXPECT_EQ(os::fake::CallsStartingWith("sound::PlayWave"),
               Strings(c.plays, "sound::PlayWave(\"" + std::string(c.file) + "\",139265)"));
-    EXPECT_EQ(ui::headless::FocusedHandle() == F().LE_Sound.Handle(), c.plays == 0) << c.file;
+    EXPECT_EQ(ui::headless::FocusedHandle() == F().LE_Sound.Handle(), c.plays == 0)
+        << "a missing file takes the focus";
   }
 }
 

@@ -7,15 +7,13 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-const std::string kSettingsPath = "C:\\Velmarind\\settings.ini";
+const std::string kSettingsPath = "C:\\Velmarind\\settings.ini",
+                  kSound = "C:\\Velmarind\\sound.wav";
 
 std::string Join(const Strings& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
-}
-Strings Factory() {
-  return settings_cases::FactoryLines("C:\\Velmarind\\sound.wav");
 }
 
 // A settings.ini whose every line differs from the factory file: negative numbers, texts with
@@ -34,21 +32,22 @@ std::string EveryLineChanged() {
 class SettingsRecordTest : public AppTest {};
 
 TEST_F(SettingsRecordTest, FactoryFileReadsBackEveryLineAndTurnsLineBreaksIntoBlanks) {
-  EXPECT_EQ(CSettings().ToFileText(), Join(Factory())) << "no settings.ini: factory values";
+  EXPECT_EQ(CSettings().ToFileText(), Join(settings_cases::FactoryLines(kSound)))
+      << "no settings.ini: factory values";
   CSettings s;
   s.FromFileText(EveryLineChanged());
   EXPECT_EQ(s.ToFileText(), EveryLineChanged());
   s = CSettings();
   s.MemoSeparator = "a\r\nb";
   s.Filter3 = "x\ny";
-  auto lines = Factory();
+  auto lines = settings_cases::FactoryLines(kSound);
   lines[8] = "a  b";
   lines[45] = "x y";
   EXPECT_EQ(s.ToFileText(), Join(lines));
 }
 
 TEST_F(SettingsRecordTest, MissingLinesReadAsZeroOrEmptyAndAnEmptyModifierAsNone) {
-  auto lines = Factory();
+  auto lines = settings_cases::FactoryLines(kSound);
   File("sound.wav") = "RIFF";
   File("settings.ini") = Join({lines.begin(), lines.begin() + 10});
   Start();
@@ -84,11 +83,20 @@ TEST_F(SettingsRecordTest, SoundFileIsMadeAbsoluteOnlyWithoutBackslash) {
   }
 }
 
+TEST_F(SettingsRecordTest, SetDefaultsLeavesLanguageAndProgramDir) {
+  CSettings s;
+  s.FromFileText(EveryLineChanged());
+  s.ProgramDir = "E:\\x\\";
+  auto lines = settings_cases::FactoryLines("sound.wav");
+  lines[34] = s.Language;
+  s.SetDefaults();
+  EXPECT_EQ(s.ProgramDir + "|" + s.ToFileText(), "E:\\x\\|" + Join(lines));
+}
+
 TEST_F(SettingsRecordTest, FirstSaveAfterFirstRunClearsTheFlagOnlyWithUseLastKnown) {
   for (int useLastKnown : {0, 1}) {
     os::fake::world().files.erase(kSettingsPath);
     CSettings s;  // first run
-    ASSERT_TRUE(s.FirstRun);
     s.UseLastKnown = useLastKnown;
     EXPECT_TRUE(s.SaveSettings());
     EXPECT_EQ(s.FirstRun, useLastKnown == 0) << useLastKnown;

@@ -15,9 +15,6 @@ class ShowMessageTest : public AppTest {
     os::fake::world().calls.clear();
   }
   static TF_ShowMessage& W() { return *F_ShowMessage; }
-  static std::string Place() {
-    return std::to_string(W().Left()) + "," + std::to_string(W().Top());
-  }
   static std::size_t Plays() { return os::fake::CallsStartingWith("sound::PlayWave").size(); }
 };
 
@@ -73,7 +70,7 @@ TEST_F(ShowMessageTest, ShowingPlacesTheWindowAsTheSettingsSay) {
     os::fake::world().screen = c.screen;
     W().SetBounds(0, 0, 320, 250);
     W().Show();
-    EXPECT_EQ(Place() + " " + W().Caption(),
+    EXPECT_EQ(std::to_string(W().Left()) + "," + std::to_string(W().Top()) + " " + W().Caption(),
               c.place + std::string(" Alarm - Velmarind - 06.12.2026"));
     W().Hide();
   }

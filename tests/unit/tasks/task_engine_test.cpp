@@ -46,9 +46,9 @@ TEST_F(TaskEngineTest, OperationsMakeTheirCalls) {
   const struct { CTask task; int result; Strings calls; } cases[] = {
       {MakeTask("cmd", "System Command", "cmd /c dir", "C:\\", "/w"), 1, {"shell::RunCommand(\"cmd /c dir /w\")"}},
       {MakeTask("clip", "Add To Clipboard", "some text"), 1, {"clipboard::SetText(\"some text\")"}},
-      // The two numbers sent with a message: a lone number, or a first 0, is the second.
+      // The two numbers sent with a message: a lone number, or a first 0, is the second; any other character sends none.
       {Send("1 2"), 1, Sent("1,2")}, {Send(" 3   4 5"), 1, Sent("3,4")}, {Send("5"), 1, Sent("0,5")},
-      {Send("5 "), 1, Sent("5,0")},  {Send("0 0 9"), 1, Sent("0,9")},     {Send("1\t2"), 1, Sent("0,0")},
+      {Send("5 "), 1, Sent("5,0")},  {Send("0 0 9"), 1, Sent("0,9")},     {Send("1 2\t"), 1, Sent("0,0")},
       {MakeTask("close", "Close Program", "Untitled - Notepad"), 1, {"windows::FindByTitle(\"Untitled - Notepad\")", "windows::Post(88,16,0,0)"}},
       {MakeTask("close missing", "Close Program", "Calculator"), 1, {"windows::FindByTitle(\"Calculator\")"}},
       {MakeTask("close nothing", "Close Program", ""), 1, {}}, {MakeTask("no button", "Mouse Click", " 1"), 1, {}},
