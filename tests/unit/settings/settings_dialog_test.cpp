@@ -290,4 +290,25 @@ TEST_F(SettingsDialog, SetRegistersTheChosenHotkeyOrClearsIt) {
   for (int outside : {0, 63, -1}) EXPECT_EQ(TF_Settings::KeyIndexToVirtualKey(outside), -1);
 }
 
+TEST_F(SettingsDialog, AutostartButtonsSayWhatHappened) {
+  auto& world = os::fake::world();
+  const std::string run = "HKLM\\" + std::string(os::fake::kRunKey);
+  // clang-format off
+  const struct { ui::TButton* button; const char* caption; const char* message; const char* value; } cases[] = {
+      {&F().B_add,    "Information", "Velmarind was added to autostart", "C:\\Velmarind\\velmarind.exe"},
+      {&F().B_remove, "Information", "Velmarind was successfully removed from autostart", ""},
+      {&F().B_remove, "Information", "Velmarind is not currently set to autostart", ""},
+      {&F().B_add,    "Error",       "Could not add Velmarind to autostart.", ""},  // refused
+  };
+  // clang-format on
+  Open();
+  for (const auto& c : cases) {
+    if (std::string(c.caption) == "Error") world.refusedWrites.insert(run);
+    ExpectBox(c.caption, c.message, ui::MB_ICONINFORMATION);
+    c.button->Click();
+    const auto value = world.registryValues.find(run + "\\Velmarind");
+    EXPECT_EQ(value == world.registryValues.end() ? "" : value->second, c.value) << c.message;
+  }
+}
+
 }  // namespace

@@ -110,4 +110,19 @@ TEST_F(ShowMessageTest, TheWindowClosesByItsCountdownOrByTheUser) {
   }
 }
 
+TEST_F(ShowMessageTest, OnlyAHeldLeftButtonDragsTheWindow) {
+  W().Show();
+  for (const auto button : {ui::TMouseButton::mbLeft, ui::TMouseButton::mbRight}) {
+    W().SetBounds(100, 200, 320, 250);
+    W().NotifyMouseMove(0, 50, 50);  // no button held
+    W().NotifyMouseDown(button, 0, 10, 10);
+    W().NotifyMouseMove(0, 15, 17);
+    W().NotifyMouseUp(button, 0, 15, 17);
+    W().NotifyMouseMove(0, 40, 40);  // released
+    const bool dragged = button == ui::TMouseButton::mbLeft;
+    EXPECT_EQ(W().Left(), dragged ? 105 : 100);
+    EXPECT_EQ(W().Top(), dragged ? 207 : 200);
+  }
+}
+
 }  // namespace
