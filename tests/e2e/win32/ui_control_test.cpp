@@ -18,6 +18,7 @@
 namespace {
 
 using ui_test::Hwnd;
+using ui_test::Str;
 using Log = std::vector<std::string>;
 
 // A form laid out like the memo window, with a page of the settings' controls.
@@ -28,28 +29,21 @@ class UiControl : public ui_test::UiTest {
     Watch(search, "search", [&] { return search.Text(); });
     Watch(list, "list", [&] { return list.Text(); });
     Watch(combo, "combo", [&] { return combo.Text(); });
-    Watch(box, "box", [&] { return std::to_string(box.Checked()); });
-    Watch(bar, "bar", [&] { return std::to_string(bar.Position()); });
-    Watch(pages, "pages", [&] { return std::to_string(pages.ActivePageIndex()); });
+    Watch(box, "box", [&] { return Str(box.Checked()); });
+    Watch(bar, "bar", [&] { return Str(bar.Position()); });
+    Watch(pages, "pages", [&] { return Str(pages.ActivePageIndex()); });
     Watch(close, "close", [] { return "-"; }), Watch(edit.EditLabel, "label", [] { return "-"; });
-    for (auto [control, name] :
-         {std::pair<ui::TControl*, const char*>{&memo, "memo "}, {&search, "search "}})
-      control->OnKeyPress = [&, name](ui::TObject*, char& key) {
-        log.push_back(name + std::string(1, key));
+    for (ui::TControl* c : std::initializer_list<ui::TControl*>{&memo, &search})
+      c->OnKeyPress = [&, c](ui::TObject*, char& key) {
+        log.push_back((c == &memo ? "memo " : "search ") + std::string(1, key));
         if (key == 'x') key = 0;  // swallowed
       };
-    memo.OnKeyDown = [&](ui::TObject*, unsigned short& key, ui::TShiftState) {
-      log.push_back(ui_test::Str("memo down ", key));
+    memo.OnKeyDown = [&](auto, auto& key, auto) { log.push_back(Str("memo down ", key)); };
+    status.OnMouseDown = [&](auto, auto b, auto, int x, int y) {
+      log.push_back(Str("down", static_cast<int>(b), " ", x, ",", y));
     };
-    status.OnMouseDown = [&](ui::TObject*, ui::TMouseButton b, ui::TShiftState, int x, int y) {
-      log.push_back(ui_test::Str("down", static_cast<int>(b), At(x, y)));
-    };
-    status.OnMouseMove = [&](ui::TObject*, ui::TShiftState, int x, int y) {
-      log.push_back("move" + At(x, y));
-    };
-    form.OnMouseUp = [&](ui::TObject*, ui::TMouseButton, ui::TShiftState, int x, int y) {
-      log.push_back("form up" + At(x, y));
-    };
+    status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move ", x, ",", y)); };
+    form.OnMouseUp = [&](auto, auto, auto, int x, int y) { log.push_back(Str("up ", x, ",", y)); };
   }
   void Watch(ui::TControl& c, std::string name, std::function<std::string()> state) {
     for (auto [event, text] : {std::pair{&c.OnClick, " click "},
@@ -59,7 +53,6 @@ class UiControl : public ui_test::UiTest {
         log.push_back((sender == &c ? name : "?") + text + state());
       };
   }
-  static std::string At(int x, int y) { return ui_test::Str(" ", x, ",", y); }
   static LRESULT Send(const ui::TControl& c, UINT msg, WPARAM w = 0, LPARAM l = 0) {
     return SendMessageA(Hwnd(c), msg, w, l);
   }
@@ -89,8 +82,11 @@ class UiControl : public ui_test::UiTest {
   Log log;
 };
 
-TEST_F(UiControl, NativeNotificationsReachTheirComponentsOnce) {
+// Native notifications are reported once; changes made from code only when
+// their setter says so.
+TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list.SetItems({"a", "b"});
+  form.Show();
   // clang-format off
   const struct { const char* what; std::function<void()> act; Log logged; } cases[] = {
       {"button clicked by another program", [&] { Send(close, BM_CLICK); }, {"close click -"}},
@@ -105,31 +101,16 @@ TEST_F(UiControl, NativeNotificationsReachTheirComponentsOnce) {
       {"read-only", [&] { memo.SetReadOnly(true), Send(memo, WM_CHAR, 'r'), memo.SetReadOnly(false); }, {"memo r"}},
       {"key down", [&] { Send(memo, WM_KEYDOWN, VK_F5); }, {"memo down 116"}},
       {"typed up to the limit", [&] { search.SetText("1234"), log.clear(), Send(search, WM_CHAR, 'a'); }, {"search a", "search change a1234"}},
-      {"slider dragged: reported once", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
+      {"slider dragged", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
       {"slider keys", [&] { Send(bar, WM_KEYDOWN, VK_RIGHT); }, {"bar change 4"}},
-      {"status bar and form dragged", [&] { Send(status, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6)), Send(status, WM_MOUSEMOVE, 0, MAKELPARAM(9, 7)), SendMessageA(Hwnd(form), WM_RBUTTONUP, 0, MAKELPARAM(20, 160)); }, {"down0 5,6", "move 9,7", "form up 20,160"}},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    log.clear();
-    c.act();
-    EXPECT_EQ(log, c.logged) << c.what;
-  }
-  Send(search, WM_CHAR, 'b');
-  EXPECT_EQ(search.Text(), "a1234") << "typing stops at the limit";
-}
-
-TEST_F(UiControl, ChangesFromCodeAreReportedOnlyWhenTheSetterSaysSo) {
-  form.Show();  // which sets the Tab order
-  // clang-format off
-  const struct { const char* what; std::function<void()> act; Log logged; } cases[] = {
-      {"memo text", [&] { memo.SetText("abc"); }, {"memo change abc"}},
+      {"status bar and form dragged", [&] { Send(status, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6)), Send(status, WM_MOUSEMOVE, 0, MAKELPARAM(9, 7)), SendMessageA(Hwnd(form), WM_RBUTTONUP, 0, MAKELPARAM(20, 160)); }, {"down0 5,6", "move 9,7", "up 20,160"}},
+      {"memo text set", [&] { memo.SetText("abc"); }, {"memo change abc"}},
       {"the same text again", [&] { memo.SetText("abc"); }, {}},
       {"selection replaced", [&] { memo.SetSel(3, 0), memo.SetSelText("d"); }, {"memo change abcd"}},
-      {"beyond the typing limit", [&] { search.SetText("123456"); }, {"search change 123456"}},
-      {"check box ticked", [&] { box.SetChecked(true); }, {"box click 1"}},
+      {"set beyond the typing limit", [&] { search.SetText("123456"); }, {"search change 123456"}},
+      {"check box ticked", [&] { box.SetChecked(false); }, {"box click 0"}},
       {"slider moved beyond its range", [&] { bar.SetPosition(30); }, {"bar change 16"}},
-      {"selections", [&] { list.SetItemIndex(0), combo.SetItemIndex(1), pages.SetActivePageIndex(1); }, {}},
+      {"selections", [&] { list.SetItemIndex(0), combo.SetItemIndex(0), pages.SetActivePageIndex(1); }, {}},
       {"tab clicked", [&] { RECT r{}; Send(pages, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)), Click(pages, MAKELPARAM(r.left + 5, r.top + 5)); }, {"pages change 0"}},
   };
   // clang-format on
@@ -138,9 +119,6 @@ TEST_F(UiControl, ChangesFromCodeAreReportedOnlyWhenTheSetterSaysSo) {
     c.act();
     EXPECT_EQ(log, c.logged) << c.what;
   }
-  // Frames lie behind the controls on them: the tab control last, the group box above it.
-  EXPECT_EQ(GetWindow(Hwnd(memo), GW_HWNDLAST), Hwnd(pages));
-  EXPECT_EQ(GetWindow(Hwnd(pages), GW_HWNDPREV), Hwnd(group));
 }
 
 TEST_F(UiControl, KeysTakeTheDialogManagersRouteUnlessTheControlWantsThem) {
@@ -154,7 +132,7 @@ TEST_F(UiControl, KeysTakeTheDialogManagersRouteUnlessTheControlWantsThem) {
       {"Escape with a cancel button", &search, {VK_ESCAPE}, false, true, {"close click -"}, &search},
   };
   // clang-format on
-  form.Show();
+  form.Show();  // which sets the Tab order
   for (const auto& c : cases) {
     c.from->SetFocus();
     form.CancelButton = c.cancel ? &close : nullptr;
@@ -164,6 +142,9 @@ TEST_F(UiControl, KeysTakeTheDialogManagersRouteUnlessTheControlWantsThem) {
     EXPECT_EQ(log, c.logged) << c.what;
     EXPECT_TRUE(!c.focus || GetFocus() == Hwnd(*c.focus)) << c.what;
   }
+  // Frames lie behind the controls on them: the tab control last, the group box above it.
+  EXPECT_EQ(GetWindow(Hwnd(memo), GW_HWNDLAST), Hwnd(pages));
+  EXPECT_EQ(GetWindow(Hwnd(pages), GW_HWNDPREV), Hwnd(group));
 }
 
 TEST_F(UiControl, MemoTakesTypingPast64KilobytesAndBothFollowTheSharedCases) {

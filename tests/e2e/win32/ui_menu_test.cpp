@@ -11,34 +11,22 @@
 
 namespace {
 
+using ui_test::Str;
+
 ui::TImage Solid(std::uint32_t argb) {
   return {16, 16, std::vector<std::uint32_t>(256, argb)};
 }
 
-// A hidden form like the main form: counts the WM_COMMANDs it receives and
-// the menu images it is asked to draw.
-struct OwnerForm : ui::TForm {
-  OwnerForm() : TForm(ui::TFormParams{}) {}
-  void Dispatch(ui::TMessage& message) override {
-    commands += message.Msg == WM_COMMAND, imagesDrawn += message.Msg == WM_DRAWITEM;
-    TForm::Dispatch(message);
-  }
-  int commands = 0, imagesDrawn = 0;
-};
-
 // The items of a native menu: "-" for a separator, and after the caption +
-// when checked, ~ when disabled, * with an image and > with a submenu.
+// when checked, ~ when disabled and > with a submenu.
 std::string Describe(HMENU menu) {
   std::string out;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
     char text[64] = "";
-    MENUITEMINFOA m{};
-    m.cbSize = sizeof m, m.dwTypeData = text, m.cch = sizeof text;
-    m.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_BITMAP | MIIM_SUBMENU;
-    GetMenuItemInfoA(menu, i, TRUE, &m);
-    out += std::string(m.fType & MFT_SEPARATOR ? "-" : text) + (m.fState & MFS_CHECKED ? "+" : "") +
-           (m.fState & MFS_DISABLED ? "~" : "") + (m.hbmpItem == HBMMENU_CALLBACK ? "*" : "") +
-           (m.hSubMenu ? ">" : "") + " ";
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    const UINT s = GetMenuState(menu, i, MF_BYPOSITION);
+    out += Str(s & MF_SEPARATOR ? "-" : text, s & MF_CHECKED ? "+" : "", s & MF_DISABLED ? "~" : "",
+               s & MF_POPUP ? ">" : "", " ");
   }
   return out;
 }
@@ -58,10 +46,8 @@ TEST_F(UiMenu, ShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
   more.Add(inner);
   std::vector<std::string> clicked;
   for (ui::TMenuItem* item : {&open, &hidden, &disabled, &checked, &inner})
-    item->OnClick = [&](ui::TObject* sender) {
-      clicked.push_back(static_cast<ui::TMenuItem*>(sender)->Caption);
-    };
-  OwnerForm owner;
+    item->OnClick = [&, item](ui::TObject*) { clicked.push_back(item->Caption); };
+  ui_test::ProbeForm owner;
   // clang-format off
   const struct { std::vector<WPARAM> keys; std::vector<std::string> clicked; } cases[] = {
       {{VK_DOWN, VK_RETURN}, {"&Open"}},
@@ -86,26 +72,25 @@ TEST_F(UiMenu, ShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
     EXPECT_EQ(clicked, c.clicked) << c.keys.size();
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
-    EXPECT_EQ(shown, "&Open* - Disabled~ Checked+* More> ");
+    EXPECT_EQ(shown, "&Open - Disabled~ Checked+ More> ");
   }
 }
 
-TEST_F(UiMenu, TrayIconIsShownWhileItLivesAndReportsTheButtonAtTheCursor) {
-  using ui::win32::kTrayIconId;
+TEST_F(UiMenu, TrayIconReportsTheButtonAtTheCursorAndComesBackWithTheShell) {
+  using namespace ui::win32;
   const auto shell = [](DWORD change) {  // the shell knows the icon when it lets us change it
     NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data, data.uID = kTrayIconId;
-    data.hWnd = FindWindowA(ui::win32::kTrayWindowClass, nullptr);
+    data.cbSize = sizeof data, data.hWnd = FindWindowA(kTrayWindowClass, nullptr);
+    data.uID = kTrayIconId;
     return Shell_NotifyIconA(change, &data);
   };
   ui::TImageList icons(16, 16);
-  icons.Add(Solid(0xFF2060C0)), icons.Add(Solid(0));
+  icons.Add(Solid(0xFF2060C0));
   {
-    ui::TTrayIcon tray(icons, "Velmarind", 500);
+    ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
     std::vector<std::string> events;
-    tray.OnMouseUp = [&](ui::TObject* sender, ui::TMouseButton b, ui::TShiftState, int x, int y) {
-      events.push_back(
-          ui_test::Str(static_cast<int>(b), "@", x, ",", y, sender == &tray ? "" : "?"));
+    tray.OnMouseUp = [&](ui::TObject* sender, ui::TMouseButton b, auto, int x, int y) {
+      events.push_back(Str(static_cast<int>(b), "@", x, ",", y, sender == &tray ? "" : "?"));
     };
     SetCursorPos(50, 60);
     // clang-format off
@@ -116,20 +101,16 @@ TEST_F(UiMenu, TrayIconIsShownWhileItLivesAndReportsTheButtonAtTheCursor) {
     // clang-format on
     for (const auto& c : cases) {
       events.clear();
-      PostMessageA(FindWindowA(ui::win32::kTrayWindowClass, nullptr),
-                   ui::win32::kTrayCallbackMessage, c.id, c.mouse);
+      PostMessageA(FindWindowA(kTrayWindowClass, nullptr), kTrayCallbackMessage, c.id, c.mouse);
       ui_test::Pump(30);
       EXPECT_EQ(events, c.events) << "icon " << c.id << " mouse message " << c.mouse;
     }
-    tray.SetHint(std::string(300, 'h'));  // longer than a tooltip holds
-    tray.SetIconIndex(1);                 // fully transparent
-    EXPECT_TRUE(shell(NIM_MODIFY));
     ASSERT_TRUE(shell(NIM_DELETE));  // as a restarted shell forgets it
-    SendMessageA(FindWindowA(ui::win32::kTrayWindowClass, nullptr),
-                 RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    SendMessageA(FindWindowA(kTrayWindowClass, nullptr), RegisterWindowMessageA("TaskbarCreated"),
+                 0, 0);
     EXPECT_TRUE(shell(NIM_MODIFY));
   }
-  EXPECT_EQ(FindWindowA(ui::win32::kTrayWindowClass, nullptr), nullptr);
+  EXPECT_EQ(FindWindowA(kTrayWindowClass, nullptr), nullptr);
 }
 
 // The 32-bit pixels of a bitmap, top row first.
@@ -156,23 +137,20 @@ TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
       ui::win32::CreateMenuBitmap({4, 1, {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00}});
   const HDC dc = CreateCompatibleDC(nullptr);
   const HBITMAP target = CreateBitmap(4, 1, 1, 32, nullptr);
-  const HGDIOBJ old = SelectObject(dc, target);
   for (const auto& c : cases) {
+    const HGDIOBJ old = SelectObject(dc, target);
     for (int x = 0; x < 4; ++x) SetPixel(dc, x, 0, 0x404040);
-    DRAWITEMSTRUCT item{
-        ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, reinterpret_cast<ULONG_PTR>(image)};
+    DRAWITEMSTRUCT item{ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, ULONG_PTR(image)};
     EXPECT_TRUE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
-    SelectObject(dc, old);
-    const auto pixels = Pixels(target, 4, 1);
-    SelectObject(dc, target);
-    for (int x = 0; x < 4; ++x)
-      for (int shift : {16, 8, 0})
-        EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2)
-            << c.state << " pixel " << x;
     item.CtlType = ODT_LISTBOX;  // other owner-drawn controls are left alone
     EXPECT_FALSE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
+    SelectObject(dc, old);
+    const auto pixels = Pixels(target, 4, 1);
+    for (int x = 0; x < 4; ++x)
+      for (int shift : {16, 8, 0})
+        EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2) << c.state << x;
   }
-  SelectObject(dc, old), DeleteDC(dc), DeleteObject(target), DeleteObject(image);
+  DeleteDC(dc), DeleteObject(target), DeleteObject(image);
   // Columns 0-4 transparent (with colour in them), so no mask byte is all one
   // kind; the rest opaque above and half opaque below.
   ui::TImage icon = Solid(0);
@@ -182,10 +160,10 @@ TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
   ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage(icon), &info));
   const auto mask = Pixels(info.hbmMask, 16, 16), color = Pixels(info.hbmColor, 16, 16);
   for (int at : {0, 244, 5, 127, 135, 255}) {  // (0,0) (4,15) (5,0) (15,7) (7,8) (15,15)
-    const bool transparent = at % 16 < 5;
-    EXPECT_EQ(mask[at] & 0xFFFFFF, transparent ? 0xFFFFFFu : 0) << at;
-    EXPECT_EQ(color[at], transparent ? 0 : icon.Pixels[at])
-        << at << ": transparent pixels are black";
+    const bool transparent = at % 16 < 5;      // and black
+    EXPECT_EQ(Str(mask[at] & 0xFFFFFF, " ", color[at]),
+              Str(transparent ? 0xFFFFFF : 0, " ", transparent ? 0 : icon.Pixels[at]))
+        << at;
   }
   EXPECT_EQ(ui::win32::CreateIconFromImage({16, 16, std::vector<std::uint32_t>(255)}), nullptr);
 }

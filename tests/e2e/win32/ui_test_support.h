@@ -1,6 +1,6 @@
-// Helpers of the Windows tests: an application object per test, the program's
-// loop step with a deadline, a guard that ends a nested loop that hangs, and
-// another program's hands on a thread of their own.
+// Helpers of the Windows tests: an application object per test, a probe form,
+// the program's loop step with a deadline, a guard for nested loops and another
+// program's hands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,11 +9,11 @@
 #include <atomic>
 #include <functional>
 #include <sstream>
-#include <string>
+#include <stdexcept>
 #include <thread>
-#include <vector>
 
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui_test {
@@ -28,6 +28,23 @@ struct UiTest : ::testing::Test {
   ui::TApplication app;
 };
 
+constexpr UINT kAdd = WM_APP + 5;     // the probe form answers wParam + lParam
+constexpr UINT kAccept = WM_APP + 6;  // the probe form sets ModalResult to mrOk
+constexpr UINT kThrow = WM_APP + 7;   // the probe form's handler throws
+
+// Counts the WM_COMMANDs it gets and the menu images it is asked to draw.
+struct ProbeForm : ui::TForm {
+  explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
+  void Dispatch(ui::TMessage& m) override {
+    if (m.Msg == kAdd) return void(m.Result = m.WParam + m.LParam);
+    if (m.Msg == kAccept) ModalResult = ui::mrOk;
+    if (m.Msg == kThrow) throw std::runtime_error("handler failed");
+    commands += m.Msg == WM_COMMAND, imagesDrawn += m.Msg == WM_DRAWITEM;
+    TForm::Dispatch(m);
+  }
+  int commands = 0, imagesDrawn = 0;
+};
+
 // Runs the program's loop step until done() holds; false when timeoutMs passed first.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
   for (const DWORD start = GetTickCount(); !done();) {
@@ -40,15 +57,10 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
 inline void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
-inline std::string Text(HWND window) {
-  return ui::win32::WindowText(window);
-}
-// The parts one after another, as a stream writes them.
 template <class... Parts>
 std::string Str(const Parts&... parts) {
   std::ostringstream out;
-  (out << ... << parts);
-  return out.str();
+  return (out << ... << parts), out.str();
 }
 template <class Object>
 HWND Hwnd(const Object& object) {
@@ -56,41 +68,33 @@ HWND Hwnd(const Object& object) {
 }
 
 // Fails the test and runs `escape`, which must end the nested loop under test,
-// when that loop still runs after `ms`; a thread timer, so it works even when
-// the component layer's timers do not.
+// when that loop still runs after `ms`: a thread timer, which needs no component.
 struct LoopGuard {
-  LoopGuard(DWORD ms, std::function<void()> escape) {
-    escape_ = std::move(escape), id_ = SetTimer(0, 0, ms, Expired);
+  LoopGuard(DWORD ms, std::function<void()> escape) : id(SetTimer(0, 0, ms, Expired)) {
+    escape_ = std::move(escape);
   }
-  ~LoopGuard() { KillTimer(nullptr, id_), escape_ = nullptr; }
+  ~LoopGuard() { KillTimer(nullptr, id), escape_ = nullptr; }
   static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
+    KillTimer(nullptr, id), escape_();
     ADD_FAILURE() << "the loop under test did not end in time";
-    if (escape_) escape_();
   }
   static inline std::function<void()> escape_;
-  UINT_PTR id_;
+  UINT_PTR id;
 };
 
-// Another program's hands: waits up to five seconds for a visible window of
-// the class (and title) and hands it to `act`. Finish() tells whether it came.
-class Driver {
- public:
+// Waits on a thread of its own, up to five seconds, for a visible window of the
+// class (and title) and hands it to `act`; Finish() tells whether it came.
+struct Driver {
   Driver(const char* className, const char* title, std::function<void(HWND)> act)
-      : thread_([=, this] {
-          for (int tries = 0; tries < 500 && !found_; ++tries, Sleep(10))
-            for (HWND w = nullptr; !found_ && (w = FindWindowExA(nullptr, w, className, title));)
-              if (IsWindowVisible(w)) found_ = true, act(w);
+      : thread([=, this] {
+          for (int tries = 0; tries < 500 && !found; ++tries, Sleep(10))
+            for (HWND w = nullptr; !found && (w = FindWindowExA(nullptr, w, className, title));)
+              if (IsWindowVisible(w)) found = true, act(w);
         }) {}
   ~Driver() { Finish(); }
-  bool Finish() {
-    if (thread_.joinable()) thread_.join();
-    return found_;
-  }
-
- private:
-  std::atomic<bool> found_ = false;
-  std::thread thread_;
+  bool Finish() { return thread.joinable() ? thread.join(), found.load() : found.load(); }
+  std::atomic<bool> found = false;
+  std::thread thread;
 };
 
 // Posts key presses with their scan codes, as the keyboard does, so that

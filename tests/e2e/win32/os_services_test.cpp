@@ -1,0 +1,270 @@
+// The OS services, each checked against what Windows itself reports, with
+// calls independent of the code under test.
+#include <filesystem>
+#include <fstream>
+
+#include "memo/ansi_case.h"
+#include "os/os.h"
+#include "ui_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ui_test::Str;
+
+enum Before { kNothing, kFile, kHeldOpen, kFolder, kNoFolder };
+
+TEST(OsFiles, SaveReplacesTheFileWholeOrLeavesItAsItWas) {
+  std::string awkward;  // bytes that a text-mode read or write would change
+  while (awkward.size() < 9000) awkward += std::string("line\r\nnext\nnul\0end\r\x1a\xff", 22);
+  const std::string old = awkward.substr(0, 4097);  // more than one read's worth
+  // clang-format off
+  const struct { Before before; std::string bytes; bool saved; } cases[] = {
+      {kNothing, "new", true}, {kFile, awkward, true}, {kFile, "", true},
+      {kHeldOpen, "new", false}, {kFolder, "x", false}, {kNoFolder, "x", false},
+  };
+  // clang-format on
+  const fs::path folder = fs::temp_directory_path() / ("vel-" + std::to_string(GetTickCount()));
+  for (int row = 0; const auto& c : cases) {
+    SCOPED_TRACE(row++);
+    fs::create_directory(folder);
+    const std::string path = (folder / (c.before == kNoFolder ? "no\\a.ini" : "a.ini")).string();
+    if (c.before == kFolder) fs::create_directory(path);
+    if (c.before == kFile || c.before == kHeldOpen) std::ofstream(path, std::ios::binary) << old;
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, 0, 0);
+    if (c.before != kHeldOpen) CloseHandle(held);
+    EXPECT_EQ(os::files::SaveAtomically(path, c.bytes), c.saved);
+    if (c.before == kHeldOpen) CloseHandle(held);
+    const bool file = c.before != kFolder && c.before != kNoFolder;
+    EXPECT_EQ(os::files::Read(path), file ? std::optional(c.saved ? c.bytes : old) : std::nullopt);
+    EXPECT_EQ(os::files::Exists(path), file);
+    std::vector<std::string> entries;  // no temporary file is left
+    for (const auto& entry : fs::directory_iterator(folder))
+      entries.push_back(entry.path().filename().string());
+    EXPECT_EQ(entries, std::vector<std::string>(c.before != kNoFolder, "a.ini"));
+    fs::remove_all(folder);
+  }
+  const fs::path self = os::files::ExecutablePath();
+  EXPECT_TRUE(self.filename() == "win32_tests.exe" && self.is_absolute() && fs::exists(self));
+}
+
+TEST(OsRegistry, SetsReplacesAndDeletesAStringOfAnExistingKeyOnly) {
+  using namespace os::registry;
+  const std::string run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+  EXPECT_EQ(Open(Root::CurrentUser, run + "\\VelmarindNoSuchKey"), 0u);
+  // clang-format off
+  const struct { const char* value; bool done; std::string stored; } cases[] = {  // null: delete it
+      {"C:\\Program Files\\v.exe", true, "1 C:\\Program Files\\v.exe"}, {"D:\\w.exe", true, "1 D:\\w.exe"},
+      {nullptr, true, "0 "}, {nullptr, false, "0 "},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const Key key = Open(Root::LocalMachine, run);
+    EXPECT_EQ(c.value ? SetString(key, "VelTest", c.value) : DeleteValue(key, "VelTest"), c.done);
+    Close(key);
+    char data[64] = "";
+    DWORD type = 0, size = sizeof data;
+    HKEY hkey;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, run.c_str(), 0, KEY_QUERY_VALUE, &hkey);
+    RegQueryValueExA(hkey, "VelTest", 0, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(hkey);
+    EXPECT_EQ(Str(type, " ", data), c.stored) << "type 1 is REG_SZ";
+  }
+}
+
+// Puts bytes on the clipboard in a format of our own, as another program would,
+// and tells which of the two formats the clipboard then holds.
+std::string Formats(bool put = false) {
+  const UINT own = RegisterClipboardFormatA("VelmarindTestFormat");
+  OpenClipboard(nullptr);
+  if (put) EmptyClipboard(), SetClipboardData(own, GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4));
+  const std::string held =
+      Str(IsClipboardFormatAvailable(CF_TEXT), IsClipboardFormatAvailable(own));
+  return CloseClipboard(), held;
+}
+
+TEST(OsClipboard, TextComesBackByteForByteAndReplacesOtherFormats) {
+  for (const std::string text : {"one\r\ntwo\r\n", "caf\xe9 \xfc\xdf", ""}) {
+    EXPECT_EQ(Formats(true), "01");
+    EXPECT_EQ(os::clipboard::GetText(), "") << "no text is empty text";
+    EXPECT_TRUE(os::clipboard::SetText(text));
+    EXPECT_EQ(os::clipboard::GetText(), text);
+    EXPECT_EQ(Formats(), "10");
+  }
+  // Another thread's window holds the clipboard open: nothing changes.
+  HANDLE opened = CreateEventA(0, TRUE, FALSE, 0), done = CreateEventA(0, TRUE, FALSE, 0);
+  std::thread holder([&] {
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
+    OpenClipboard(window), SetEvent(opened), WaitForSingleObject(done, 10000);
+    CloseClipboard(), DestroyWindow(window);
+  });
+  WaitForSingleObject(opened, 10000);
+  EXPECT_FALSE(os::clipboard::SetText("new text"));
+  EXPECT_EQ(os::clipboard::GetText(), "");
+  SetEvent(done), holder.join(), CloseHandle(opened), CloseHandle(done);
+}
+
+// Milliseconds since 1601, the FILETIME epoch; with the weekday Windows finds for it.
+std::int64_t Ms(const os::DateTime& t, int* weekday = nullptr) {
+  SYSTEMTIME s{};
+  s.wYear = t.Year, s.wMonth = t.Month, s.wDay = t.Day, s.wHour = t.Hour, s.wMinute = t.Minute;
+  s.wSecond = t.Second, s.wMilliseconds = t.Millisecond;
+  FILETIME f;
+  SystemTimeToFileTime(&s, &f), FileTimeToSystemTime(&f, &s);
+  if (weekday) *weekday = s.wDayOfWeek + 1;  // Sunday is 1
+  return (static_cast<std::int64_t>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 10000;
+}
+
+// ctest runs these tests in a zone 5:45 ahead of UTC, so a mix-up shows.
+TEST(OsClock, LocalTimeUtcWeekdayAndMonotonicCountComeFromOneRead) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const os::ClockReading start = os::clock::Read();
+  const os::DateTime before{now.wYear,   now.wMonth,  now.wDay,          now.wHour,
+                            now.wMinute, now.wSecond, now.wMilliseconds, 0};
+  EXPECT_NEAR(Ms(start.Local) - Ms(before), 0, 1000) << "the system's local time";
+  EXPECT_EQ(Ms(start.Local) - Ms(start.Utc), 345 * 60000LL);
+  int weekday[2];
+  Ms(start.Local, &weekday[0]), Ms(start.Utc, &weekday[1]);
+  EXPECT_EQ(Str(start.Local.DayOfWeek, start.Utc.DayOfWeek), Str(weekday[0], weekday[1]));
+  const DWORD ticksAtStart = GetTickCount();
+  Sleep(1500);  // longer than a second, so that a count of seconds shows as well
+  const os::ClockReading end = os::clock::Read();
+  EXPECT_NEAR(end.MonotonicMs - start.MonotonicMs, GetTickCount() - ticksAtStart, 200);
+  EXPECT_NEAR(Ms(end.Utc) - Ms(start.Utc), end.MonotonicMs - start.MonotonicMs, 200);
+}
+
+// Whatever the user's locale, the texts are the ones Windows writes for the moment.
+TEST(OsLocale, TimeAndDateTextsAreTheUsersFormats) {
+  const SYSTEMTIME st{2026, 12, 0, 6, 9, 5, 7, 0};
+  char time[64] = "", date[64] = "";
+  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
+  const os::DateTime moment{2026, 12, 6, 9, 5, 7, 0, 1};
+  const std::string texts = os::locale::TimeText(moment) + " " + os::locale::DateText(moment);
+  EXPECT_EQ(texts, Str(time, " ", date));
+  EXPECT_TRUE(texts.find("07") != texts.npos && texts.find("2026") != texts.npos) << texts;
+}
+
+// The filters' case table is the window system's, so "uppercase" and
+// "lowercase" act the same in both builds.
+TEST(FilterCase, TableAgreesWithCharUpperAndCharLowerForEveryByte) {
+  ASSERT_EQ(GetACP(), 1252u) << "the table is that of code page 1252";
+  std::string everyByte;
+  for (int c = 0; c < 256; ++c) everyByte += static_cast<char>(c);
+  std::string upper = everyByte, lower = everyByte;
+  CharUpperBuffA(upper.data(), 256), CharLowerBuffA(lower.data(), 256);
+  EXPECT_EQ(memo::AnsiUpperCase(everyByte) + memo::AnsiLowerCase(everyByte), upper + lower);
+}
+
+TEST(OsDisplay, ScreenCursorVersionAndShutdownPrivilegeAreTheSessions) {
+  EXPECT_EQ(os::display::ScreenSize(), (os::Size{1280, 1024})) << "the test session's Xvfb";
+  for (const os::Point& p : {os::Point{0, 0}, os::Point{1279, 1023}})
+    EXPECT_EQ(SetCursorPos(p.X, p.Y) ? os::cursor::Position() : os::Point{}, p) << p.X;
+  EXPECT_EQ(os::version::PlatformId(), os::version::kPlatformWin32Nt);
+  // A token left open would keep its handle's slot: the next handle would differ.
+  HANDLE before = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  CloseHandle(before);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(os::session::EnableShutdownPrivilege());
+  HANDLE after = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  EXPECT_EQ(after, before);
+  CloseHandle(after);
+}
+
+TEST(OsHotkeys, ACombinationIsHeldUntilUnregistered) {
+  const HWND w = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
+  const auto window = reinterpret_cast<os::WindowHandle>(w);
+  using namespace os::hotkeys;
+  EXPECT_TRUE(Register(window, 1, MOD_CONTROL | MOD_ALT, 'J'));
+  EXPECT_FALSE(Register(window, 2, MOD_CONTROL | MOD_ALT, 'J')) << "taken";
+  EXPECT_TRUE(Register(window, 2, MOD_CONTROL | MOD_SHIFT, 'J'));
+  EXPECT_TRUE(Unregister(window, 1) && !Unregister(window, 1) && Unregister(window, 2));
+  DestroyWindow(w);
+}
+
+// Waits for a file's first whole line, removes the file and gives the line.
+std::string AwaitLine(const fs::path& path) {
+  std::string line;
+  ui_test::PumpUntil([&] { return std::getline(std::ifstream(path), line).good(); }, 10000);
+  return fs::remove(path), line;
+}
+
+// A file type of our own whose "open" and "record" verbs run a command
+// interpreter that writes the verb, file, parameters and folder it was given.
+TEST(OsShell, ExecuteRunsTheVerbOrGivesTheShellsCodeAndCommandsTheirExitStatus) {
+  const std::string record = (fs::temp_directory_path() / "vel-record.txt").string();
+  const std::string doc = (fs::temp_directory_path() / "a b.velrec").string();
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const auto setDefault = [](const std::string& key, const std::string& value) {
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), value.size());
+  };
+  setDefault(".velrec", "VelmarindRecorder");
+  for (const std::string verb : {"open", "record"})
+    setDefault("VelmarindRecorder\\shell\\" + verb + "\\command",
+               "cmd.exe /v:on /c echo " + verb + " [%1] [%*] !CD!> \"" + record + "\"");
+  std::ofstream{doc};
+  // clang-format off
+  const struct { const char* verb; std::string file; int result; const char* recorded; } cases[] = {
+      {"open", doc, 33, "open"}, {"record", doc, 33, "record"}, {"open", doc + "x", 2, nullptr},
+      {"frobnicate", doc, 31, nullptr},  // a verb the file type lacks
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const int result = os::shell::Execute(c.verb, c.file, "-x \"two words\"", windows, 1);
+    EXPECT_EQ(std::min(result, 33), c.result) << c.verb << " " << c.file;
+    EXPECT_EQ(c.recorded ? AwaitLine(record) : "",
+              c.recorded ? Str(c.recorded, " [", doc, "] [-x \"two words\"] ", windows) : "");
+  }
+  for (const std::string key : {"open\\command", "open", "record\\command", "record", ""})
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, ("VelmarindRecorder\\shell\\" + key).c_str());
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "VelmarindRecorder"),
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, ".velrec");
+  fs::remove(doc);
+  EXPECT_EQ(os::shell::RunCommand("echo ran> \"" + record + "\""), 0);
+  EXPECT_EQ(AwaitLine(record), "ran") << "written before RunCommand returned";
+  EXPECT_EQ(os::shell::RunCommand("exit 3"), 3);
+}
+
+constexpr UINT kProbe = WM_APP + 7;
+std::vector<std::string> received;  // the messages the target noted, with what they carried
+
+LRESULT CALLBACK Note(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kProbe && (message < WM_LBUTTONDOWN || message > WM_MBUTTONUP))
+    return DefWindowProcA(window, message, wParam, lParam);
+  received.push_back(Str(message, " ", message == kProbe ? wParam : 0, " ", lParam));
+  return 4242;
+}
+
+TEST(OsWindows, FindSendPostAndClickReachATopLevelWindow) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = Note, windowClass.lpszClassName = "VelmarindOsTestTarget";
+  RegisterClassA(&windowClass);
+  const HWND target = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "Velmarind target",
+                                      WS_POPUP | WS_VISIBLE, 300, 300, 200, 200, 0, 0, 0, 0);
+  const auto id = reinterpret_cast<os::WindowHandle>(target);
+  ui_test::Pump(100);
+  using namespace os::windows;
+  EXPECT_EQ(Str(FindByClass("VelmarindOsTestTarget"), " ", FindByTitle("Velmarind target")),
+            Str(id, " ", id));
+  EXPECT_EQ(FindByClass("VelmarindNo") + FindByTitle("Velmarind"), 0u);
+  received.clear();
+  EXPECT_EQ(Send(id, kProbe, 7, -3), 4242);
+  EXPECT_TRUE(Post(id, kProbe, 1, 2));
+  EXPECT_EQ(received.size(), 1u) << "a post waits in the queue";
+  SetForegroundWindow(target);
+  ASSERT_TRUE(SetCursorPos(350, 360));
+  using namespace os::mouse;
+  for (const unsigned flags : {kLeftDown, kLeftUp, kRightDown, kRightUp, kMiddleDown, kMiddleUp})
+    ButtonEvent(flags);
+  ui_test::PumpUntil([] { return received.size() >= 8; });
+  std::vector<std::string> expected = {Str(kProbe, " 7 -3"), Str(kProbe, " 1 2")};
+  for (UINT button : {0, 1, 3, 4, 6, 7})  // down and up of each, in the client area
+    expected.push_back(Str(WM_LBUTTONDOWN + button, " 0 ", MAKELPARAM(50, 60)));
+  EXPECT_EQ(received, expected);
+  EXPECT_EQ(os::cursor::Position(), (os::Point{350, 360})) << "the cursor stays";
+  DestroyWindow(target);
+  UnregisterClassA(windowClass.lpszClassName, nullptr);
+}
+
+}  // namespace
