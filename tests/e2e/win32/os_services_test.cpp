@@ -64,10 +64,7 @@ TEST(OsRegistry, SetsReplacesAndDeletesAStringOfAnExistingKeyOnly) {
     Close(key);
     char data[64] = "";
     DWORD type = 0, size = sizeof data;
-    HKEY hkey;
-    RegOpenKeyExA(HKEY_LOCAL_MACHINE, run.c_str(), 0, KEY_QUERY_VALUE, &hkey);
-    RegQueryValueExA(hkey, "VelTest", 0, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(hkey);
+    RegGetValueA(HKEY_LOCAL_MACHINE, run.c_str(), "VelTest", RRF_RT_ANY, &type, data, &size);
     EXPECT_EQ(Str(type, " ", data), c.stored) << "type 1 is REG_SZ";
   }
 }
@@ -94,39 +91,37 @@ TEST(OsClipboard, TextComesBackByteForByteAndReplacesOtherFormats) {
   // Another thread's window holds the clipboard open: nothing changes.
   HANDLE opened = CreateEventA(0, TRUE, FALSE, 0), done = CreateEventA(0, TRUE, FALSE, 0);
   std::thread holder([&] {
-    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
-    OpenClipboard(window), SetEvent(opened), WaitForSingleObject(done, 10000);
+    const HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
+    OpenClipboard(window), SetEvent(opened), WaitForSingleObject(done, 5000);
     CloseClipboard(), DestroyWindow(window);
   });
-  WaitForSingleObject(opened, 10000);
+  WaitForSingleObject(opened, 5000);
   EXPECT_FALSE(os::clipboard::SetText("new text"));
   EXPECT_EQ(os::clipboard::GetText(), "");
   SetEvent(done), holder.join(), CloseHandle(opened), CloseHandle(done);
 }
 
-// Milliseconds since 1601, the FILETIME epoch; with the weekday Windows finds for it.
-std::int64_t Ms(const os::DateTime& t, int* weekday = nullptr) {
+// Milliseconds since 1601, the FILETIME epoch; the weekday must be the one
+// Windows finds for the date, with Sunday 1.
+std::int64_t Ms(const os::DateTime& t) {
   SYSTEMTIME s{};
   s.wYear = t.Year, s.wMonth = t.Month, s.wDay = t.Day, s.wHour = t.Hour, s.wMinute = t.Minute;
   s.wSecond = t.Second, s.wMilliseconds = t.Millisecond;
   FILETIME f;
   SystemTimeToFileTime(&s, &f), FileTimeToSystemTime(&f, &s);
-  if (weekday) *weekday = s.wDayOfWeek + 1;  // Sunday is 1
+  EXPECT_EQ(t.DayOfWeek, s.wDayOfWeek + 1) << t.Year << "-" << t.Month << "-" << t.Day;
   return (static_cast<std::int64_t>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 10000;
 }
 
 // ctest runs these tests in a zone 5:45 ahead of UTC, so a mix-up shows.
 TEST(OsClock, LocalTimeUtcWeekdayAndMonotonicCountComeFromOneRead) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
+  SYSTEMTIME n;
+  GetSystemTime(&n);
   const os::ClockReading start = os::clock::Read();
-  const os::DateTime before{now.wYear,   now.wMonth,  now.wDay,          now.wHour,
-                            now.wMinute, now.wSecond, now.wMilliseconds, 0};
-  EXPECT_NEAR(Ms(start.Local) - Ms(before), 0, 1000) << "the system's local time";
+  const os::DateTime system{n.wYear,   n.wMonth,  n.wDay,          n.wHour,
+                            n.wMinute, n.wSecond, n.wMilliseconds, n.wDayOfWeek + 1};
+  EXPECT_NEAR(Ms(start.Utc), Ms(system), 1000) << "the system's time";
   EXPECT_EQ(Ms(start.Local) - Ms(start.Utc), 345 * 60000LL);
-  int weekday[2];
-  Ms(start.Local, &weekday[0]), Ms(start.Utc, &weekday[1]);
-  EXPECT_EQ(Str(start.Local.DayOfWeek, start.Utc.DayOfWeek), Str(weekday[0], weekday[1]));
   const DWORD ticksAtStart = GetTickCount();
   Sleep(1500);  // longer than a second, so that a count of seconds shows as well
   const os::ClockReading end = os::clock::Read();
@@ -163,10 +158,10 @@ TEST(OsDisplay, ScreenCursorVersionAndShutdownPrivilegeAreTheSessions) {
     EXPECT_EQ(SetCursorPos(p.X, p.Y) ? os::cursor::Position() : os::Point{}, p) << p.X;
   EXPECT_EQ(os::version::PlatformId(), os::version::kPlatformWin32Nt);
   // A token left open would keep its handle's slot: the next handle would differ.
-  HANDLE before = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE before = CreateEventA(0, 0, 0, 0);
   CloseHandle(before);
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(os::session::EnableShutdownPrivilege());
-  HANDLE after = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  EXPECT_TRUE(os::session::EnableShutdownPrivilege() && os::session::EnableShutdownPrivilege());
+  const HANDLE after = CreateEventA(0, 0, 0, 0);
   EXPECT_EQ(after, before);
   CloseHandle(after);
 }
@@ -216,55 +211,50 @@ TEST(OsShell, ExecuteRunsTheVerbOrGivesTheShellsCodeAndCommandsTheirExitStatus) 
     EXPECT_EQ(c.recorded ? AwaitLine(record) : "",
               c.recorded ? Str(c.recorded, " [", doc, "] [-x \"two words\"] ", windows) : "");
   }
-  for (const std::string key : {"open\\command", "open", "record\\command", "record", ""})
+  for (const std::string key : {"open\\command", "open", "record\\command", "record"})
     RegDeleteKeyA(HKEY_CLASSES_ROOT, ("VelmarindRecorder\\shell\\" + key).c_str());
-  RegDeleteKeyA(HKEY_CLASSES_ROOT, "VelmarindRecorder"),
-      RegDeleteKeyA(HKEY_CLASSES_ROOT, ".velrec");
+  for (const char* key : {"VelmarindRecorder\\shell", "VelmarindRecorder", ".velrec"})
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, key);
   fs::remove(doc);
   EXPECT_EQ(os::shell::RunCommand("echo ran> \"" + record + "\""), 0);
   EXPECT_EQ(AwaitLine(record), "ran") << "written before RunCommand returned";
   EXPECT_EQ(os::shell::RunCommand("exit 3"), 3);
 }
 
-constexpr UINT kProbe = WM_APP + 7;
-std::vector<std::string> received;  // the messages the target noted, with what they carried
+using OsWindows = ui_test::UiTest;
 
-LRESULT CALLBACK Note(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != kProbe && (message < WM_LBUTTONDOWN || message > WM_MBUTTONUP))
-    return DefWindowProcA(window, message, wParam, lParam);
-  received.push_back(Str(message, " ", message == kProbe ? wParam : 0, " ", lParam));
-  return 4242;
-}
-
-TEST(OsWindows, FindSendPostAndClickReachATopLevelWindow) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = Note, windowClass.lpszClassName = "VelmarindOsTestTarget";
-  RegisterClassA(&windowClass);
-  const HWND target = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "Velmarind target",
-                                      WS_POPUP | WS_VISIBLE, 300, 300, 200, 200, 0, 0, 0, 0);
-  const auto id = reinterpret_cast<os::WindowHandle>(target);
+TEST_F(OsWindows, FindSendPostAndClickReachATopLevelWindow) {
+  ui::TFormParams p;
+  p.ClassName = "VelmarindOsTestTarget", p.Caption = "Velmarind target", p.StayOnTop = true;
+  ui_test::ProbeForm target(p);
+  std::vector<std::string> clicks, expected;
+  target.OnMouseDown = [&](auto, auto b, auto, int x, int y) {
+    clicks.push_back(Str(static_cast<int>(b), x, y));
+  };
+  target.OnMouseUp = [&](auto, auto b, auto, int x, int y) {
+    clicks.push_back(Str(static_cast<int>(b), x, y));
+  };
+  target.SetBounds(300, 300, 200, 200), target.Show();
   ui_test::Pump(100);
+  const auto id = reinterpret_cast<os::WindowHandle>(target.Handle());
   using namespace os::windows;
   EXPECT_EQ(Str(FindByClass("VelmarindOsTestTarget"), " ", FindByTitle("Velmarind target")),
             Str(id, " ", id));
   EXPECT_EQ(FindByClass("VelmarindNo") + FindByTitle("Velmarind"), 0u);
-  received.clear();
-  EXPECT_EQ(Send(id, kProbe, 7, -3), 4242);
-  EXPECT_TRUE(Post(id, kProbe, 1, 2));
-  EXPECT_EQ(received.size(), 1u) << "a post waits in the queue";
-  SetForegroundWindow(target);
+  EXPECT_EQ(Send(id, ui_test::kAdd, 40, 2), 42);
+  EXPECT_TRUE(Post(id, WM_COMMAND, 1, 0));
+  EXPECT_EQ(target.commands, 0) << "a post waits in the queue";
   ASSERT_TRUE(SetCursorPos(350, 360));
   using namespace os::mouse;
   for (const unsigned flags : {kLeftDown, kLeftUp, kRightDown, kRightUp, kMiddleDown, kMiddleUp})
     ButtonEvent(flags);
-  ui_test::PumpUntil([] { return received.size() >= 8; });
-  std::vector<std::string> expected = {Str(kProbe, " 7 -3"), Str(kProbe, " 1 2")};
-  for (UINT button : {0, 1, 3, 4, 6, 7})  // down and up of each, in the client area
-    expected.push_back(Str(WM_LBUTTONDOWN + button, " 0 ", MAKELPARAM(50, 60)));
-  EXPECT_EQ(received, expected);
+  ui_test::PumpUntil([&] { return clicks.size() >= 6; });
+  POINT client{350, 360};  // the same point in the client area, whatever the frame
+  ScreenToClient(ui_test::Hwnd(target), &client);
+  for (int button : {0, 0, 1, 1, 2, 2}) expected.push_back(Str(button, client.x, client.y));
+  EXPECT_EQ(clicks, expected);
+  EXPECT_EQ(target.commands, 1);
   EXPECT_EQ(os::cursor::Position(), (os::Point{350, 360})) << "the cursor stays";
-  DestroyWindow(target);
-  UnregisterClassA(windowClass.lpszClassName, nullptr);
 }
 
 }  // namespace

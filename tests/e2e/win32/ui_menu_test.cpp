@@ -78,39 +78,32 @@ TEST_F(UiMenu, ShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
 
 TEST_F(UiMenu, TrayIconReportsTheButtonAtTheCursorAndComesBackWithTheShell) {
   using namespace ui::win32;
-  const auto shell = [](DWORD change) {  // the shell knows the icon when it lets us change it
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data, data.hWnd = FindWindowA(kTrayWindowClass, nullptr);
-    data.uID = kTrayIconId;
-    return Shell_NotifyIconA(change, &data);
-  };
   ui::TImageList icons(16, 16);
   icons.Add(Solid(0xFF2060C0));
-  {
-    ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
-    std::vector<std::string> events;
-    tray.OnMouseUp = [&](ui::TObject* sender, ui::TMouseButton b, auto, int x, int y) {
-      events.push_back(Str(static_cast<int>(b), "@", x, ",", y, sender == &tray ? "" : "?"));
-    };
-    SetCursorPos(50, 60);
-    // clang-format off
-    const struct { WPARAM id; LPARAM mouse; std::vector<std::string> events; } cases[] = {
-        {kTrayIconId, WM_LBUTTONUP, {"0@50,60"}}, {kTrayIconId, WM_RBUTTONUP, {"1@50,60"}}, {kTrayIconId, WM_MBUTTONUP, {"2@50,60"}},
-        {kTrayIconId, WM_RBUTTONDOWN, {}}, {kTrayIconId, WM_MOUSEMOVE, {}}, {kTrayIconId + 1, WM_RBUTTONUP, {}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-      events.clear();
-      PostMessageA(FindWindowA(kTrayWindowClass, nullptr), kTrayCallbackMessage, c.id, c.mouse);
-      ui_test::Pump(30);
-      EXPECT_EQ(events, c.events) << "icon " << c.id << " mouse message " << c.mouse;
-    }
-    ASSERT_TRUE(shell(NIM_DELETE));  // as a restarted shell forgets it
-    SendMessageA(FindWindowA(kTrayWindowClass, nullptr), RegisterWindowMessageA("TaskbarCreated"),
-                 0, 0);
-    EXPECT_TRUE(shell(NIM_MODIFY));
+  ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
+  std::vector<std::string> events;
+  tray.OnMouseUp = [&](auto, ui::TMouseButton b, auto, int x, int y) {
+    events.push_back(Str(static_cast<int>(b), "@", x, ",", y));
+  };
+  SetCursorPos(50, 60);
+  const HWND window = FindWindowA(kTrayWindowClass, nullptr);
+  // clang-format off
+  const struct { WPARAM id; LPARAM mouse; std::vector<std::string> events; } cases[] = {
+      {kTrayIconId, WM_LBUTTONUP, {"0@50,60"}}, {kTrayIconId, WM_RBUTTONUP, {"1@50,60"}}, {kTrayIconId, WM_MBUTTONUP, {"2@50,60"}},
+      {kTrayIconId, WM_RBUTTONDOWN, {}}, {kTrayIconId, WM_MOUSEMOVE, {}}, {kTrayIconId + 1, WM_RBUTTONUP, {}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    events.clear();
+    PostMessageA(window, kTrayCallbackMessage, c.id, c.mouse);
+    ui_test::Pump(30);
+    EXPECT_EQ(events, c.events) << "icon " << c.id << " mouse message " << c.mouse;
   }
-  EXPECT_EQ(FindWindowA(kTrayWindowClass, nullptr), nullptr);
+  NOTIFYICONDATAA data{};  // the shell lets us change only an icon it knows
+  data.cbSize = sizeof data, data.hWnd = window, data.uID = kTrayIconId;
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));  // as a restarted shell forgets it
+  SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &data));
 }
 
 // The 32-bit pixels of a bitmap, top row first.
@@ -125,25 +118,23 @@ std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
 }
 
 TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
-  // A 4x1 image drawn on a grey item background: grey, so that no channel
-  // saturates and a blend of colours not premultiplied would show.
+  // Opaque red, half-opaque blue, transparent with colour in it, opaque green;
+  // drawn on grey, so that no channel saturates and a blend of colours not
+  // premultiplied would show.
+  const std::vector<std::uint32_t> row = {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00};
   // clang-format off
   const struct { UINT state; std::vector<std::uint32_t> expected; } cases[] = {  // 0xRRGGBB
-      {0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}},
-      {ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
+      {0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}}, {ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
   };
   // clang-format on
-  const HBITMAP image =
-      ui::win32::CreateMenuBitmap({4, 1, {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00}});
-  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP image = ui::win32::CreateMenuBitmap({4, 1, row});
   const HBITMAP target = CreateBitmap(4, 1, 1, 32, nullptr);
+  const HDC dc = CreateCompatibleDC(nullptr);
   for (const auto& c : cases) {
     const HGDIOBJ old = SelectObject(dc, target);
     for (int x = 0; x < 4; ++x) SetPixel(dc, x, 0, 0x404040);
     DRAWITEMSTRUCT item{ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, ULONG_PTR(image)};
     EXPECT_TRUE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
-    item.CtlType = ODT_LISTBOX;  // other owner-drawn controls are left alone
-    EXPECT_FALSE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
     SelectObject(dc, old);
     const auto pixels = Pixels(target, 4, 1);
     for (int x = 0; x < 4; ++x)
@@ -151,21 +142,17 @@ TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
         EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2) << c.state << x;
   }
   DeleteDC(dc), DeleteObject(target), DeleteObject(image);
-  // Columns 0-4 transparent (with colour in them), so no mask byte is all one
-  // kind; the rest opaque above and half opaque below.
-  ui::TImage icon = Solid(0);
-  for (int i = 0; i < 256; ++i)
-    icon.Pixels[i] = i % 16 < 5 ? 0x00ABCDEF : (i < 128 ? 0xFF102030 : 0x80405060);
+  // An icon of two such rows: its mask marks the transparent pixels alone, which are black.
+  std::vector<std::uint32_t> rows = row;
+  rows.insert(rows.end(), row.begin(), row.end());
   ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage(icon), &info));
-  const auto mask = Pixels(info.hbmMask, 16, 16), color = Pixels(info.hbmColor, 16, 16);
-  for (int at : {0, 244, 5, 127, 135, 255}) {  // (0,0) (4,15) (5,0) (15,7) (7,8) (15,15)
-    const bool transparent = at % 16 < 5;      // and black
+  ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage({4, 2, rows}), &info));
+  const auto mask = Pixels(info.hbmMask, 4, 2), color = Pixels(info.hbmColor, 4, 2);
+  for (int at = 0; at < 8; ++at)
     EXPECT_EQ(Str(mask[at] & 0xFFFFFF, " ", color[at]),
-              Str(transparent ? 0xFFFFFF : 0, " ", transparent ? 0 : icon.Pixels[at]))
+              Str(at % 4 == 2 ? 0xFFFFFF : 0, " ", at % 4 == 2 ? 0 : rows[at]))
         << at;
-  }
-  EXPECT_EQ(ui::win32::CreateIconFromImage({16, 16, std::vector<std::uint32_t>(255)}), nullptr);
+  EXPECT_EQ(ui::win32::CreateIconFromImage({4, 2, row}), nullptr) << "too few pixels";
 }
 
 }  // namespace
