@@ -39,11 +39,11 @@ class UiControl : public ui_test::UiTest {
         if (key == 'x') key = 0;  // swallowed
       };
     memo.OnKeyDown = [&](auto, auto& key, auto) { log.push_back(Str("memo down ", key)); };
-    status.OnMouseDown = [&](auto, auto b, auto, int x, int y) {
-      log.push_back(Str("down", static_cast<int>(b), " ", x, ",", y));
+    status.OnMouseDown = [&](auto, auto, auto, int x, int y) { log.push_back(Str("down@", x, y)); };
+    status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move@", x, y)); };
+    form.OnMouseUp = [&](auto, auto b, auto, int x, int y) {
+      log.push_back(Str("up", static_cast<int>(b), "@", x, y));
     };
-    status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move ", x, ",", y)); };
-    form.OnMouseUp = [&](auto, auto, auto, int x, int y) { log.push_back(Str("up ", x, ",", y)); };
   }
   void Watch(ui::TControl& c, std::string name, std::function<std::string()> state) {
     for (auto [event, text] : {std::pair{&c.OnClick, " click "},
@@ -107,7 +107,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"typed up to the limit", [&] { search.SetText("1234"), log.clear(), Send(search, WM_CHAR, 'a'); }, {"search a", "search change a1234"}},
       {"slider dragged", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
       {"slider keys", [&] { Send(bar, WM_KEYDOWN, VK_RIGHT); }, {"bar change 4"}},
-      {"status bar and form dragged", [&] { Send(status, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6)), Send(status, WM_MOUSEMOVE, 0, MAKELPARAM(9, 7)), SendMessageA(Hwnd(form), WM_RBUTTONUP, 0, MAKELPARAM(20, 160)); }, {"down0 5,6", "move 9,7", "up 20,160"}},
+      {"status bar and form dragged", [&] { Send(status, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6)), Send(status, WM_MOUSEMOVE, 0, MAKELPARAM(9, 7)), SendMessageA(Hwnd(form), WM_RBUTTONUP, 0, MAKELPARAM(20, 160)); }, {"down@56", "move@97", "up1@20160"}},
       {"memo text set", [&] { memo.SetText("abc"); }, {"memo change abc"}},
       {"the same text again", [&] { memo.SetText("abc"); }, {}},
       {"selection replaced", [&] { memo.SetSel(3, 0), memo.SetSelText("d"); }, {"memo change abcd"}},

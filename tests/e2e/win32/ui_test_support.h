@@ -1,6 +1,5 @@
 // Helpers of the Windows tests: an application object per test, a probe form,
-// the program's loop step with a deadline, a guard for nested loops and another
-// program's hands.
+// the loop step with a deadline, a nested loop's guard and another program's hands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,11 +27,9 @@ struct UiTest : ::testing::Test {
   ui::TApplication app;
 };
 
-constexpr UINT kAdd = WM_APP + 5;     // the probe form answers wParam + lParam
-constexpr UINT kAccept = WM_APP + 6;  // the probe form sets ModalResult to mrOk
-constexpr UINT kThrow = WM_APP + 7;   // the probe form's handler throws
-
-// Counts the WM_COMMANDs it gets and the menu images it is asked to draw.
+// The probe form answers kAdd with wParam + lParam, sets ModalResult to mrOk on
+// kAccept and throws on kThrow; it counts its WM_COMMANDs and WM_DRAWITEMs.
+constexpr UINT kAdd = WM_APP + 5, kAccept = WM_APP + 6, kThrow = WM_APP + 7;
 struct ProbeForm : ui::TForm {
   explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
   void Dispatch(ui::TMessage& m) override {
@@ -75,14 +72,13 @@ struct LoopGuard {
   }
   ~LoopGuard() { KillTimer(nullptr, id), escape_ = nullptr; }
   static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id), escape_();
-    ADD_FAILURE() << "the loop under test did not end in time";
+    KillTimer(nullptr, id), escape_(), ADD_FAILURE() << "the loop under test did not end";
   }
   static inline std::function<void()> escape_;
   UINT_PTR id;
 };
 
-// Waits on a thread of its own, up to five seconds, for a visible window of the
+// On a thread of its own, waits up to five seconds for a visible window of the
 // class (and title) and hands it to `act`; Finish() tells whether it came.
 struct Driver {
   Driver(const char* className, const char* title, std::function<void(HWND)> act)
