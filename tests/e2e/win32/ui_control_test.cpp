@@ -33,11 +33,10 @@ class UiControl : public ui_test::UiTest {
     Watch(bar, "bar", [&] { return Str(bar.Position()); });
     Watch(pages, "pages", [&] { return Str(pages.ActivePageIndex()); });
     Watch(close, "close", [] { return "-"; }), Watch(edit.EditLabel, "label", [] { return "-"; });
-    for (ui::TControl* c : std::initializer_list<ui::TControl*>{&memo, &search})
-      c->OnKeyPress = [&, c](ui::TObject*, char& key) {
-        log.push_back((c == &memo ? "memo " : "search ") + std::string(1, key));
-        if (key == 'x') key = 0;  // swallowed
-      };
+    memo.OnKeyPress = search.OnKeyPress = [&](ui::TObject* sender, char& key) {
+      log.push_back((sender == &memo ? "memo " : "search ") + std::string(1, key));
+      if (key == 'x') key = 0;  // swallowed
+    };
     memo.OnKeyDown = [&](auto, auto& key, auto) { log.push_back(Str("memo down ", key)); };
     status.OnMouseDown = [&](auto, auto, auto, int x, int y) { log.push_back(Str("down@", x, y)); };
     status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move@", x, y)); };
@@ -46,12 +45,11 @@ class UiControl : public ui_test::UiTest {
     };
   }
   void Watch(ui::TControl& c, std::string name, std::function<std::string()> state) {
-    for (auto [event, text] : {std::pair{&c.OnClick, " click "},
-                               {&c.OnDblClick, " dblclick "},
-                               {&c.OnChange, " change "}})
-      *event = [=, this, &c](ui::TObject* sender) {
-        log.push_back((sender == &c ? name : "?") + text + state());
-      };
+    for (auto [event, text] : {std::pair{&c.OnClick, " click "}, {&c.OnDblClick, " dblclick "}})
+      *event = [=, this, &c](auto s) { log.push_back((s == &c ? name : "?") + text + state()); };
+    c.OnChange = [=, this, &c](auto s) {
+      log.push_back((s == &c ? name : "?") + " change " + state());
+    };
   }
   static LRESULT Send(const ui::TControl& c, UINT msg, WPARAM w = 0, LPARAM l = 0) {
     return SendMessageA(Hwnd(c), msg, w, l);
