@@ -1,5 +1,4 @@
-// The native controls' notifications and keys, as the user and other programs
-// send them; each event the components report is logged with its state.
+// The native controls' notifications and keys; each event is logged with its state.
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
@@ -41,7 +40,7 @@ class UiControl : public ui_test::UiTest {
     status.OnMouseDown = [&](auto, auto, auto, int x, int y) { log.push_back(Str("down@", x, y)); };
     status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move@", x, y)); };
     form.OnMouseUp = [&](auto, auto b, auto, int x, int y) {
-      log.push_back(Str("up", static_cast<int>(b), "@", x, y));
+      log.push_back(Str("up", b, "@", x, y));
     };
   }
   void Watch(ui::TControl& c, std::string name, std::function<std::string()> state) {
@@ -84,8 +83,7 @@ class UiControl : public ui_test::UiTest {
   Log log;
 };
 
-// Native notifications are reported once, changes made from code only when
-// their setter says so, keys where the dialog manager or the control sends them.
+// Native notifications come once, changes from code as their setter says, keys by route.
 TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list.SetItems({"a", "b"});
   form.Show();
@@ -129,9 +127,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
     c.act();
     EXPECT_EQ(log, c.logged);
   }
-}
-
-TEST_F(UiControl, MemoTakesTypingPast64KilobytesAndBothFollowTheSharedCases) {
+  // The memo takes typing past 64 KB, and both backends follow the shared cases.
   const std::string text(70000, 'a');
   memo.SetText(text);
   memo.SetSel(70000, 0);

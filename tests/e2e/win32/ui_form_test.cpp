@@ -1,6 +1,5 @@
-// Forms, the application window, the input query, timers, popup menus and the
-// tray: message routing and the nested loops that only the win32 backend has.
-// Dialogs and menus are driven from another thread, as the user drives them.
+// Forms, the application window, dialogs, timers, menus and the tray: message routing
+// and the nested loops only the win32 backend has, driven from another thread.
 #include "ui/menu.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
@@ -14,18 +13,16 @@ constexpr ui::TModalResult kTimedOut = 99;
 using UiForm = UiTest;
 
 TEST_F(UiForm, AnAppWindowHasNoOwnerAndEveryFormItsClientSize) {
-  for (const bool appWindow : {false, true}) {
+  for (const bool appWindow : {false, true}) {  // with a sizing frame or a single one
     ui::TFormParams p;
     p.ClassName = Str("TProbe", appWindow), p.ClientWidth = 301, p.ClientHeight = 203;
     p.BorderStyle = appWindow ? ui::TBorderStyle::bsSingle : ui::TBorderStyle::bsSizeable;
-    p.StayOnTop = p.AppWindow = appWindow;
+    p.AppWindow = appWindow;
     ProbeForm form(p);
-    RECT client;
-    GetClientRect(Hwnd(form), &client);
-    const LONG ex = GetWindowLongA(Hwnd(form), GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_APPWINDOW);
-    EXPECT_EQ(GetWindow(Hwnd(form), GW_OWNER), appWindow ? nullptr : Hwnd(app));
-    EXPECT_EQ(Str(client.right, "x", client.bottom, " ", ex),
-              Str("301x203 ", appWindow ? WS_EX_TOPMOST | WS_EX_APPWINDOW : 0));
+    RECT r;
+    GetClientRect(Hwnd(form), &r);
+    EXPECT_EQ(Str(GetWindow(Hwnd(form), GW_OWNER) == Hwnd(app), " ", r.right, "x", r.bottom),
+              Str(!appWindow, " 301x203"));
   }
 }
 
@@ -100,8 +97,7 @@ TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
   }
 }
 
-// A timer stops itself, or is destroyed, in its handler after `fires` ticks;
-// no WM_TIMER comes after that.
+// A timer stopped, or destroyed, in its handler after `fires` ticks gets no more WM_TIMER.
 TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
   for (const int fires : {3, 1}) {
     auto timer = std::make_unique<ui::TTimer>(20, true);
@@ -164,10 +160,8 @@ TEST_F(UiMenu, TrayIconReportsTheButtonGoingUpAtTheCursor) {
   ui::TImageList icons(16, 16);
   icons.Add(Solid(0xFF2060C0));
   ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
-  std::vector<std::string> events;
-  tray.OnMouseUp = [&](auto, ui::TMouseButton b, auto, int x, int y) {
-    events.push_back(Str(static_cast<int>(b), "@", x, ",", y));
-  };
+  std::vector<std::string> got;
+  tray.OnMouseUp = [&](auto, auto b, auto, int x, int y) { got.push_back(Str(b, "@", x, ",", y)); };
   SetCursorPos(50, 60);
   // clang-format off
   for (auto [icon, mouse] : {std::pair{kTrayIconId, WM_LBUTTONUP}, {kTrayIconId, WM_RBUTTONUP}, {kTrayIconId, WM_MBUTTONUP},
@@ -175,7 +169,7 @@ TEST_F(UiMenu, TrayIconReportsTheButtonGoingUpAtTheCursor) {
     PostMessageA(FindWindowA(kTrayWindowClass, nullptr), kTrayCallbackMessage, icon, mouse);
   // clang-format on
   Pump(100);
-  EXPECT_EQ(events, (std::vector<std::string>{"0@50,60", "1@50,60", "2@50,60"}));
+  EXPECT_EQ(got, (std::vector<std::string>{"0@50,60", "1@50,60", "2@50,60"}));
 }
 
 // The 32-bit pixels of a bitmap, top row first.
@@ -190,9 +184,8 @@ std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
 }
 
 TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
-  // Opaque red, half-opaque blue, transparent with colour in it, opaque green;
-  // drawn on grey, so that no channel saturates and a blend of colours not
-  // premultiplied would show.
+  // Opaque red, half-opaque blue, transparent with colour, opaque green; drawn on grey,
+  // so that no channel saturates and a blend of colours not premultiplied would show.
   const std::vector<std::uint32_t> row = {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00};
   // clang-format off
   const struct { UINT state; std::vector<std::uint32_t> expected; } cases[] = {  // 0xRRGGBB

@@ -1,5 +1,4 @@
-// Helpers of the Windows tests: an application object per test, a probe form,
-// the loop step with a deadline, a nested loop's guard and another program's hands.
+// Helpers of the Windows tests, for the program's loops and another program's hands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -27,8 +26,7 @@ struct UiTest : ::testing::Test {
   ui::TApplication app;
 };
 
-// The probe form answers kAdd with wParam + lParam, sets ModalResult to mrOk on
-// kAccept and throws on kThrow; it counts its WM_COMMANDs and WM_DRAWITEMs.
+// Answers kAdd with wParam + lParam, accepts on kAccept, throws on kThrow, counts.
 constexpr UINT kAdd = WM_APP + 5, kAccept = WM_APP + 6, kThrow = WM_APP + 7;
 struct ProbeForm : ui::TForm {
   explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
@@ -54,6 +52,9 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
 inline void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
+inline std::ostream& operator<<(std::ostream& out, ui::TMouseButton button) {
+  return out << static_cast<int>(button);
+}
 template <class... Parts>
 std::string Str(const Parts&... parts) {
   std::ostringstream out;
@@ -64,8 +65,7 @@ HWND Hwnd(const Object& object) {
   return reinterpret_cast<HWND>(object.Handle());
 }
 
-// Fails the test and runs `escape`, which must end the nested loop under test,
-// when that loop still runs after `ms`: a thread timer, which needs no component.
+// Fails the test and runs `escape` to end the nested loop under test if it outlives `ms`.
 struct LoopGuard {
   LoopGuard(DWORD ms, std::function<void()> escape) : id(SetTimer(0, 0, ms, Expired)) {
     escape_ = std::move(escape);
@@ -78,8 +78,7 @@ struct LoopGuard {
   UINT_PTR id;
 };
 
-// On a thread of its own, waits up to five seconds for a visible window of the
-// class (and title) and hands it to `act`; Finish() tells whether it came.
+// Hands the first visible window of the class (and title) to `act`, on a thread of its own.
 struct Driver {
   Driver(const char* className, const char* title, std::function<void(HWND)> act)
       : thread([=, this] {
@@ -93,8 +92,7 @@ struct Driver {
   std::thread thread;
 };
 
-// Posts key presses with their scan codes, as the keyboard does, so that
-// TranslateMessage makes their characters; with Alt held when `alt`.
+// Posts key presses with scan codes, from which TranslateMessage makes characters.
 inline void PostKeys(HWND window, const std::vector<WPARAM>& keys, bool alt = false) {
   for (WPARAM key : keys) {
     const LPARAM down = MapVirtualKeyA(key, 0) << 16 | 1 | (alt ? 1 << 29 : 0);
