@@ -93,7 +93,7 @@ std::int64_t Ms(const os::DateTime& t) {
 }
 
 // ctest runs these tests in a zone 5:45 ahead of UTC, so a mix-up shows.
-TEST(OsClock, LocalTimeUtcWeekdayAndMonotonicCountComeFromOneRead) {
+TEST(OsClock, LocalTimeUtcWeekdayMonotonicCountAndTheirTextsAreTheSystems) {
   const os::ClockReading start = os::clock::Read();
   EXPECT_EQ(Ms(start.Local) - Ms(start.Utc), 345 * 60000LL);
   const DWORD ticksAtStart = GetTickCount();
@@ -101,10 +101,7 @@ TEST(OsClock, LocalTimeUtcWeekdayAndMonotonicCountComeFromOneRead) {
   const os::ClockReading end = os::clock::Read();
   EXPECT_NEAR(end.MonotonicMs - start.MonotonicMs, GetTickCount() - ticksAtStart, 200);
   EXPECT_NEAR(Ms(end.Utc) - Ms(start.Utc), end.MonotonicMs - start.MonotonicMs, 200);
-}
-
-// Whatever the user's locale, the texts are the ones Windows writes for the moment.
-TEST(OsLocale, TimeAndDateTextsAreTheUsersFormats) {
+  // Whatever the user's locale, the texts are the ones Windows writes for the moment.
   const SYSTEMTIME st{2026, 12, 0, 6, 9, 5, 7, 0};
   char time[64] = "", date[64] = "";
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, time, sizeof time);
@@ -112,12 +109,11 @@ TEST(OsLocale, TimeAndDateTextsAreTheUsersFormats) {
   const os::DateTime moment{2026, 12, 6, 9, 5, 7, 0, 1};
   EXPECT_EQ(os::locale::TimeText(moment) + " " + os::locale::DateText(moment),
             Str(time, " ", date));
-  EXPECT_NE(Str(time, date).find("07"), std::string::npos) << "the seconds are shown";
+  EXPECT_NE(std::string(time).find("07"), std::string::npos) << "the seconds are shown";
 }
 
-TEST(OsDisplay, ScreenVersionAndShutdownPrivilegeAreTheSessions) {
+TEST(OsDisplay, ScreenAndShutdownPrivilegeAreTheSessions) {
   EXPECT_EQ(os::display::ScreenSize(), (os::Size{1280, 1024})) << "the test session's Xvfb";
-  EXPECT_EQ(os::version::PlatformId(), os::version::kPlatformWin32Nt);
   // A token left open would keep its handle's slot: the next handle would differ.
   const HANDLE before = CreateEventA(0, 0, 0, 0);
   CloseHandle(before);

@@ -58,17 +58,13 @@ class UiControl : public ui_test::UiTest {
     const WPARAM w = msg == WM_COMMAND ? MAKEWPARAM(GetDlgCtrlID(Hwnd(c)), code) : code;
     SendMessageA(Hwnd(form), msg, w, reinterpret_cast<LPARAM>(Hwnd(c)));
   }
-  static void Click(const ui::TControl& c, LPARAM at) {
-    Send(c, WM_LBUTTONDOWN, MK_LBUTTON, at), Send(c, WM_LBUTTONUP, 0, at);
-  }
   // Keys pressed in `from` go through the program's loop; the focus is then in `focus`.
   void Keys(ui::TControl& from, std::vector<WPARAM> keys, ui::TControl& focus, bool alt = false) {
     from.SetFocus(), ui_test::PostKeys(Hwnd(from), keys, alt), ui_test::Pump(100);
     EXPECT_EQ(GetFocus(), Hwnd(focus));
   }
 
-  ui::TForm form{
-      {.ClassName = "TControlProbe", .Caption = "", .ClientWidth = 600, .ClientHeight = 200}};
+  ui::TForm form{{.ClassName = "TProbe", .Caption = "", .ClientWidth = 600, .ClientHeight = 200}};
   ui::TMemo memo{form, {{0, 0, 300, 150}, ui::kAnchorsAll, 0}};
   ui::TEdit search{form, {{100, 160, 60, 21}, ui::akLeft | ui::akBottom, 1}, 5};
   ui::TButton close{form, "&Close", {{240, 160, 60, 25}, ui::akRight | ui::akBottom, 2}};
@@ -95,10 +91,9 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"list item double-clicked", [&] { Notify(list, LBN_DBLCLK); }, {"list dblclick b"}},
       {"combo item chosen", [&] { Send(combo, CB_SETCURSEL, 1), Notify(combo, CBN_SELCHANGE); }, {"combo change b"}},
       {"edit double-clicked", [&] { Send(search, WM_LBUTTONDBLCLK, MK_LBUTTON); }, {"search dblclick "}},
-      {"label clicked", [&] { Click(edit.EditLabel, MAKELPARAM(2, 2)); }, {"label click -"}},
+      {"label clicked", [&] { Send(edit.EditLabel, WM_LBUTTONDOWN, MK_LBUTTON, 0), Send(edit.EditLabel, WM_LBUTTONUP); }, {"label click -"}},
       {"typed", [&] { Send(memo, WM_CHAR, 'e'); }, {"memo e", "memo change e"}},
       {"typed key swallowed", [&] { Send(memo, WM_CHAR, 'x'); }, {"memo x"}},
-      {"read-only", [&] { memo.SetReadOnly(true), Send(memo, WM_CHAR, 'r'), memo.SetReadOnly(false); }, {"memo r"}},
       {"key down", [&] { Send(memo, WM_KEYDOWN, VK_F5); }, {"memo down 116"}},
       {"typed up to the limit", [&] { search.SetText("1234"), log.clear(), Send(search, WM_CHAR, 'a'); }, {"search a", "search change a1234"}},
       {"slider dragged", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
@@ -111,7 +106,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"check box ticked", [&] { box.SetChecked(false); }, {"box click 0"}},
       {"slider moved beyond its range", [&] { bar.SetPosition(30); }, {"bar change 16"}},
       {"selections", [&] { list.SetItemIndex(0), combo.SetItemIndex(0), pages.SetActivePageIndex(1); }, {}},
-      {"tab clicked", [&] { RECT r{}; Send(pages, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)), Click(pages, MAKELPARAM(r.left + 5, r.top + 5)); }, {"pages change 0"}},
+      {"tab clicked", [&] { RECT r{}; Send(pages, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)), Send(pages, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 5)); }, {"pages change 0"}},
       // Keys take the dialog manager's route, unless the control wants them.
       {"Tab and Enter typed into the memo", [&] { memo.SetText(""), log.clear(), Keys(memo, {VK_TAB, VK_RETURN}, memo); }, {"memo down 9", "memo down 13", "memo \t", "memo change \t", "memo \r", "memo change \t\r\n"}},
       {"Tab moves on from the search box", [&] { Keys(search, {VK_TAB}, close); }, {}},

@@ -18,10 +18,9 @@ namespace ui_test {
 
 struct UiTest : ::testing::Test {
   UiTest() { ui::Application = &app; }
-  ~UiTest() override {
+  ~UiTest() override {  // a quit left behind would end the next test's loops
     ui::Application = nullptr;
-    MSG quit;  // a quit left behind would end the next test's loops
-    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
+    for (MSG quit; PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
   }
   ui::TApplication app;
 };
