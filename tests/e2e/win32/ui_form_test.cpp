@@ -1,106 +1,39 @@
-// Forms, the application window, the input query and timers: message routing
-// and the nested loops that only the win32 backend has.
-#include <windows.h>
-
-#include <stdexcept>
-
-#include "ui/backend.h"
-#include "ui/form.h"
+// Forms, the application window, dialogs, timers, menus and the tray: message routing
+// and the nested loops only the win32 backend has, driven from another thread.
+#include "ui/menu.h"
 #include "ui/timer.h"
+#include "ui/trayicon.h"
 #include "ui_test_support.h"
 
 namespace {
 
-using ui_test::Hwnd;
-using ui_test::LoopGuard;
+using namespace ui_test;
+using UiForm = UiTest;
 
-constexpr UINT kAdd = WM_APP + 5;       // the probe form answers wParam + lParam
-constexpr UINT kAccept = WM_APP + 6;    // the probe form sets ModalResult to mrOk
-constexpr UINT kRunModal = WM_APP + 7;  // the probe form shows itself modally
-constexpr UINT kThrow = WM_APP + 8;     // the probe form's handler throws
-constexpr ui::TModalResult kTimedOut = 99;
-
-// A form that answers some messages itself and counts the WM_COMMANDs it gets.
-struct ProbeForm : ui::TForm {
-  explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
-  void Dispatch(ui::TMessage& message) override {
-    if (message.Msg == kAdd) return void(message.Result = message.WParam + message.LParam);
-    if (message.Msg == kAccept) ModalResult = ui::mrOk;
-    if (message.Msg == kRunModal) ShowModal();
-    if (message.Msg == kThrow) throw std::runtime_error("handler failed");
-    commands += message.Msg == WM_COMMAND;
-    TForm::Dispatch(message);
-  }
-  int commands = 0;
-};
-
-using UiForm = ui_test::UiTest;
-
-TEST_F(UiForm, ParametersGiveStylesOwnerSizesFontAndAlpha) {
-  using enum ui::TBorderStyle;
-  constexpr LONG kFrame = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-  // clang-format off
-  const struct { ui::TBorderStyle border; bool boxes, top, app; LONG on, off, exOn, exOff; int alpha; } cases[] = {
-      {bsSizeable, true, false, false, kFrame | WS_SYSMENU, WS_VISIBLE, 0, WS_EX_TOPMOST | WS_EX_APPWINDOW, -1},
-      {bsSingle, false, false, false, WS_CAPTION | WS_SYSMENU, kFrame, 0, 0, 200},
-      {bsSizeable, true, true, false, 0, 0, WS_EX_TOPMOST, WS_EX_APPWINDOW, 35},
-      {bsSizeable, true, false, true, 0, 0, WS_EX_APPWINDOW, WS_EX_TOPMOST, -1},
-  };
-  // clang-format on
-  auto rect = [](RECT r) { return ui::TRect{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
-  for (int row = 0; const auto& c : cases) {
+TEST_F(UiForm, AnAppWindowHasNoOwnerAndEveryFormItsClientSize) {
+  for (const bool appWindow : {false, true}) {  // with a sizing frame or a single one
     ui::TFormParams p;
-    p.ClassName = ui_test::Str("TStyleProbe", ++row), p.BorderStyle = c.border;
-    p.ClientWidth = 301 + row, p.ClientHeight = 203, p.MinWidth = 420 + row, p.MinHeight = 310;
-    p.MinimizeBox = p.MaximizeBox = c.boxes, p.StayOnTop = c.top, p.AppWindow = p.SaveBits = c.app;
-    p.FontName = row % 2 ? "Tahoma" : "Courier New", p.FontHeight = -10 - row;
+    p.ClassName = Str("TProbe", appWindow), p.ClientWidth = 301, p.ClientHeight = 203;
+    p.BorderStyle = appWindow ? ui::TBorderStyle::bsSingle : ui::TBorderStyle::bsSizeable;
+    p.AppWindow = appWindow;
     ProbeForm form(p);
-    const HWND window = Hwnd(form);
-    RECT client, bounds;
-    GetClientRect(window, &client);
-    form.SetBounds(100 + row, 120, 333, 222);  // smaller than the minimum, which wins
-    GetWindowRect(window, &bounds);
-    MINMAXINFO limits{};
-    SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-    form.SetAlphaBlend(true, 100);
-    form.SetAlphaBlend(c.alpha >= 0, c.alpha);
-    BYTE alpha = 0;
-    GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
-    const LONG style = GetWindowLongA(window, GWL_STYLE), ex = GetWindowLongA(window, GWL_EXSTYLE);
-    SCOPED_TRACE(row);
-    EXPECT_EQ(FindWindowA(p.ClassName.c_str(), nullptr), window);
-    EXPECT_EQ(ui_test::Text(window) + (IsWindowVisible(window) ? " visible" : ""), "");
-    EXPECT_EQ(style & (c.on | c.off), c.on);
-    EXPECT_EQ(ex & (c.exOn | c.exOff), c.exOn);
-    EXPECT_EQ(GetWindow(window, GW_OWNER), c.app ? nullptr : Hwnd(app));
-    EXPECT_EQ((GetClassLongA(window, GCL_STYLE) & CS_SAVEBITS) != 0, p.SaveBits);
-    EXPECT_EQ(rect(client), (ui::TRect{0, 0, p.ClientWidth, p.ClientHeight}));
-    EXPECT_EQ(rect({0, 0, limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}),
-              (ui::TRect{0, 0, p.MinWidth, p.MinHeight}));
-    EXPECT_EQ(font.lfFaceName + std::to_string(font.lfHeight),
-              p.FontName + std::to_string(p.FontHeight));
-    EXPECT_EQ(rect(bounds), (ui::TRect{100 + row, 120, p.MinWidth, 310}));
-    EXPECT_EQ(form.BoundsRect(), rect(bounds));
-    EXPECT_EQ((ex & WS_EX_LAYERED) ? alpha : -1, c.alpha);
+    RECT r;
+    GetClientRect(Hwnd(form), &r);
+    EXPECT_EQ(Str(GetWindow(Hwnd(form), GW_OWNER) == Hwnd(app), " ", r.right, "x", r.bottom),
+              Str(!appWindow, " 301x203"));
   }
 }
 
 TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndAnExceptionIsShownUnderTheTitle) {
-  app.SetTitle("Velmarind probe");
-  for (const bool hidden : {false, true}) {  // the application window, which has the title
-    if (hidden) app.HideFromTaskbar();
-    EXPECT_EQ((GetWindowLongA(Hwnd(app), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0, hidden);
-  }
+  app.SetTitle("Velmarind probe");  // on the application window, which leaves the taskbar
+  app.HideFromTaskbar();
+  EXPECT_NE(GetWindowLongA(Hwnd(app), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   ProbeForm form;
   EXPECT_EQ(SendMessageA(Hwnd(form), kAdd, 40, 2) + form.Perform(kAdd, 7, 8), 42 + 15);
-  SendMessageA(Hwnd(form), WM_COMMAND, 1, 0);
-  EXPECT_EQ(form.commands, 1);
   std::string shown;
-  ui_test::Driver hands("#32770", "Velmarind probe", [&](HWND box) {
-    shown = ui_test::Text(GetDlgItem(box, 0xFFFF));
-    SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  Driver hands("#32770", "Velmarind probe", [&](HWND box) {
+    shown = ui::win32::WindowText(GetDlgItem(box, 0xFFFF));
+    SendDlgItemMessageA(box, IDOK, BM_CLICK, 0, 0);
   });
   EXPECT_EQ(SendMessageA(Hwnd(form), kThrow, 0, 0), 0);
   EXPECT_TRUE(hands.Finish());
@@ -108,115 +41,57 @@ TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndAnExceptionIsShownUnderThe
   EXPECT_EQ(SendMessageA(Hwnd(form), kAdd, 1, 2), 3) << "the program goes on";
 }
 
-TEST_F(UiForm, CloseMessageLetsTheFormDecideAndTheMainFormEndsTheLoop) {
-  using enum ui::TCloseAction;
-  // clang-format off
-  const struct { ui::TCloseAction action; bool main, toApplication, visible; } cases[] = {
-      {caHide, false, false, false}, {caNone, false, false, true}, {caFree, false, false, false},
-      {caHide, true, false, true}, {caHide, true, true, true},  // the program quits
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    ProbeForm form;
-    form.Show();
-    app.MainForm = c.main ? &form : nullptr;
-    bool asked = false;
-    form.OnClose = [&](ui::TObject*, ui::TCloseAction& action) { asked = true, action = c.action; };
-    SendMessageA(c.toApplication ? Hwnd(app) : Hwnd(form), WM_CLOSE, 0, 0);
-    MSG quit;
-    const bool quits = PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    const int row = static_cast<int>(&c - cases);
-    EXPECT_TRUE(asked && IsWindow(Hwnd(form))) << row << ": never destroyed by WM_CLOSE";
-    EXPECT_EQ(IsWindowVisible(Hwnd(form)) != 0, c.visible) << row;
-    EXPECT_EQ(std::pair(quits, app.Terminated()), std::pair(c.main, c.main)) << row;
-  }
-  app.MainForm = nullptr;
-}
-
 TEST_F(UiForm, ShowModalRunsUntilTheFormIsClosedWithTheOtherWindowsDisabled) {
-  using Close = void (*)(ProbeForm&);
   // clang-format off
-  const struct { const char* how; Close close; ui::TModalResult result; WPARAM quit; } cases[] = {
+  const struct { const char* how; void (*close)(ProbeForm&); ui::TModalResult result; WPARAM quit; } cases[] = {
       {"WM_CLOSE posted", [](ProbeForm& f) { PostMessageA(Hwnd(f), WM_CLOSE, 0, 0); }, ui::mrCancel, 0},
       {"result set by a posted message", [](ProbeForm& f) { f.PostMessage(kAccept, 0, 0); }, ui::mrOk, 0},
       // Handled inside GetMessage, which then waits for a posted message.
       {"WM_CLOSE sent by another thread", [](ProbeForm& f) {
         std::thread([w = Hwnd(f)] { SendMessageA(w, WM_CLOSE, 0, 0); }).detach(); }, ui::mrCancel, 0},
       {"quit, left queued for the loop outside", [](ProbeForm&) { PostQuitMessage(3); }, ui::mrCancel, 3},
+      {"WM_CLOSE to the application window, which closes the main form", [](ProbeForm& f) {
+        ui::Application->MainForm = &f, PostMessageA(Hwnd(*ui::Application), WM_CLOSE, 0, 0); }, ui::mrCancel, 0},
   };
   // clang-format on
   ProbeForm other;
   other.Show();
   for (const auto& c : cases) {
     ProbeForm form;
-    bool closed = false, otherEnabledMeanwhile = true;
+    bool otherEnabledMeanwhile = false;  // stays so when OnClose never runs
     form.OnShow = [&](ui::TObject*) { c.close(form); };
-    form.OnClose = [&](ui::TObject*, ui::TCloseAction&) {
-      closed = true, otherEnabledMeanwhile = IsWindowEnabled(Hwnd(other));
-    };
-    LoopGuard guard(5000, [&] { form.ModalResult = kTimedOut; });
+    form.OnClose = [&](auto, auto&) { otherEnabledMeanwhile = IsWindowEnabled(Hwnd(other)); };
+    LoopGuard guard(5000, [&] { form.ModalResult = 99; });  // a result no row expects
     EXPECT_EQ(form.ShowModal(), c.result) << c.how;
     MSG quit{};
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     EXPECT_EQ(quit.wParam, c.quit) << c.how;
-    EXPECT_FALSE(IsWindowVisible(Hwnd(form)) || (closed && otherEnabledMeanwhile)) << c.how;
+    EXPECT_FALSE(IsWindowVisible(Hwnd(form)) || otherEnabledMeanwhile) << c.how;
     EXPECT_TRUE(IsWindowEnabled(Hwnd(other))) << c.how << ": enabled again afterwards";
+    app.MainForm = nullptr;
   }
-}
-
-// Another program sends `inner` a message that shows it modally while `outer`
-// is modal; a timer then ends both. The sent message ran inside outer's
-// GetMessage, which must be woken when inner's loop is over.
-TEST_F(UiForm, ModalLoopRunFromASentMessageWakesTheLoopOutside) {
-  ProbeForm outer, inner;
-  ui::TTimer endBoth(30, false);
-  endBoth.OnTimer = [&](ui::TObject*) {
-    endBoth.SetEnabled(false), outer.ModalResult = inner.ModalResult = ui::mrOk;
-  };
-  outer.OnShow = [&](ui::TObject*) {
-    std::thread([w = Hwnd(inner)] { SendMessageA(w, kRunModal, 0, 0); }).detach();
-  };
-  inner.OnShow = [&](ui::TObject*) { endBoth.SetEnabled(true); };
-  LoopGuard guard(5000, [&] { outer.ModalResult = kTimedOut; });
-  EXPECT_EQ(outer.ShowModal(), ui::mrOk);
-  EXPECT_FALSE(inner.Visible());
-}
-
-void Press(HWND dialog, int id) {
-  SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
   // clang-format off
   const struct { void (*answer)(HWND dialog, HWND edit); bool ok; const char* value; } cases[] = {
-      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDOK); }, true, "typed"},
-      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), Press(d, IDCANCEL); }, false, "old value"},
-      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_RETURN}); }, true, "old value"},
-      {[](HWND, HWND e) { ui_test::PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0); }, true, "typed"},
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0); }, false, "old value"},
+      {[](HWND, HWND e) { PostKeys(e, {'N'}), Sleep(100), PostKeys(e, {VK_RETURN}); }, true, "n"},  // typed over the whole value
+      {[](HWND, HWND e) { PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
   };
   // clang-format on
   for (const auto& c : cases) {
-    std::string seen, value = "old value";
-    ui_test::Driver hands("#32770", "Rename", [&](HWND dialog) {
-      const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-      DWORD from = 1, to = 0;
-      SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-      seen = ui_test::Text(FindWindowExA(dialog, nullptr, "Static", nullptr)) + "|" +
-             ui_test::Text(edit) + "|" + ui_test::Text(GetDlgItem(dialog, IDOK)) + "|" +
-             ui_test::Text(GetDlgItem(dialog, IDCANCEL)) + "|" + std::to_string(from) + "-" +
-             std::to_string(to);
-      c.answer(dialog, edit);
-    });
-    ui_test::LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
+    std::string value = "old value";
+    Driver hands("#32770", "Rename", [&](HWND d) { c.answer(d, FindWindowExA(d, 0, "Edit", 0)); });
+    LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
     EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
     EXPECT_TRUE(hands.Finish());
     EXPECT_EQ(value, c.value);
-    EXPECT_EQ(seen, "New name:|old value|OK|Cancel|0-9") << "the whole value is selected";
   }
 }
 
-// A timer stops itself, or is destroyed, in its handler after `fires` ticks;
-// no WM_TIMER comes after that.
+// A timer stopped, or destroyed, in its handler after `fires` ticks gets no more WM_TIMER.
 TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
   for (const int fires : {3, 1}) {
     auto timer = std::make_unique<ui::TTimer>(20, true);
@@ -224,13 +99,112 @@ TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
     timer->OnTimer = [&](ui::TObject*) {
       if (++fired == fires) fires == 1 ? timer.reset() : timer->SetEnabled(false);
     };
-    EXPECT_TRUE(ui_test::PumpUntil([&] { return fired == fires; }));
+    EXPECT_TRUE(PumpUntil([&] { return fired == fires; }));
     // Taken from the queue unhandled: a dead timer's tick could crash.
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 200; Sleep(10))
       for (MSG m; PeekMessageA(&m, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE);) ++ticksAfter;
-    EXPECT_EQ(fired, fires);
-    EXPECT_EQ(ticksAfter, 0) << fires;
+    EXPECT_EQ(std::pair(fired, ticksAfter), std::pair(fires, 0)) << fires;
   }
+}
+
+TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
+  ui::TImageList images(16, 16);
+  for (std::uint32_t argb : {0xFFFF0000, 0x80008000}) images.Add({16, 16, std::vector(256, argb)});
+  ui::TPopupMenu menu;
+  menu.Images = &images;
+  ui::TMenuItem open{"&Open", 0}, separator{"-"}, hidden{"Hidden"}, disabled{"Disabled"},
+      checked{"Checked", 1}, more{"More"}, inner{"Inner"};
+  hidden.Visible = disabled.Enabled = false, checked.Checked = true;
+  for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &more})
+    menu.Items.Add(*item);
+  more.Add(inner);
+  std::vector<std::string> clicked;
+  for (ui::TMenuItem* item : {&open, &hidden, &disabled, &checked, &inner})
+    item->OnClick = [&, item](ui::TObject*) { clicked.push_back(item->Caption); };
+  ProbeForm owner;
+  // clang-format off
+  const struct { std::vector<WPARAM> keys; std::vector<std::string> clicked; } cases[] = {
+      {{VK_DOWN, VK_RETURN}, {"&Open"}}, {{VK_UP, VK_RIGHT, VK_RETURN}, {"Inner"}}, {{VK_ESCAPE}, {}},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, {"Checked"}},  // past the separator and the disabled item
+      {{VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE}, {}},        // the disabled item
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    clicked.clear(), owner.commands = owner.imagesDrawn = 0;
+    // The menu paints before the keys arrive.
+    Driver hands("#32768", nullptr, [&](HWND menu) { Sleep(100), PostKeys(menu, c.keys); });
+    LoopGuard guard(5000, [] { EndMenu(); });
+    menu.Popup(100, 100, owner.Handle());
+    EXPECT_TRUE(hands.Finish()) << "no menu came up";
+    Pump(50);  // a WM_COMMAND would have been posted
+    EXPECT_EQ(clicked, c.clicked) << c.keys.size();
+    EXPECT_EQ(owner.commands, 0);
+    EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
+  }
+}
+
+TEST_F(UiForm, TrayIconReportsTheButtonGoingUpAtTheCursor) {
+  using namespace ui::win32;
+  ui::TImageList icons(16, 16);                           // none: the shell shows an empty icon
+  ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
+  std::vector<std::string> got;
+  tray.OnMouseUp = [&](auto, auto b, auto, int x, int y) { got.push_back(Str(b, "@", x, ",", y)); };
+  SetCursorPos(50, 60);
+  // clang-format off
+  for (auto [icon, mouse] : {std::pair{kTrayIconId, WM_LBUTTONUP}, {kTrayIconId, WM_RBUTTONUP}, {kTrayIconId, WM_MBUTTONUP},
+                             {kTrayIconId, WM_RBUTTONDOWN}, {kTrayIconId, WM_MOUSEMOVE}, {kTrayIconId + 1, WM_RBUTTONUP}})
+    PostMessageA(FindWindowA(kTrayWindowClass, nullptr), kTrayCallbackMessage, icon, mouse);
+  // clang-format on
+  Pump(100);
+  EXPECT_EQ(got, (std::vector<std::string>{"0@50,60", "1@50,60", "2@50,60"}));
+}
+
+// The 32-bit pixels of a bitmap, top row first.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(width * height);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteDC(dc);
+  return pixels;
+}
+
+TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
+  // Opaque red, half-opaque blue, transparent with colour, opaque green; drawn on grey,
+  // so that no channel saturates and a blend of colours not premultiplied would show.
+  const std::vector<std::uint32_t> row = {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00};
+  // clang-format off
+  const struct { UINT state; std::vector<std::uint32_t> expected; } cases[] = {  // 0xRRGGBB
+      {0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}}, {ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
+  };
+  // clang-format on
+  const HBITMAP image = ui::win32::CreateMenuBitmap({4, 1, row});
+  const HBITMAP target = CreateBitmap(4, 1, 1, 32, nullptr);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const auto& c : cases) {
+    const HGDIOBJ old = SelectObject(dc, target);
+    for (int x = 0; x < 4; ++x) SetPixel(dc, x, 0, 0x404040);
+    DRAWITEMSTRUCT item{
+        ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, reinterpret_cast<ULONG_PTR>(image)};
+    EXPECT_TRUE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
+    SelectObject(dc, old);
+    const auto pixels = Pixels(target, 4, 1);
+    for (int x = 0; x < 4; ++x)
+      for (int shift : {16, 8, 0})
+        EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2) << c.state << x;
+  }
+  DeleteDC(dc), DeleteObject(target), DeleteObject(image);
+  // An icon of two such rows: its mask marks the transparent pixels alone, which are black.
+  std::vector<std::uint32_t> rows = row;
+  rows.insert(rows.end(), row.begin(), row.end());
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage({4, 2, rows}), &info));
+  const auto mask = Pixels(info.hbmMask, 4, 2), color = Pixels(info.hbmColor, 4, 2);
+  for (int at = 0; at < 8; ++at)
+    EXPECT_EQ(Str(mask[at] & 0xFFFFFF, " ", color[at]),
+              Str(at % 4 == 2 ? 0xFFFFFF : 0, " ", at % 4 == 2 ? 0 : rows[at]))
+        << at;
 }
 
 }  // namespace

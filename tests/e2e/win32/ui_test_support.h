@@ -1,6 +1,4 @@
-// Helpers of the Windows tests: an application object per test, the program's
-// loop step with a deadline, a guard that ends a nested loop that hangs, and
-// another program's hands on a thread of their own.
+// Helpers of the Windows tests, for the program's loops and another program's hands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,23 +7,36 @@
 #include <atomic>
 #include <functional>
 #include <sstream>
-#include <string>
+#include <stdexcept>
 #include <thread>
-#include <vector>
 
 #include "ui/application.h"
+#include "ui/form.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui_test {
 
 struct UiTest : ::testing::Test {
   UiTest() { ui::Application = &app; }
-  ~UiTest() override {
+  ~UiTest() override {  // a quit left behind would end the next test's loops
     ui::Application = nullptr;
-    MSG quit;  // a quit left behind would end the next test's loops
-    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
+    for (MSG quit; PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
   }
   ui::TApplication app;
+};
+
+// Answers kAdd with wParam + lParam, accepts on kAccept, throws on kThrow, counts.
+constexpr UINT kAdd = WM_APP + 5, kAccept = WM_APP + 6, kThrow = WM_APP + 7;
+struct ProbeForm : ui::TForm {
+  explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
+  void Dispatch(ui::TMessage& m) override {
+    if (m.Msg == kAdd) return void(m.Result = m.WParam + m.LParam);
+    if (m.Msg == kAccept) ModalResult = ui::mrOk;
+    if (m.Msg == kThrow) throw std::runtime_error("handler failed");
+    commands += m.Msg == WM_COMMAND, imagesDrawn += m.Msg == WM_DRAWITEM;
+    TForm::Dispatch(m);
+  }
+  int commands = 0, imagesDrawn = 0;
 };
 
 // Runs the program's loop step until done() holds; false when timeoutMs passed first.
@@ -40,61 +51,47 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
 inline void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
-inline std::string Text(HWND window) {
-  return ui::win32::WindowText(window);
+inline std::ostream& operator<<(std::ostream& out, ui::TMouseButton button) {
+  return out << static_cast<int>(button);
 }
-// The parts one after another, as a stream writes them.
 template <class... Parts>
 std::string Str(const Parts&... parts) {
   std::ostringstream out;
-  (out << ... << parts);
-  return out.str();
+  return (out << ... << parts), out.str();
 }
 template <class Object>
 HWND Hwnd(const Object& object) {
   return reinterpret_cast<HWND>(object.Handle());
 }
 
-// Fails the test and runs `escape`, which must end the nested loop under test,
-// when that loop still runs after `ms`; a thread timer, so it works even when
-// the component layer's timers do not.
+// Fails the test and runs `escape` to end the nested loop under test if it outlives `ms`.
 struct LoopGuard {
-  LoopGuard(DWORD ms, std::function<void()> escape) {
-    escape_ = std::move(escape), id_ = SetTimer(0, 0, ms, Expired);
+  LoopGuard(DWORD ms, std::function<void()> escape) : id(SetTimer(0, 0, ms, Expired)) {
+    escape_ = std::move(escape);
   }
-  ~LoopGuard() { KillTimer(nullptr, id_), escape_ = nullptr; }
+  ~LoopGuard() { KillTimer(nullptr, id), escape_ = nullptr; }
   static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    ADD_FAILURE() << "the loop under test did not end in time";
-    if (escape_) escape_();
+    KillTimer(nullptr, id), escape_(), ADD_FAILURE() << "the loop under test did not end";
   }
   static inline std::function<void()> escape_;
-  UINT_PTR id_;
+  UINT_PTR id;
 };
 
-// Another program's hands: waits up to five seconds for a visible window of
-// the class (and title) and hands it to `act`. Finish() tells whether it came.
-class Driver {
- public:
+// Hands the first visible window of the class (and title) to `act`, on a thread of its own.
+struct Driver {
   Driver(const char* className, const char* title, std::function<void(HWND)> act)
-      : thread_([=, this] {
-          for (int tries = 0; tries < 500 && !found_; ++tries, Sleep(10))
-            for (HWND w = nullptr; !found_ && (w = FindWindowExA(nullptr, w, className, title));)
-              if (IsWindowVisible(w)) found_ = true, act(w);
+      : thread([=, this] {
+          for (int tries = 0; tries < 500 && !found; ++tries, Sleep(10))
+            for (HWND w = nullptr; !found && (w = FindWindowExA(nullptr, w, className, title));)
+              if (IsWindowVisible(w)) found = true, act(w);
         }) {}
   ~Driver() { Finish(); }
-  bool Finish() {
-    if (thread_.joinable()) thread_.join();
-    return found_;
-  }
-
- private:
-  std::atomic<bool> found_ = false;
-  std::thread thread_;
+  bool Finish() { return thread.joinable() ? thread.join(), found.load() : found.load(); }
+  std::atomic<bool> found = false;
+  std::thread thread;
 };
 
-// Posts key presses with their scan codes, as the keyboard does, so that
-// TranslateMessage makes their characters; with Alt held when `alt`.
+// Posts key presses with scan codes, from which TranslateMessage makes characters.
 inline void PostKeys(HWND window, const std::vector<WPARAM>& keys, bool alt = false) {
   for (WPARAM key : keys) {
     const LPARAM down = MapVirtualKeyA(key, 0) << 16 | 1 | (alt ? 1 << 29 : 0);
