@@ -9,24 +9,23 @@
 #include "settings/settings_form.h"
 #include "tasks/task_form.h"
 #include "ui/menu.h"
+#include "ui/messages.h"
 
 namespace {
 
-constexpr int kShowNormal = 1;
-constexpr int kShow = 5;
 constexpr std::size_t kSlotCaptionLength = 32;
 
 // The template of web command n, or null when n names none.
 const std::string* TemplateOf(const CSettings& s, int n) {
   switch (n) {
-    case 2:
-    case 5:
+    case kWebCommand1OnMemo:
+    case kWebCommand1OnClipboard:
       return &s.WebCommandUrl1;
-    case 3:
-    case 6:
+    case kWebCommand2OnMemo:
+    case kWebCommand2OnClipboard:
       return &s.WebCommandUrl2;
-    case 4:
-    case 7:
+    case kWebCommand3OnMemo:
+    case kWebCommand3OnClipboard:
       return &s.WebCommandUrl3;
     default:
       return nullptr;
@@ -77,9 +76,9 @@ void TVelmarind::M_MainOpenInBrowserClick(ui::TObject*) {
   browser.arguments += address;
   if (F_Settings->Settings.SaveUrls == 1 && F_Memo) F_Memo->AppendLine(address);
   if (browser.program.empty())
-    os::shell::Execute("Open", browser.arguments, "", "", kShow);
+    os::shell::Execute("Open", browser.arguments, "", "", ui::SW_SHOW);
   else
-    os::shell::Execute("Open", browser.program, browser.arguments, browser.directory, kShow);
+    os::shell::Execute("Open", browser.program, browser.arguments, browser.directory, ui::SW_SHOW);
 }
 
 void TVelmarind::M_AddToMemoClick(ui::TObject*) {
@@ -140,9 +139,10 @@ std::string TVelmarind::ExpandPlaceholder(const std::string& pattern, const std:
 }
 
 void TVelmarind::RunWebCommand(int n) {
-  if (!F_Settings || n < 1 || n > 7) return;
+  if (!F_Settings || n < kOpenMemoWord || n > kWebCommand3OnClipboard) return;
   const CSettings& settings = F_Settings->Settings;
-  std::string text = n <= 4 ? (F_Memo ? F_Memo->GetCommandText(n) : "") : GetClipboardText();
+  const bool fromMemo = n < kWebCommand1OnClipboard;
+  std::string text = fromMemo ? (F_Memo ? F_Memo->GetCommandText(n) : "") : GetClipboardText();
   if (text.empty()) return;
   if (text.find('@') != std::string::npos) text = "mailto:" + text;
   std::string directory, rest, program, arguments;
@@ -153,7 +153,7 @@ void TVelmarind::RunWebCommand(int n) {
     text = ExpandPlaceholder(*pattern, text);
   arguments += text;
   if (program.empty())
-    os::shell::Execute("", arguments, "", "", kShowNormal);
+    os::shell::Execute("", arguments, "", "", ui::SW_SHOWNORMAL);
   else
-    os::shell::Execute("open", program, arguments, directory, kShowNormal);
+    os::shell::Execute("open", program, arguments, directory, ui::SW_SHOWNORMAL);
 }

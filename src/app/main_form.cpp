@@ -45,9 +45,8 @@ TVelmarind::TVelmarind()
   app::AddMenuImages(ImageList);
   BuildMainMenu();
   BuildSecondMenu();
-  TrayIcon.OnMouseUp = [this](ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift,
-                              int x, int y) { TrayIconMouseUp(sender, button, shift, x, y); };
-  OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };
+  TrayIcon.OnMouseUp = ui::Handler(this, &TVelmarind::TrayIconMouseUp);
+  OnClose = ui::Handler(this, &TVelmarind::FormClose);
   F_Memo = new TF_Memo();
   F_ShowMessage = new TF_ShowMessage();
 }
@@ -89,11 +88,11 @@ void TVelmarind::BuildMainMenu() {
   M_Clipboard1.OnClick = [this](ui::TObject*) { SwapClipboardSlot(0); };
   M_Clipboard2.OnClick = [this](ui::TObject*) { SwapClipboardSlot(1); };
   M_Clipboard3.OnClick = [this](ui::TObject*) { SwapClipboardSlot(2); };
-  M_AddToMemo.OnClick = [this](ui::TObject* sender) { M_AddToMemoClick(sender); };
-  M_MainOpenInBrowser.OnClick = [this](ui::TObject* sender) { M_MainOpenInBrowserClick(sender); };
-  M_S1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
-  M_S2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
-  M_S3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
+  M_AddToMemo.OnClick = ui::Handler(this, &TVelmarind::M_AddToMemoClick);
+  M_MainOpenInBrowser.OnClick = ui::Handler(this, &TVelmarind::M_MainOpenInBrowserClick);
+  M_S1.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand1OnClipboard); };
+  M_S2.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand2OnClipboard); };
+  M_S3.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand3OnClipboard); };
 }
 
 void TVelmarind::BuildSecondMenu() {
@@ -103,12 +102,12 @@ void TVelmarind::BuildSecondMenu() {
                             &M_special2, &M_special3, &M_openinbrowser});
   M_alarmmessages.Visible = false;
   M_alarmmessages.OnClick = [this](ui::TObject*) { M_mainalarmmessages.Click(); };
-  M_newalarm.OnClick = [this](ui::TObject* sender) { M_newalarmClick(sender); };
+  M_newalarm.OnClick = ui::Handler(this, &TVelmarind::M_newalarmClick);
   M_addclipboard.OnClick = [this](ui::TObject*) { M_AddToMemo.Click(); };
   M_openinbrowser.OnClick = [this](ui::TObject*) { M_MainOpenInBrowser.Click(); };
-  M_special1.OnClick = [this](ui::TObject*) { RunWebCommand(5); };
-  M_special2.OnClick = [this](ui::TObject*) { RunWebCommand(6); };
-  M_special3.OnClick = [this](ui::TObject*) { RunWebCommand(7); };
+  M_special1.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand1OnClipboard); };
+  M_special2.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand2OnClipboard); };
+  M_special3.OnClick = [this](ui::TObject*) { RunWebCommand(kWebCommand3OnClipboard); };
 }
 
 void TVelmarind::Dispatch(ui::TMessage& message) {
@@ -133,13 +132,13 @@ void TVelmarind::OnRemoteCommand(ui::TMessage& message) {
       M_MainOpenInBrowser.Click();
       break;
     case kWebCommand1Command:
-      RunWebCommand(5);
+      RunWebCommand(kWebCommand1OnClipboard);
       break;
     case kWebCommand2Command:
-      RunWebCommand(6);
+      RunWebCommand(kWebCommand2OnClipboard);
       break;
     case kWebCommand3Command:
-      RunWebCommand(7);
+      RunWebCommand(kWebCommand3OnClipboard);
       break;
     case kAddToMemoCommand:
       M_AddToMemo.Click();

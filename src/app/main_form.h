@@ -21,6 +21,16 @@ class CClipBoard {
 // The registration id of the memo hotkey on the main window.
 constexpr int MemoHotkeyId = 10000;
 
+// What RunWebCommand(n) does: open the memo's first command word, or fill web
+// command 1 to 3 with the memo's command text or with the clipboard text.
+constexpr int kOpenMemoWord = 1;
+constexpr int kWebCommand1OnMemo = 2;
+constexpr int kWebCommand2OnMemo = 3;
+constexpr int kWebCommand3OnMemo = 4;
+constexpr int kWebCommand1OnClipboard = 5;
+constexpr int kWebCommand2OnClipboard = 6;
+constexpr int kWebCommand3OnClipboard = 7;
+
 // Remote commands: the lParam of a WM_COMMAND that another program sends.
 constexpr std::intptr_t kOpenInBrowserCommand = 47001;
 constexpr std::intptr_t kWebCommand1Command = 47002;

@@ -7,6 +7,8 @@
 #include "app/main_form.h"
 #include "hotkeys/hotkey_form.h"
 #include "hotkeys/hotkey_handler_form.h"
+#include "memo/memo_form.h"
+#include "os/os.h"
 #include "settings/about.h"
 #include "settings/settings_form.h"
 #include "tasks/task_form.h"
@@ -15,6 +17,29 @@
 #include "ui/dialogs.h"
 
 namespace app {
+namespace {
+
+// The start-up steps of the settings that need windows. A first run shows the
+// settings dialog before anything else; otherwise the memo takes its saved
+// caret line and place, a missing alarm sound opens the dialog, and the memo
+// hotkey is registered.
+void ApplyLoadedSettings() {
+  if (!F_Settings) return;
+  CSettings& settings = F_Settings->Settings;
+  const std::string memoFile = settings.ProgramDir + "memo.txt";
+  if (settings.FirstRun) {
+    F_Settings->ShowSettingsModal();
+    if (F_Memo) F_Memo->LoadFromFile(memoFile);
+    return;
+  }
+  if (F_Memo && F_Memo->LoadFromFile(memoFile)) F_Memo->GoToLine(settings.MemoCaretLine);
+  if (F_Memo) F_Memo->ApplySavedPosition();
+  if (!settings.SoundFile.empty() && !os::files::Exists(settings.SoundFile))
+    F_Settings->ShowSettingsModal();
+  F_Settings->SetMemoHotkey(false);
+}
+
+}  // namespace
 
 void StartApplication() {
   ui::Application->HideFromTaskbar();
@@ -22,6 +47,7 @@ void StartApplication() {
   ui::Application->SetTitle("Velmarind");
   ui::Application->CreateForm(Velmarind);
   ui::Application->CreateForm(F_Settings);
+  ApplyLoadedSettings();
   ui::Application->CreateForm(F_Task);
   ui::Application->CreateForm(F_TaskHandler);
   ui::Application->CreateForm(F_AlarmHandler);

@@ -4,6 +4,8 @@
 namespace app {
 
 // Creates the nine windows in their order; each loads its data as it is made.
+// Once the settings dialog exists, the loaded settings reach the windows:
+// the first-run dialog, the memo's text and place, the memo hotkey.
 void StartApplication();
 // Runs the message loop until the main form closes.
 void RunApplication();

@@ -27,7 +27,7 @@ void DeleteAsciiCall(FilterRun& run, const FilterCall& call) {
   const auto code = ReadInteger(call.First);
   if (!code) {
     run.ShowedDialog = true;
-    ui::MessageBox("Not an integer!", "Error", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("Not an integer!");
     return;
   }
   run.Text = DeleteAscii(run.Text, *code);

@@ -6,29 +6,13 @@
 #include "memo/filter.h"
 #include "memo/filter_programs.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "ui/dialogs.h"
+#include "ui/messages.h"
 
 TF_Memo* F_Memo = nullptr;
 
 namespace {
-
-constexpr unsigned short VK_RETURN = 0x0D;
-constexpr unsigned short VK_F1 = 0x70;
-constexpr unsigned short VK_F2 = 0x71;
-constexpr unsigned short VK_F3 = 0x72;
-constexpr unsigned short VK_F4 = 0x73;
-constexpr unsigned short VK_F5 = 0x74;
-constexpr unsigned short VK_F6 = 0x75;
-constexpr unsigned short VK_F7 = 0x76;
-constexpr unsigned short VK_F8 = 0x77;
-constexpr unsigned short VK_F9 = 0x78;
-constexpr unsigned short VK_F11 = 0x7A;
-constexpr unsigned short VK_F12 = 0x7B;
-
-CSettings* SettingsRecord() {
-  return F_Settings ? &F_Settings->Settings : nullptr;
-}
 
 // A black triangle pointing up or down, the search buttons' glyph.
 ui::TImage ArrowGlyph(bool up) {
@@ -70,24 +54,23 @@ TF_Memo::TF_Memo()
 }
 
 void TF_Memo::WireEvents() {
-  using namespace std::placeholders;
-  OnShow = std::bind(&TF_Memo::FormShow, this, _1);
-  OnClose = std::bind(&TF_Memo::FormClose, this, _1, _2);
-  OnMouseDown = sb_Memo.OnMouseDown = std::bind(&TF_Memo::FormMouseDown, this, _1, _2, _3, _4, _5);
-  OnMouseMove = sb_Memo.OnMouseMove = std::bind(&TF_Memo::FormMouseMove, this, _1, _2, _3, _4);
-  OnMouseUp = sb_Memo.OnMouseUp = std::bind(&TF_Memo::FormMouseUp, this, _1, _2, _3, _4, _5);
-  B_Close.OnClick = std::bind(&TF_Memo::B_CloseClick, this, _1);
-  B_Copy.OnClick = std::bind(&TF_Memo::B_CopyClick, this, _1);
-  B_Paste.OnClick = std::bind(&TF_Memo::B_PasteClick, this, _1);
-  B_delete.OnClick = std::bind(&TF_Memo::B_deleteClick, this, _1);
-  BB_down.OnClick = std::bind(&TF_Memo::BB_downClick, this, _1);
-  BB_up.OnClick = std::bind(&TF_Memo::BB_upClick, this, _1);
-  E_s.OnKeyPress = std::bind(&TF_Memo::E_sKeyPress, this, _1, _2);
-  E_s.OnDblClick = std::bind(&TF_Memo::E_sDblClick, this, _1);
-  Memo.OnChange = std::bind(&TF_Memo::MemoChange, this, _1);
-  Memo.OnClick = std::bind(&TF_Memo::MemoClick, this, _1);
-  Memo.OnKeyDown = std::bind(&TF_Memo::MemoKeyDown, this, _1, _2, _3);
-  Memo.OnKeyUp = std::bind(&TF_Memo::MemoKeyUp, this, _1, _2, _3);
+  OnShow = ui::Handler(this, &TF_Memo::FormShow);
+  OnClose = ui::Handler(this, &TF_Memo::FormClose);
+  OnMouseDown = sb_Memo.OnMouseDown = ui::Handler(this, &TF_Memo::FormMouseDown);
+  OnMouseMove = sb_Memo.OnMouseMove = ui::Handler(this, &TF_Memo::FormMouseMove);
+  OnMouseUp = sb_Memo.OnMouseUp = ui::Handler(this, &TF_Memo::FormMouseUp);
+  B_Close.OnClick = ui::Handler(this, &TF_Memo::B_CloseClick);
+  B_Copy.OnClick = ui::Handler(this, &TF_Memo::B_CopyClick);
+  B_Paste.OnClick = ui::Handler(this, &TF_Memo::B_PasteClick);
+  B_delete.OnClick = ui::Handler(this, &TF_Memo::B_deleteClick);
+  BB_down.OnClick = ui::Handler(this, &TF_Memo::BB_downClick);
+  BB_up.OnClick = ui::Handler(this, &TF_Memo::BB_upClick);
+  E_s.OnKeyPress = ui::Handler(this, &TF_Memo::E_sKeyPress);
+  E_s.OnDblClick = ui::Handler(this, &TF_Memo::E_sDblClick);
+  Memo.OnChange = ui::Handler(this, &TF_Memo::MemoChange);
+  Memo.OnClick = ui::Handler(this, &TF_Memo::MemoClick);
+  Memo.OnKeyDown = ui::Handler(this, &TF_Memo::MemoKeyDown);
+  Memo.OnKeyUp = ui::Handler(this, &TF_Memo::MemoKeyUp);
 }
 
 TF_Memo::~TF_Memo() {
@@ -107,7 +90,7 @@ bool TF_Memo::WriteMemoFile(bool clearsModified) {
   if (!settings) return false;
   const std::string path = settings->ProgramDir + "memo.txt";
   if (!os::files::SaveAtomically(path, Memo.Text())) {
-    ui::MessageBox("Could not save " + path, "Error", ui::MB_ICONEXCLAMATION);
+    ui::ShowError("Could not save " + path);
     return false;
   }
   if (clearsModified) Modified = 0;
@@ -172,13 +155,21 @@ void TF_Memo::CloseSave() {
   CSettings* settings = SettingsRecord();
   if (!settings) return;
   settings->MemoCaretLine = Memo.CaretLine();
-  if (settings->UseLastKnown == 1) {
-    const ui::TRect bounds = BoundsRect();
-    settings->MemoWidth = bounds.Width;
-    settings->MemoHeight = bounds.Height;
-    settings->MemoLeft = bounds.Left;
-    settings->MemoTop = bounds.Top;
-  }
+  if (settings->UseLastKnown == 1) StoreBounds(*settings);
+}
+
+void TF_Memo::StoreBounds(CSettings& settings) {
+  const ui::TRect bounds = BoundsRect();
+  settings.MemoLeft = bounds.Left;
+  settings.MemoTop = bounds.Top;
+  settings.MemoWidth = bounds.Width;
+  settings.MemoHeight = bounds.Height;
+}
+
+void CSettings::CaptureMemoWindow() {
+  if (!F_Memo) return;
+  F_Memo->StoreBounds(*this);
+  MemoCaretLine = F_Memo->Memo.CaretLine();
 }
 
 void TF_Memo::SaveCaretLine() {
@@ -197,7 +188,7 @@ std::string TF_Memo::CaretLineText() {
 std::string TF_Memo::GetCommandText(int mode) {
   if (Memo.SelLength() > 0) return Memo.SelText();
   const std::string line = CaretLineText();
-  if (mode != 1) return line;
+  if (mode != kFirstWord) return line;
   const std::size_t start = line.find_first_not_of(' ');
   if (start == std::string::npos) return "";
   return line.substr(start, line.find(' ', start) - start);
@@ -311,7 +302,7 @@ void TF_Memo::BB_upClick(ui::TObject*) {
 }
 
 void TF_Memo::E_sKeyPress(ui::TObject*, char& key) {
-  if (key != VK_RETURN) return;
+  if (key != ui::VK_RETURN) return;
   key = 0;  // no beep of the single-line box
   BB_down.Click();
 }
@@ -331,31 +322,32 @@ void TF_Memo::MemoClick(ui::TObject*) {
 void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
   UpdateStatus();
   switch (key) {
-    case VK_F1:
-    case VK_F2:
-    case VK_F3:
-    case VK_F4:
-      if (Velmarind) Velmarind->RunWebCommand(key - VK_F1 + 1);
+    case ui::VK_F1:
+    case ui::VK_F2:
+    case ui::VK_F3:
+    case ui::VK_F4:
+      // F1 opens the first word; F2 to F4 run web commands 1 to 3 on the memo.
+      if (Velmarind) Velmarind->RunWebCommand(kOpenMemoWord + (key - ui::VK_F1));
       break;
-    case VK_F5:
-      FindNext(GetCommandText(2));
+    case ui::VK_F5:
+      FindNext(GetCommandText(kWholeLine));
       break;
-    case VK_F6:
-      FindPrevious(GetCommandText(2));
+    case ui::VK_F6:
+      FindPrevious(GetCommandText(kWholeLine));
       break;
-    case VK_F7:
+    case ui::VK_F7:
       ApplyFilterToLine(1);
       break;
-    case VK_F8:
+    case ui::VK_F8:
       ApplyFilterToLine(2);
       break;
-    case VK_F9:
+    case ui::VK_F9:
       ApplyFilterToLine(3);
       break;
-    case VK_F11:
+    case ui::VK_F11:
       ApplyFilterToLine(4);
       break;
-    case VK_F12:
+    case ui::VK_F12:
       StoreLineAsFilter();
       break;
     default:

@@ -7,6 +7,8 @@
 #include "ui/form.h"
 #include "ui/memo.h"
 
+class CSettings;
+
 class TF_Memo : public ui::TForm {
  public:
   TF_Memo();
@@ -42,12 +44,16 @@ class TF_Memo : public ui::TForm {
   void GoToLine(int line);
   // Places the window at its saved geometry, corrected into the screen.
   void ApplySavedPosition();
-  // The selection; else the caret line, with mode 1 only its first word.
+  // The selection; else the caret line, with kFirstWord only its first word.
+  static constexpr int kFirstWord = 1;
+  static constexpr int kWholeLine = 2;
   std::string GetCommandText(int mode);
   void FindNext(const std::string& text);
   void FindPrevious(const std::string& text);
   // Saves a changed text and stores the caret line and geometry in the settings.
   void CloseSave();
+  // The window's place and size into the settings record.
+  void StoreBounds(CSettings& settings);
   // Stores a moved caret line in the settings and writes settings.ini.
   void SaveCaretLine();
   // Adds a text as new last line(s), without writing memo.txt.

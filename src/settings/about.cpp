@@ -2,12 +2,11 @@
 
 #include "os/os.h"
 #include "settings/maker.h"
+#include "ui/messages.h"
 
 TF_About* F_About = nullptr;
 
 namespace {
-
-constexpr int kShowNormal = 1;
 
 const std::vector<std::string> kAboutLines = {
     "Velmarind",
@@ -24,7 +23,7 @@ const std::vector<std::string> kAboutLines = {
 
 // Opens an address with its default program; a failure is not reported.
 void Open(const std::string& address) {
-  os::shell::Execute("", address, "", "", kShowNormal);
+  os::shell::Execute("", address, "", "", ui::SW_SHOWNORMAL);
 }
 
 const ui::TTextStyle kLink{.Color = 0x0000FF, .Underline = true, .HandCursor = true};
@@ -50,11 +49,11 @@ TF_About::TF_About()
   L_url.SetTextStyle(kLink);
   L_donate.SetTextStyle(
       ui::TTextStyle{.Color = 0x0000FF, .Underline = true, .Bold = true, .HandCursor = true});
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  B_ok.OnClick = [this](ui::TObject* sender) { B_okClick(sender); };
-  L_mail.OnClick = [this](ui::TObject* sender) { L_mailClick(sender); };
-  L_url.OnClick = [this](ui::TObject* sender) { L_urlClick(sender); };
-  L_donate.OnClick = [this](ui::TObject* sender) { L_donateClick(sender); };
+  OnShow = ui::Handler(this, &TF_About::FormShow);
+  B_ok.OnClick = ui::Handler(this, &TF_About::B_okClick);
+  L_mail.OnClick = ui::Handler(this, &TF_About::L_mailClick);
+  L_url.OnClick = ui::Handler(this, &TF_About::L_urlClick);
+  L_donate.OnClick = ui::Handler(this, &TF_About::L_donateClick);
 }
 
 // Centred on the screen, each time the window becomes visible.

@@ -3,15 +3,19 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/data_file.h"
 #include "app/main_form.h"
-#include "app/placement.h"
+#include "common/data_file.h"
+#include "common/placement.h"
 #include "hotkeys/key_table.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "ui/dialogs.h"
 
 TF_Settings* F_Settings = nullptr;
+
+CSettings* SettingsRecord() {
+  return F_Settings ? &F_Settings->Settings : nullptr;
+}
 
 namespace {
 
@@ -29,14 +33,10 @@ os::registry::Root RootOf(bool localMachine) {
   return localMachine ? os::registry::Root::LocalMachine : os::registry::Root::CurrentUser;
 }
 
-void ShowError(const std::string& text) {
-  ui::MessageBox(text, "Error", ui::MB_ICONEXCLAMATION);
-}
-
 // A digits-only box's number; an empty box counts as 0. Its text was checked
 // before closing goes on.
 int NumberOf(const ui::TEdit& edit) {
-  return edit.Text().empty() ? 0 : app::ParseInt(edit.Text()).value_or(0);
+  return edit.Text().empty() ? 0 : common::ParseInt(edit.Text()).value_or(0);
 }
 
 // A number box that must not stay empty: `fallback` goes into an empty box.
@@ -156,7 +156,7 @@ void TF_Settings::ShowSettingsModal() {
 }
 
 void TF_Settings::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 32);
+  common::PlaceFromBottomRight(*this, 32);
   MemoGeometryToControls();
 }
 
@@ -166,7 +166,7 @@ void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction& action) {
     return;
   }
   if (!Settings.SaveSettings())
-    ShowError("Could not save " + Settings.ProgramDir + Settings.FileName);
+    ui::ShowError("Could not save " + Settings.ProgramDir + Settings.FileName);
 }
 
 bool TF_Settings::StoreControls() {
@@ -203,7 +203,7 @@ bool TF_Settings::NumbersAreValid() {
                              {&LE_autoclose, "Autoclose Message Window", kExtra2Page}};
   for (const NumberBox& box : boxes) {
     const std::string text = box.edit->Text();
-    if (text.empty() || app::ParseInt(text)) continue;
+    if (text.empty() || common::ParseInt(text)) continue;
     if (!box.edit->Enabled()) {  // unused geometry: the memo window gives it
       box.edit->SetText("");
       continue;
@@ -284,7 +284,7 @@ void TF_Settings::StoreTexts() {
 }
 
 void TF_Settings::ShowFieldError(ui::TControl& field, int page, const std::string& message) {
-  ShowError(message);
+  ui::ShowError(message);
   PC_settings.SetActivePageIndex(page);
   field.SetFocus();
 }
@@ -292,13 +292,13 @@ void TF_Settings::ShowFieldError(ui::TControl& field, int page, const std::strin
 void TF_Settings::B_PlayClick(ui::TObject*) {
   const std::string file = LE_Sound.Text();
   if (!os::files::Exists(file)) {
-    ShowError("File not found!");
+    ui::ShowError("File not found!");
     LE_Sound.SetFocus();
     return;
   }
   using namespace os::sound;
   if (!PlayWave(file, kSndFileName | kSndAsync | kSndNoWait))
-    ShowError("Failed to play that file!");
+    ui::ShowError("Failed to play that file!");
 }
 
 // The record takes the factory values now; settings.ini only when the dialog
@@ -312,7 +312,7 @@ void TF_Settings::B_getresClick(ui::TObject*) {
   const auto screen = os::display::ScreenSize();
   E_resx.SetText(screen ? std::to_string(screen->Width) : "");
   E_resy.SetText(screen ? std::to_string(screen->Height) : "");
-  if (!screen) ShowError("Could not figure out your current resolution.");
+  if (!screen) ui::ShowError("Could not figure out your current resolution.");
 }
 
 void TF_Settings::CB_lastknownClick(ui::TObject*) {
@@ -368,6 +368,7 @@ void TF_Settings::B_addClick(ui::TObject*) {
   if (AddToAutostart(kAutostartName, os::files::ExecutablePath(), true))
     ui::MessageBox("Velmarind was added to autostart", "Information", ui::MB_ICONINFORMATION);
   else
+    // An error under the information icon, like the other autostart answers.
     ui::MessageBox("Could not add Velmarind to autostart.", "Error", ui::MB_ICONINFORMATION);
 }
 

@@ -116,13 +116,6 @@ class TF_Settings : public ui::TForm {
 
   ui::TOpenDialog OD_sound;
 
- private:
-  // Runs before the record loads, which may already show this dialog.
-  bool WireEvents();
-  const bool eventsWired_ = WireEvents();
-
- public:
-  // Declared last: loading it may show this dialog, which needs the rest built.
   CSettings Settings;
 
   // The record to the controls, the tray menus' items and captions.
@@ -154,6 +147,7 @@ class TF_Settings : public ui::TForm {
   void LE_conf_soundSubLabelClick(ui::TObject* sender);
 
  private:
+  void WireEvents();
   void FormShow(ui::TObject* sender);
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
 

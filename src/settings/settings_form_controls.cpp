@@ -111,12 +111,12 @@ TF_Settings::TF_Settings()
       L_f9(*this, "F9", On(TS_extra3, 24, 252, 20, 13)),
       E_filter3(*this, On(TS_extra3, 48, 248, 180, 21, 70)),
       CB_filter3(*this, "", On(TS_extra3, 238, 250, 17, 17, 71)),
-      OD_sound("Velmarind - Select Alarm Signal", "Sounds (*.wav)|*.wav") {}
-
-bool TF_Settings::WireEvents() {
+      OD_sound("Velmarind - Select Alarm Signal", "Sounds (*.wav)|*.wav") {
   Name = "F_Settings";
-  // Digits only from the start: the first-run showing comes before the
-  // constructor's body would run.
+  WireEvents();
+}
+
+void TF_Settings::WireEvents() {
   for (ui::TEdit* edit :
        {static_cast<ui::TEdit*>(&LE_Delay), static_cast<ui::TEdit*>(&LE_Repeat), &E_x, &E_y,
         &E_sizex, &E_sizey, &E_resx, &E_resy, static_cast<ui::TEdit*>(&LE_autoclose)})
@@ -124,20 +124,17 @@ bool TF_Settings::WireEvents() {
   LE_Sound.EditLabel.MakeLink();
   LE_conf_sound.EditLabel.MakeLink();
   CB_pos.SetItemIndex(0);
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  OnClose = [this](ui::TObject* sender, ui::TCloseAction& action) { FormClose(sender, action); };
-  B_Play.OnClick = [this](ui::TObject* sender) { B_PlayClick(sender); };
-  B_default.OnClick = [this](ui::TObject* sender) { B_defaultClick(sender); };
-  B_getres.OnClick = [this](ui::TObject* sender) { B_getresClick(sender); };
-  B_add.OnClick = [this](ui::TObject* sender) { B_addClick(sender); };
-  B_remove.OnClick = [this](ui::TObject* sender) { B_removeClick(sender); };
-  B_set.OnClick = [this](ui::TObject* sender) { B_setClick(sender); };
-  CB_lastknown.OnClick = [this](ui::TObject* sender) { CB_lastknownClick(sender); };
-  CB_trans.OnClick = [this](ui::TObject* sender) { CB_transClick(sender); };
-  TB_transvalue.OnChange = [this](ui::TObject* sender) { TB_transvalueChange(sender); };
-  LE_Sound.EditLabel.OnClick = [this](ui::TObject* sender) { LE_SoundSubLabelClick(sender); };
-  LE_conf_sound.EditLabel.OnClick = [this](ui::TObject* sender) {
-    LE_conf_soundSubLabelClick(sender);
-  };
-  return true;
+  OnShow = ui::Handler(this, &TF_Settings::FormShow);
+  OnClose = ui::Handler(this, &TF_Settings::FormClose);
+  B_Play.OnClick = ui::Handler(this, &TF_Settings::B_PlayClick);
+  B_default.OnClick = ui::Handler(this, &TF_Settings::B_defaultClick);
+  B_getres.OnClick = ui::Handler(this, &TF_Settings::B_getresClick);
+  B_add.OnClick = ui::Handler(this, &TF_Settings::B_addClick);
+  B_remove.OnClick = ui::Handler(this, &TF_Settings::B_removeClick);
+  B_set.OnClick = ui::Handler(this, &TF_Settings::B_setClick);
+  CB_lastknown.OnClick = ui::Handler(this, &TF_Settings::CB_lastknownClick);
+  CB_trans.OnClick = ui::Handler(this, &TF_Settings::CB_transClick);
+  TB_transvalue.OnChange = ui::Handler(this, &TF_Settings::TB_transvalueChange);
+  LE_Sound.EditLabel.OnClick = ui::Handler(this, &TF_Settings::LE_SoundSubLabelClick);
+  LE_conf_sound.EditLabel.OnClick = ui::Handler(this, &TF_Settings::LE_conf_soundSubLabelClick);
 }

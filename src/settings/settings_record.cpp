@@ -2,10 +2,8 @@
 
 #include <vector>
 
-#include "app/data_file.h"
-#include "memo/memo_form.h"
+#include "common/data_file.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
 
 namespace {
 
@@ -57,7 +55,7 @@ const std::vector<Line>& FileLines() {
 }
 
 bool InRange(const std::string& text, int low, int high) {
-  const auto number = app::ParseInt(text);
+  const auto number = common::ParseInt(text);
   return number && *number >= low && *number <= high;
 }
 
@@ -133,35 +131,22 @@ void CSettings::LoadSettings() {
   if (!file) {
     MakeSoundFileAbsolute();
     FirstRun = true;
-    if (F_Settings) F_Settings->ShowSettingsModal();
-    LoadMemo(false);
     return;
   }
   FromFileText(*file);
-  LoadMemo(true);
-  if (F_Memo) F_Memo->ApplySavedPosition();
-  if (!SoundFile.empty()) {
-    MakeSoundFileAbsolute();
-    if (!os::files::Exists(SoundFile) && F_Settings) F_Settings->ShowSettingsModal();
-  }
-  if (F_Settings) F_Settings->SetMemoHotkey(false);
+  if (!SoundFile.empty()) MakeSoundFileAbsolute();
 }
 
 void CSettings::MakeSoundFileAbsolute() {
   if (!HasBackslash(SoundFile)) SoundFile = ProgramDir + SoundFile;
 }
 
-void CSettings::LoadMemo(bool moveCaret) {
-  if (!F_Memo || !F_Memo->LoadFromFile(ProgramDir + "memo.txt")) return;
-  if (moveCaret) F_Memo->GoToLine(MemoCaretLine);
-}
-
 void CSettings::FromFileText(const std::string& text) {
-  app::LineReader reader(text);
+  common::LineReader reader(text);
   for (const Line& line : FileLines()) {
     const std::string value = reader.Next();
     if (line.number)
-      this->*line.number = app::ReadInt(value);
+      this->*line.number = common::ReadInt(value);
     else
       this->*line.text = value;
   }
@@ -184,9 +169,9 @@ std::string CSettings::ToFileText() const {
   std::string text;
   for (const Line& line : FileLines()) {
     if (line.number)
-      app::AppendLine(text, this->*line.number);
+      common::AppendLine(text, this->*line.number);
     else
-      app::AppendLine(text, this->*line.text);
+      common::AppendLine(text, this->*line.text);
   }
   return text;
 }
@@ -199,14 +184,4 @@ bool CSettings::SaveSettings() {
       FirstRun = false;
   }
   return os::files::SaveAtomically(ProgramDir + FileName, ToFileText());
-}
-
-void CSettings::CaptureMemoWindow() {
-  if (!F_Memo) return;
-  const ui::TRect bounds = F_Memo->BoundsRect();
-  MemoLeft = bounds.Left;
-  MemoTop = bounds.Top;
-  MemoWidth = bounds.Width;
-  MemoHeight = bounds.Height;
-  MemoCaretLine = F_Memo->Memo.CaretLine();
 }

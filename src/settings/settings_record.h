@@ -69,9 +69,14 @@ class CSettings {
   void SetDefaults();
   void ResetFlags();
   void SetProgramDir();
+  // Reads settings.ini into the record; without the file the record keeps its
+  // factory values and FirstRun is set. The steps that need windows (the
+  // first-run dialog, the memo's text and place, the memo hotkey) follow at
+  // start-up, once the settings dialog exists.
   void LoadSettings();
-  // Writes settings.ini; false when nothing could be written (the old file
-  // then stays whole).
+  // Writes settings.ini, with the memo window's place and caret line when the
+  // last known ones are kept; false when nothing could be written (the old
+  // file then stays whole).
   bool SaveSettings();
 
   // The 51 values in file order, CR LF after each.
@@ -83,6 +88,9 @@ class CSettings {
  private:
   void ApplyResolutionRule();
   void MakeSoundFileAbsolute();
-  void LoadMemo(bool moveCaret);
+  // Defined beside the memo window, which it reads.
   void CaptureMemoWindow();
 };
+
+// The record of F_Settings; null until the settings dialog exists.
+CSettings* SettingsRecord();

@@ -5,21 +5,17 @@
 #include "app/main_form.h"
 #include "os/os.h"
 #include "settings/maker.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
+#include "ui/messages.h"
 
 TF_ShowMessage* F_ShowMessage = nullptr;
 
 namespace {
 
-constexpr int kShowNormal = 1;
 constexpr std::uint32_t kNavy = 0x000080;
 constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr ui::TAnchors kRightBottom = ui::akRight | ui::akBottom;
 constexpr ui::TAnchors kLeftBottom = ui::akLeft | ui::akBottom;
-
-CSettings* SettingsRecord() {
-  return F_Settings ? &F_Settings->Settings : nullptr;
-}
 
 }  // namespace
 
@@ -49,18 +45,17 @@ TF_ShowMessage::TF_ShowMessage()
 }
 
 void TF_ShowMessage::WireEvents() {
-  using namespace std::placeholders;
-  T_SoundTimer.OnTimer = std::bind(&TF_ShowMessage::T_SoundTimerTimer, this, _1);
-  T_Autoclose.OnTimer = std::bind(&TF_ShowMessage::T_AutocloseTimer, this, _1);
-  OnShow = std::bind(&TF_ShowMessage::FormShow, this, _1);
-  OnClose = std::bind(&TF_ShowMessage::FormClose, this, _1, _2);
-  OnMouseDown = std::bind(&TF_ShowMessage::FormMouseDown, this, _1, _2, _3, _4, _5);
-  OnMouseMove = std::bind(&TF_ShowMessage::FormMouseMove, this, _1, _2, _3, _4);
-  OnMouseUp = std::bind(&TF_ShowMessage::FormMouseUp, this, _1, _2, _3, _4, _5);
-  B_Ok.OnClick = std::bind(&TF_ShowMessage::B_OkClick, this, _1);
-  B_Clear.OnClick = std::bind(&TF_ShowMessage::B_ClearClick, this, _1);
-  L_site.OnClick = std::bind(&TF_ShowMessage::L_siteClick, this, _1);
-  L_donate.OnClick = std::bind(&TF_ShowMessage::L_donateClick, this, _1);
+  T_SoundTimer.OnTimer = ui::Handler(this, &TF_ShowMessage::T_SoundTimerTimer);
+  T_Autoclose.OnTimer = ui::Handler(this, &TF_ShowMessage::T_AutocloseTimer);
+  OnShow = ui::Handler(this, &TF_ShowMessage::FormShow);
+  OnClose = ui::Handler(this, &TF_ShowMessage::FormClose);
+  OnMouseDown = ui::Handler(this, &TF_ShowMessage::FormMouseDown);
+  OnMouseMove = ui::Handler(this, &TF_ShowMessage::FormMouseMove);
+  OnMouseUp = ui::Handler(this, &TF_ShowMessage::FormMouseUp);
+  B_Ok.OnClick = ui::Handler(this, &TF_ShowMessage::B_OkClick);
+  B_Clear.OnClick = ui::Handler(this, &TF_ShowMessage::B_ClearClick);
+  L_site.OnClick = ui::Handler(this, &TF_ShowMessage::L_siteClick);
+  L_donate.OnClick = ui::Handler(this, &TF_ShowMessage::L_donateClick);
 }
 
 void TF_ShowMessage::PlayAlarmSound() {
@@ -188,11 +183,11 @@ void TF_ShowMessage::B_ClearClick(ui::TObject*) {
 }
 
 void TF_ShowMessage::L_siteClick(ui::TObject*) {
-  os::shell::Execute("", kMakerPage, "", "", kShowNormal);
+  os::shell::Execute("", kMakerPage, "", "", ui::SW_SHOWNORMAL);
 }
 
 void TF_ShowMessage::L_donateClick(ui::TObject*) {
-  os::shell::Execute("", kDonationPage, "", "", kShowNormal);
+  os::shell::Execute("", kDonationPage, "", "", ui::SW_SHOWNORMAL);
 }
 
 void TF_ShowMessage::FormMouseDown(ui::TObject*, ui::TMouseButton button, ui::TShiftState, int x,

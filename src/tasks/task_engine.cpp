@@ -7,38 +7,22 @@
 #include <stdexcept>
 
 #include "alarms/alarm_handler_form.h"
-#include "app/data_file.h"
 #include "app/main_form.h"
+#include "common/data_file.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "tasks/task_handler_form.h"
+#include "tasks/task_operations.h"
+#include "tasks/task_runners.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 
 namespace {
 
-constexpr int kShowNormal = 1;
-
-// The window-show values that the items of the editor's show-command list
-// name, by position; the task stores the position.
-constexpr int kShowCommands[] = {
-    0,   // HIDE
-    3,   // MAXIMIZE
-    6,   // MINIMIZE
-    9,   // RESTORE
-    5,   // SHOW
-    10,  // SHOWDEFAULT
-    3,   // SHOWMAXIMIZED
-    2,   // SHOWMINIMIZED
-    7,   // SHOWMINNOACTIVE
-    8,   // SHOWNA
-    4,   // SHOWNOACTIVATE
-    1,   // SHOWNORMAL
-};
-
-int ShowCommandAt(int position) {
-  if (position < 0 || position >= static_cast<int>(std::size(kShowCommands))) return kShowNormal;
-  return kShowCommands[position];
+// The window-show value of a show-command list position.
+int WindowShowAt(int position) {
+  const ShowCommand* command = ShowCommandAt(position);
+  return command ? command->windowShow : ui::SW_SHOWNORMAL;
 }
 
 // What the shell's error codes mean; codes not listed show an empty text.
@@ -65,12 +49,8 @@ std::string ShellErrorText(int result) {
   return "";
 }
 
-void ShowError(const std::string& text) {
-  ui::MessageBox(text, "Error", ui::MB_OK | ui::MB_ICONEXCLAMATION);
-}
-
 int ToInteger(const std::string& text) {
-  const std::optional<int> value = app::ParseInt(text);
+  const std::optional<int> value = common::ParseInt(text);
   if (!value) throw std::invalid_argument("\"" + text + "\" is not a valid integer value");
   return *value;
 }
@@ -105,23 +85,6 @@ std::string ClipboardText() {
   return Velmarind ? Velmarind->GetClipboardText() : "";
 }
 
-// One run of a task: the record as it was when the run began and its three
-// expanded fields.
-struct TaskRun {
-  explicit TaskRun(const CTask& record) : task(record) {}
-  const CTask& task;
-  std::string file;
-  std::string directory;
-  std::string parameters;
-  // Runs a task that a Multi Launch list names; false when no task has that name.
-  std::function<bool(const std::string&)> runListedTask;
-};
-
-int SystemCommand(const TaskRun& run) {
-  os::shell::RunCommand(run.file + " " + run.parameters);
-  return 1;
-}
-
 // Windows may end the program without another word after this: the memo and
 // settings are saved first.
 int EndSession(unsigned flags, bool needsPrivilege) {
@@ -129,6 +92,36 @@ int EndSession(unsigned flags, bool needsPrivilege) {
   if (needsPrivilege && TF_TaskHandler::IsWindowsNT() && !os::session::EnableShutdownPrivilege())
     return -1;
   os::session::End(flags);
+  return 1;
+}
+
+CAlarmHandler* Alarms() {
+  return F_AlarmHandler ? &F_AlarmHandler->AlarmHandler : nullptr;
+}
+
+void SaveAlarmChange(CAlarmHandler& alarms) {
+  alarms.SaveAlarms("alarmlist.ini");
+  alarms.RefreshLists();
+}
+
+// Switches the alarm of that name on or off; false when there is none.
+bool ToggleAlarm(const std::string& name) {
+  CAlarmHandler* alarms = Alarms();
+  if (!alarms || alarms->FindAlarm(name) == -1) return false;
+  if (alarms->GetAlarmState(name) == 0)
+    alarms->ActivateAlarm(name);
+  else
+    alarms->StopAlarm(name);
+  SaveAlarmChange(*alarms);
+  return true;
+}
+
+}  // namespace
+
+namespace runners {
+
+int SystemCommand(const TaskRun& run) {
+  os::shell::RunCommand(run.file + " " + run.parameters);
   return 1;
 }
 
@@ -167,6 +160,7 @@ int SendWindowsMessage(const TaskRun& run) {
   if (run.file.empty()) return 0;
   const os::WindowHandle window = os::windows::FindByClass(run.file);
   if (!window) {
+    // The one error box without an icon.
     ui::MessageBox("Could not locate that window", "Error", ui::MB_OK);
     return 0;
   }
@@ -177,19 +171,10 @@ int SendWindowsMessage(const TaskRun& run) {
     os::windows::Send(window, static_cast<unsigned>(message), static_cast<std::uintptr_t>(first),
                       second);
   } catch (const std::invalid_argument& error) {
-    ShowError(error.what());
+    ui::ShowError(error.what());
     return 0;
   }
   return 1;
-}
-
-CAlarmHandler* Alarms() {
-  return F_AlarmHandler ? &F_AlarmHandler->AlarmHandler : nullptr;
-}
-
-void SaveAlarmChange(CAlarmHandler& alarms) {
-  alarms.SaveAlarms("alarmlist.ini");
-  alarms.RefreshLists();
 }
 
 int StartAlarm(const TaskRun& run) {
@@ -198,18 +183,6 @@ int StartAlarm(const TaskRun& run) {
   alarms->ActivateAlarm(run.file);
   SaveAlarmChange(*alarms);
   return 1;
-}
-
-// Switches the alarm of that name on or off; false when there is none.
-bool ToggleAlarm(const std::string& name) {
-  CAlarmHandler* alarms = Alarms();
-  if (!alarms || alarms->FindAlarm(name) == -1) return false;
-  if (alarms->GetAlarmState(name) == 0)
-    alarms->ActivateAlarm(name);
-  else
-    alarms->StopAlarm(name);
-  SaveAlarmChange(*alarms);
-  return true;
 }
 
 // A failed write is reported by the memo, which keeps its modified flag.
@@ -236,7 +209,7 @@ int SetVolume(const TaskRun& run) {
 int MultiLaunch(const TaskRun& run) {
   for (const std::string& item : SplitList(run.file)) {
     if (run.runListedTask(item) || ToggleAlarm(item)) continue;
-    os::shell::Execute("open", item, run.parameters, run.directory, kShowNormal);
+    os::shell::Execute("open", item, run.parameters, run.directory, ui::SW_SHOWNORMAL);
   }
   return 1;
 }
@@ -262,40 +235,15 @@ int CloseProgram(const TaskRun& run) {
   return 1;
 }
 
-// Any other operation text is a verb for the shell: "Open", "Edit",
-// "Explore", "Find", "Print".
 int OpenWithShell(const TaskRun& run) {
   const int result = os::shell::Execute(run.task.Operation, run.file, run.parameters, run.directory,
-                                        ShowCommandAt(run.task.ShowCommand));
+                                        WindowShowAt(run.task.ShowCommand));
   if (result > 32) return 1;
-  ShowError(ShellErrorText(result));
+  ui::ShowError(ShellErrorText(result));
   return 0;
 }
 
-using Operation = int (*)(const TaskRun&);
-
-Operation OperationNamed(const std::string& name) {
-  static const std::pair<const char*, Operation> kOperations[] = {
-      {"System Command", SystemCommand},
-      {"Shutdown Computer", ShutdownComputer},
-      {"Reboot Computer", RebootComputer},
-      {"Logoff", Logoff},
-      {"Add To Clipboard", AddToClipboard},
-      {"Play Sound", PlaySound},
-      {"Send Windows Message", SendWindowsMessage},
-      {"Start Alarm", StartAlarm},
-      {"Save Memo", SaveMemo},
-      {"Set Volume", SetVolume},
-      {"Multi Launch", MultiLaunch},
-      {"Mouse Click", MouseClick},
-      {"Close Program", CloseProgram},
-  };
-  for (const auto& [operationName, operation] : kOperations)
-    if (name == operationName) return operation;
-  return OpenWithShell;
-}
-
-}  // namespace
+}  // namespace runners
 
 int CTaskHandler::ExecuteTask(const std::string& name) {
   return RunTask(name, {});
@@ -324,7 +272,8 @@ int CTaskHandler::RunTask(std::string name, std::vector<std::string> chain) {
     if (std::find(chain.begin(), chain.end(), item) == chain.end()) RunTask(item, chain);
     return true;
   };
-  return OperationNamed(task.Operation)(run);
+  const TaskOperation* operation = FindTaskOperation(task.Operation);
+  return (operation ? operation->run : runners::OpenWithShell)(run);
 }
 
 int CTaskHandler::ExpandField(const std::string& text, std::string& expanded) {

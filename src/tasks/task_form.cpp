@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/placement.h"
+#include "common/placement.h"
 #include "tasks/task_handler_form.h"
+#include "tasks/task_operations.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
@@ -13,98 +14,19 @@ TF_Task* F_Task = nullptr;
 
 namespace {
 
-// What an operation makes of the fields: the labels of the three fields
-// (null keeps the usual one), which fields are usable, whether the
-// "File / Command" label browses, and whether the show command applies.
-struct Layout {
-  const char* fileLabel;
-  const char* directoryLabel;
-  const char* parametersLabel;
-  bool file, directory, parameters, browse, showCommand;
-};
-
-constexpr Layout kAllFields{nullptr, nullptr, nullptr, true, true, true, true, true};
-constexpr Layout kNoFields{nullptr, nullptr, nullptr, false, false, false, false, false};
-constexpr Layout FirstFieldOnly(const char* label) {
-  return {label, nullptr, nullptr, true, false, false, false, false};
-}
-
-struct Operation {
-  const char* name;
-  Layout layout;
-};
-
-// The items of CB_Operation, in order; a task stores the name.
-constexpr Operation kOperations[] = {
-    {"Open", kAllFields},
-    {"Edit", kAllFields},
-    {"Explore", kAllFields},
-    {"Find", kAllFields},
-    {"Print", {nullptr, nullptr, nullptr, true, true, true, true, false}},
-    {"System Command", {nullptr, nullptr, nullptr, true, true, true, false, true}},
-    {"Shutdown Computer", kNoFields},
-    {"Reboot Computer", kNoFields},
-    {"Logoff", kNoFields},
-    {"Add To Clipboard", FirstFieldOnly("Text")},
-    {"Play Sound", {"Wav file", nullptr, nullptr, true, true, false, true, false}},
-    {"Send Windows Message",
-     {"Window handle", "Message", "WParam LParam", true, true, true, false, false}},
-    {"Start Alarm", FirstFieldOnly("Alarm")},
-    {"Multi Launch",
-     {"Name of tasks/alarms, separate with ','", nullptr, nullptr, true, true, true, false, true}},
-    {"Save Memo", kNoFields},
-    {"Set Volume", FirstFieldOnly("Wave volume ( 0-100 )")},
-    {"Mouse Click", FirstFieldOnly("1 = Left, 2 = Middle, 3 = Right")},
-    {"Close Program", FirstFieldOnly("Name (As shown in the taskbar)")},
-};
-
-struct ShowCommand {
-  const char* name;
-  const char* help;
-};
-
-// The items of CB_Showcommand, in order; a task stores the position.
-constexpr ShowCommand kShowCommands[] = {
-    {"HIDE", "Hides the window and activates another window."},
-    {"MAXIMIZE", "Maximizes the specified window."},
-    {"MINIMIZE",
-     "Minimizes the specified window and activates the next top-level window in the z-order."},
-    {"RESTORE",
-     "Activates and displays the window. If the window is minimized or maximized, Windows "
-     "restores it to its original size and position"},
-    {"SHOW", "Activates the window and displays it in its current size and position."},
-    {"SHOWDEFAULT", "Use the initial show state of its main window."},
-    {"SHOWMAXIMIZED", "Activates the window and displays it as a maximized window."},
-    {"SHOWMINIMIZED", "Activates the window and displays it as a minimized window."},
-    {"SHOWMINNOACTIVE",
-     "Displays the window as a minimized window. The active window remains active."},
-    {"SHOWNA", "Displays the window in its current state. The active window remains active."},
-    {"SHOWNOACTIVATE",
-     "Displays a window in its most recent size and position. The active window remains active."},
-    {"SHOWNORMAL",
-     "Activates and displays a window. If the window is minimized or maximized, Windows restores "
-     "it to its original size and position"},
-};
-
-constexpr int kOpen = 0;
-constexpr int kShow = 4;
+constexpr int kOpenItemIndex = 0;
+constexpr int kShowItemIndex = 4;  // "SHOW"
 
 const char* const kBrowseFilter =
     "Programs (*.exe;*.com;*.bat;*.pif)|*.exe;*.com;*.bat;*.pif|"
     "Documents (*.doc;*.xml;*.txt;*.pdf)|*.doc;*.xml;*.txt;*.pdf|"
     "Sounds (*.wav;*.mp3)|*.wav;*.mp3;*.m3u|All (*.*)|*.*";
 
-template <class Item, std::size_t N>
-std::vector<std::string> NamesOf(const Item (&items)[N]) {
+template <class Item>
+std::vector<std::string> NamesOf(std::span<const Item> items) {
   std::vector<std::string> names;
   for (const Item& item : items) names.emplace_back(item.name);
   return names;
-}
-
-// The entry at a list position, or null for none.
-template <class Item, std::size_t N>
-const Item* At(const Item (&items)[N], int index) {
-  return index >= 0 && index < static_cast<int>(N) ? &items[index] : nullptr;
 }
 
 std::string LabelOr(const char* label, const char* usual) {
@@ -133,29 +55,29 @@ TF_Task::TF_Task()
       LE_Parameters(*this, "Parameters", Row(142, 3), 255),
       LE_Comment(*this, "Comment", Row(182, 4), 255),
       L_Operation(*this, "Operation", {{8, 208, 216, 13}}),
-      CB_Operation(*this, Row(222, 5), NamesOf(kOperations)),
+      CB_Operation(*this, Row(222, 5), NamesOf(TaskOperations())),
       L_Showcommand(*this, "Show as", {{8, 248, 216, 13}}),
-      CB_Showcommand(*this, Row(262, 6), NamesOf(kShowCommands)),
-      L_Help(*this, kShowCommands[kShow].help, {{8, 290, 217, 41}}),
+      CB_Showcommand(*this, Row(262, 6), NamesOf(ShowCommands())),
+      L_Help(*this, ShowCommands()[kShowItemIndex].help, {{8, 290, 217, 41}}),
       B_Ok(*this, "&Ok", {{37, 338, 75, 23}, kTopLeft, 7}),
       B_Cancel(*this, "&Cancel", {{120, 338, 75, 23}, kTopLeft, 8}),
       OD_Browse("Velmarind - Select File", kBrowseFilter) {
   Name = "F_Task";
   LE_File.EditLabel.MakeLink();
-  CB_Operation.SetItemIndex(kOpen);
-  OperationText = kOperations[kOpen].name;
-  CB_Showcommand.SetItemIndex(kShow);
+  CB_Operation.SetItemIndex(kOpenItemIndex);
+  OperationText = TaskOperations()[kOpenItemIndex].name;
+  CB_Showcommand.SetItemIndex(kShowItemIndex);
   WireEvents();
 }
 
 void TF_Task::WireEvents() {
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  LE_Name.OnChange = [this](ui::TObject* sender) { LE_NameChange(sender); };
-  CB_Operation.OnChange = [this](ui::TObject* sender) { CB_OperationChange(sender); };
-  CB_Showcommand.OnChange = [this](ui::TObject* sender) { CB_ShowcommandChange(sender); };
-  LE_File.EditLabel.OnClick = [this](ui::TObject* sender) { LE_FileSubLabelClick(sender); };
-  B_Ok.OnClick = [this](ui::TObject* sender) { B_OkClick(sender); };
-  B_Cancel.OnClick = [this](ui::TObject* sender) { B_CancelClick(sender); };
+  OnShow = ui::Handler(this, &TF_Task::FormShow);
+  LE_Name.OnChange = ui::Handler(this, &TF_Task::LE_NameChange);
+  CB_Operation.OnChange = ui::Handler(this, &TF_Task::CB_OperationChange);
+  CB_Showcommand.OnChange = ui::Handler(this, &TF_Task::CB_ShowcommandChange);
+  LE_File.EditLabel.OnClick = ui::Handler(this, &TF_Task::LE_FileSubLabelClick);
+  B_Ok.OnClick = ui::Handler(this, &TF_Task::B_OkClick);
+  B_Cancel.OnClick = ui::Handler(this, &TF_Task::B_CancelClick);
   MoveFocusOnEnter(LE_Name, {&LE_File, &LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
   MoveFocusOnEnter(LE_File, {&LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
   MoveFocusOnEnter(LE_Directory, {&LE_Parameters, &LE_Comment, &B_Ok});
@@ -180,9 +102,9 @@ void TF_Task::ResetTaskEditor() {
   EditName.clear();
   for (ui::TEdit* edit : {&LE_Name, &LE_File, &LE_Directory, &LE_Parameters, &LE_Comment})
     edit->SetText("");
-  CB_Operation.SetItemIndex(kOpen);
-  OperationText = kOperations[kOpen].name;
-  CB_Showcommand.SetItemIndex(kShow);
+  CB_Operation.SetItemIndex(kOpenItemIndex);
+  OperationText = TaskOperations()[kOpenItemIndex].name;
+  CB_Showcommand.SetItemIndex(kShowItemIndex);
   ShowHelp();
   SetCaption("New Task");
   ApplyOperationLayout();
@@ -195,7 +117,7 @@ void TF_Task::LoadTask(const CTask& task) {
   LE_Parameters.SetText(task.Parameters);
   LE_Comment.SetText(task.Comment);
   // An operation that is none of the items shows no item and is kept as it is.
-  const std::vector<std::string> names = NamesOf(kOperations);
+  const std::vector<std::string> names = NamesOf(TaskOperations());
   const auto known = std::find(names.begin(), names.end(), task.Operation);
   CB_Operation.SetItemIndex(known == names.end() ? -1 : static_cast<int>(known - names.begin()));
   OperationText = task.Operation;
@@ -207,8 +129,8 @@ void TF_Task::LoadTask(const CTask& task) {
 }
 
 void TF_Task::ApplyOperationLayout() {
-  const Operation* operation = At(kOperations, CB_Operation.ItemIndex());
-  const Layout& layout = operation ? operation->layout : kAllFields;
+  const TaskOperation* operation = TaskOperationAt(CB_Operation.ItemIndex());
+  const OperationLayout& layout = operation ? operation->layout : kAllFieldsLayout;
   LE_File.EditLabel.SetCaption(LabelOr(layout.fileLabel, "File / Command"));
   LE_Directory.EditLabel.SetCaption(LabelOr(layout.directoryLabel, "Directory"));
   LE_Parameters.EditLabel.SetCaption(LabelOr(layout.parametersLabel, "Parameters"));
@@ -221,7 +143,7 @@ void TF_Task::ApplyOperationLayout() {
 }
 
 void TF_Task::ShowHelp() {
-  const ShowCommand* command = At(kShowCommands, CB_Showcommand.ItemIndex());
+  const ShowCommand* command = ShowCommandAt(CB_Showcommand.ItemIndex());
   L_Help.SetCaption(command ? command->help : "");
 }
 
@@ -237,7 +159,7 @@ void TF_Task::SplitPath(const std::string& path, std::string& fileName, std::str
 }
 
 void TF_Task::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 48);
+  common::PlaceFromBottomRight(*this, 48);
   if (Mode == 0 && LE_Name.Text().empty()) B_Ok.SetEnabled(false);
   ApplyOperationLayout();
   LE_Name.SetFocus();
@@ -273,13 +195,11 @@ bool TF_Task::StoreTask() {
   CTaskHandler& tasks = F_TaskHandler->TaskHandler;
   const int editIndex = Mode == 1 ? tasks.FindTask(EditName) : -1;
   if (Mode == 1 && editIndex < 0) {
-    ui::MessageBox("The task \"" + EditName + "\" no longer exists.", "Error",
-                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("The task \"" + EditName + "\" no longer exists.");
     return true;  // nothing is left to change: the editor closes
   }
   if (tasks.IsTaskNameFree(LE_Name.Text(), editIndex) == 0) {
-    ui::MessageBox("A Task by that name already exists", "Error",
-                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("A Task by that name already exists");
     LE_Name.SetFocus();
     return false;
   }

@@ -1,8 +1,8 @@
 #include "tasks/task_handler_form.h"
 
-#include "app/placement.h"
+#include "common/placement.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -50,14 +50,14 @@ TF_TaskHandler::TF_TaskHandler()
 }
 
 void TF_TaskHandler::WireEvents() {
-  OnShow = [this](ui::TObject* sender) { FormShow(sender); };
-  LB_Tasks.OnClick = [this](ui::TObject* sender) { LB_TasksClick(sender); };
-  LB_Tasks.OnDblClick = [this](ui::TObject* sender) { LB_TasksDblClick(sender); };
-  B_Execute.OnClick = [this](ui::TObject* sender) { B_ExecuteClick(sender); };
-  B_New.OnClick = [this](ui::TObject* sender) { B_NewClick(sender); };
-  B_Edit.OnClick = [this](ui::TObject* sender) { B_EditClick(sender); };
-  B_Delete.OnClick = [this](ui::TObject* sender) { B_DeleteClick(sender); };
-  B_Close.OnClick = [this](ui::TObject* sender) { B_CloseClick(sender); };
+  OnShow = ui::Handler(this, &TF_TaskHandler::FormShow);
+  LB_Tasks.OnClick = ui::Handler(this, &TF_TaskHandler::LB_TasksClick);
+  LB_Tasks.OnDblClick = ui::Handler(this, &TF_TaskHandler::LB_TasksDblClick);
+  B_Execute.OnClick = ui::Handler(this, &TF_TaskHandler::B_ExecuteClick);
+  B_New.OnClick = ui::Handler(this, &TF_TaskHandler::B_NewClick);
+  B_Edit.OnClick = ui::Handler(this, &TF_TaskHandler::B_EditClick);
+  B_Delete.OnClick = ui::Handler(this, &TF_TaskHandler::B_DeleteClick);
+  B_Close.OnClick = ui::Handler(this, &TF_TaskHandler::B_CloseClick);
 }
 
 void TF_TaskHandler::UpdateSelection() {
@@ -69,9 +69,8 @@ void TF_TaskHandler::UpdateSelection() {
 
 int TF_TaskHandler::SaveTaskList() {
   if (TaskHandler.SaveTasks("tasklist.ini")) return 1;
-  const std::string folder = F_Settings ? F_Settings->Settings.ProgramDir : "";
-  ui::MessageBox("Could not save " + folder + "tasklist.ini", "Error",
-                 ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  const std::string folder = SettingsRecord() ? SettingsRecord()->ProgramDir : "";
+  ui::ShowError("Could not save " + folder + "tasklist.ini");
   return 0;
 }
 
@@ -81,7 +80,7 @@ void TF_TaskHandler::TaskMenuItemClick(ui::TObject* sender) {
 }
 
 void TF_TaskHandler::FormShow(ui::TObject*) {
-  app::PlaceFromBottomRight(*this, 32);
+  common::PlaceFromBottomRight(*this, 32);
   UpdateSelection();
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/data_file.h"
 #include "app/main_form.h"
+#include "common/data_file.h"
 #include "os/os.h"
-#include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -19,22 +19,22 @@ constexpr std::string CTask::*kTextLines[] = {&CTask::Name,    &CTask::Directory
                                               &CTask::Comment, &CTask::Operation};
 constexpr std::int16_t CTask::*kNumberLines[] = {&CTask::ShowCommand, &CTask::Reserved};
 
-CTask ReadTask(app::LineReader& reader) {
+CTask ReadTask(common::LineReader& reader) {
   CTask task;
   for (auto text : kTextLines) task.*text = reader.Next();
   for (auto number : kNumberLines)
-    task.*number = static_cast<std::int16_t>(app::ReadInt(reader.Next()));
+    task.*number = static_cast<std::int16_t>(common::ReadInt(reader.Next()));
   return task;
 }
 
 void AppendTask(std::string& file, const CTask& task) {
-  for (auto text : kTextLines) app::AppendLine(file, task.*text);
-  for (auto number : kNumberLines) app::AppendLine(file, task.*number);
+  for (auto text : kTextLines) common::AppendLine(file, task.*text);
+  for (auto number : kNumberLines) common::AppendLine(file, task.*number);
 }
 
 // The program folder, or nullptr while the settings window does not exist.
 const std::string* ProgramDir() {
-  return F_Settings ? &F_Settings->Settings.ProgramDir : nullptr;
+  return SettingsRecord() ? &SettingsRecord()->ProgramDir : nullptr;
 }
 
 // A new item at the end of the tray's "Tasks" submenu whose click runs the
@@ -59,8 +59,8 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
     RefreshList();
     return 0;
   }
-  app::LineReader reader(*text);
-  const int count = app::ReadInt(reader.Next());
+  common::LineReader reader(*text);
+  const int count = common::ReadInt(reader.Next());
   if (count >= 0 && count <= kMaxTasks) {
     for (int i = 0; i < count; ++i) AddTask(ReadTask(reader), false);
   } else {
@@ -77,7 +77,7 @@ int CTaskHandler::SaveTasks(const std::string& fileName) {
   std::vector<CTask> sorted = Tasks;
   std::stable_sort(sorted.begin(), sorted.end());
   std::string file;
-  app::AppendLine(file, Count());
+  common::AppendLine(file, Count());
   for (const CTask& task : sorted) AppendTask(file, task);
   if (!os::files::SaveAtomically(*folder + fileName, file)) return 0;
   Tasks = std::move(sorted);
@@ -86,9 +86,8 @@ int CTaskHandler::SaveTasks(const std::string& fileName) {
 
 int CTaskHandler::AddTask(const CTask& task, bool refresh) {
   if (Count() >= kMaxTasks) {
-    ui::MessageBox(
-        "The task list is full: it holds at most " + std::to_string(kMaxTasks) + " tasks.", "Error",
-        ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::ShowError("The task list is full: it holds at most " + std::to_string(kMaxTasks) +
+                  " tasks.");
     return 0;
   }
   CTask added = task;

@@ -10,6 +10,10 @@ namespace ui {
 
 // A message box without owner window; returns the ID* of the pressed button.
 int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
+// The standard error box: caption "Error", exclamation icon, OK.
+inline void ShowError(const std::string& text) {
+  MessageBox(text, "Error", MB_OK | MB_ICONEXCLAMATION);
+}
 // The standard confirmation: caption "Confirm", question icon, Yes and No.
 bool ConfirmYesNo(const std::string& question);
 // A modal prompt with one edit field holding `value`; false when cancelled,

@@ -21,6 +21,34 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
+// Show commands: how the shell shows the window of what it opens.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWMINNOACTIVE = 7;
+constexpr int SW_SHOWNA = 8;
+constexpr int SW_RESTORE = 9;
+constexpr int SW_SHOWDEFAULT = 10;
+
+// Virtual-key codes.
+constexpr unsigned short VK_RETURN = 0x0D;
+constexpr unsigned short VK_F1 = 0x70;
+constexpr unsigned short VK_F2 = 0x71;
+constexpr unsigned short VK_F3 = 0x72;
+constexpr unsigned short VK_F4 = 0x73;
+constexpr unsigned short VK_F5 = 0x74;
+constexpr unsigned short VK_F6 = 0x75;
+constexpr unsigned short VK_F7 = 0x76;
+constexpr unsigned short VK_F8 = 0x77;
+constexpr unsigned short VK_F9 = 0x78;
+constexpr unsigned short VK_F11 = 0x7A;
+constexpr unsigned short VK_F12 = 0x7B;
+
 // Modifier flags of global hotkeys.
 constexpr unsigned MOD_ALT = 0x0001;
 constexpr unsigned MOD_CONTROL = 0x0002;

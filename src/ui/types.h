@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -42,6 +43,14 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+
+// An event that calls a handler method of a form, the one way an event is
+// wired to its handler: `B_Ok.OnClick = ui::Handler(this, &TF_Task::B_OkClick);`.
+// A method whose parameters differ from the event's fails to compile there.
+template <class Form, class... Args>
+std::function<void(Args...)> Handler(Form* form, void (Form::*method)(Args...)) {
+  return [form, method](Args... args) { (form->*method)(std::forward<Args>(args)...); };
+}
 
 class TComponent : public TObject {
  public:

@@ -2,7 +2,7 @@
 // the memo hotkey.
 #include <set>
 
-#include "app/data_file.h"
+#include "common/data_file.h"
 #include "memo/memo_form.h"
 #include "settings/settings_form.h"
 #include "support/app_test.h"
@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 
 Strings LinesOf(const std::string& text) {
   Strings lines;
-  for (app::LineReader reader(text); !reader.AtEnd();) lines.push_back(reader.Next());
+  for (common::LineReader reader(text); !reader.AtEnd();) lines.push_back(reader.Next());
   return lines;
 }
 

@@ -1,7 +1,7 @@
 #include "settings/settings_record.h"
 
 #include "../../shared/factory_settings.h"
-#include "app/data_file.h"
+#include "common/data_file.h"
 #include "support/app_test.h"
 
 namespace {
@@ -21,7 +21,7 @@ std::string Join(const Strings& lines) {
 std::string EveryLineChanged() {
   auto lines = settings_cases::FactoryLines("sound.wav");
   for (std::size_t i = 0; i < lines.size(); ++i)
-    lines[i] = app::ParseInt(lines[i]) ? std::to_string(-100 - static_cast<int>(i))
+    lines[i] = common::ParseInt(lines[i]) ? std::to_string(-100 - static_cast<int>(i))
                                        : lines[i] + " \"text\", " + std::to_string(i) + ";";
   lines[3] += std::string(300, 'b');
   lines[31] = "1280";  // a resolution stays only when it is valid
@@ -51,7 +51,7 @@ TEST_F(SettingsRecordTest, MissingLinesReadAsZeroOrEmptyAndAnEmptyModifierAsNone
   File("sound.wav") = "RIFF";
   File("settings.ini") = Join({lines.begin(), lines.begin() + 10});
   Start();
-  for (std::size_t i = 10; i < lines.size(); ++i) lines[i] = app::ParseInt(lines[i]) ? "0" : "";
+  for (std::size_t i = 10; i < lines.size(); ++i) lines[i] = common::ParseInt(lines[i]) ? "0" : "";
   lines[16] = "NONE";  // the memo hotkey's modifier
   EXPECT_EQ(Settings().ToFileText(), Join(lines));
 }

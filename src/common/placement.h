@@ -3,10 +3,10 @@
 
 #include "ui/form.h"
 
-namespace app {
+namespace common {
 
 // `margin` pixels from the bottom-right corner of the whole screen; at
 // (margin, margin) when the display cannot be queried.
 void PlaceFromBottomRight(ui::TForm& form, int margin);
 
-}  // namespace app
+}  // namespace common

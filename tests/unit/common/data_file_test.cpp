@@ -1,4 +1,4 @@
-#include "app/data_file.h"
+#include "common/data_file.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
   };
   // clang-format on
   for (const auto& c : cases) {
-    EXPECT_EQ(app::ReadInt(c.text), c.read) << c.text;
-    EXPECT_EQ(app::ParseInt(c.text), c.parsed) << c.text;
+    EXPECT_EQ(common::ReadInt(c.text), c.read) << c.text;
+    EXPECT_EQ(common::ParseInt(c.text), c.parsed) << c.text;
   }
 }
 

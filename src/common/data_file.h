@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace common {
 
 // Hands out the lines of a text one by one, whole whatever their length.
 // A line ends at CR LF or LF; past the end every line reads as "".
@@ -35,4 +35,4 @@ std::optional<int> ParseInt(const std::string& text);
 void AppendLine(std::string& file, const std::string& value);
 void AppendLine(std::string& file, int value);
 
-}  // namespace app
+}  // namespace common

@@ -1,9 +1,9 @@
-#include "app/data_file.h"
+#include "common/data_file.h"
 
 #include <cctype>
 #include <climits>
 
-namespace app {
+namespace common {
 
 std::string LineReader::Next() {
   if (AtEnd()) return "";
@@ -52,4 +52,4 @@ void AppendLine(std::string& file, int value) {
   AppendLine(file, std::to_string(value));
 }
 
-}  // namespace app
+}  // namespace common

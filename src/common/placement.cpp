@@ -1,8 +1,8 @@
-#include "app/placement.h"
+#include "common/placement.h"
 
 #include "os/os.h"
 
-namespace app {
+namespace common {
 
 void PlaceFromBottomRight(ui::TForm& form, int margin) {
   int left = margin, top = margin;
@@ -13,4 +13,4 @@ void PlaceFromBottomRight(ui::TForm& form, int margin) {
   form.SetBounds(left, top, form.Width(), form.Height());
 }
 
-}  // namespace app
+}  // namespace common

@@ -1,0 +1,61 @@
+// Push buttons, image buttons and check boxes: BN_CLICKED becomes OnClick.
+// Group boxes are buttons too, and report nothing.
+#include <windows.h>
+
+#include "ui/control.h"
+#include "ui/win32/native_control.h"
+
+namespace ui::win32 {
+namespace {
+
+NativeClass ButtonClass(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::BitBtn:
+      return {"BUTTON", kChild | BS_PUSHBUTTON | BS_ICON, 0};
+    case ControlKind::CheckBox:
+      return {"BUTTON", kChild | BS_AUTOCHECKBOX, 0};
+    // A frame lies behind the controls on it: clipping its siblings keeps
+    // it from painting over them.
+    case ControlKind::GroupBox:
+      return {"BUTTON", kChild | WS_CLIPSIBLINGS | BS_GROUPBOX, 0};
+    default:
+      return {"BUTTON", kChild | BS_PUSHBUTTON, 0};
+  }
+}
+
+class ButtonPeer final : public NativeControl {
+ public:
+  ButtonPeer(TControl& control, TForm& parent, ControlKind kind)
+      : NativeControl(control, parent, ButtonClass(kind)) {}
+  ~ButtonPeer() override {
+    if (icon_) DestroyIcon(icon_);
+  }
+
+  void SetGlyph(const TImage& glyph) override {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = CreateIconFromImage(glyph);
+    SendMessageA(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
+  }
+  bool Checked() const override { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void SetChecked(bool checked) override {
+    SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+  void Command(WORD code) override {
+    if (code == BN_CLICKED) control_.NotifyClick();
+  }
+
+ private:
+  HICON icon_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent,
+                                                ControlKind kind) {
+  if (kind == ControlKind::GroupBox)
+    return std::make_unique<NativeControl>(control, parent, ButtonClass(kind));
+  return std::make_unique<ButtonPeer>(control, parent, kind);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,118 @@
+// The win32 peer of a child control. NativeControl does what every control
+// does the same way; each family of controls (edit, button, list, tabs,
+// track bar, static text) derives from it in its own file and decodes its
+// own notifications. A new kind of control is one more family file.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/backend.h"
+#include "ui/win32/win32_peers.h"
+
+namespace ui {
+class TControl;
+class TForm;
+}  // namespace ui
+
+namespace ui::win32 {
+
+inline constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+// The window class and styles a control is made with.
+struct NativeClass {
+  const char* name;
+  DWORD style;
+  DWORD exStyle;
+};
+
+class NativeControl : public NativeWindow<ControlPeer> {
+ public:
+  NativeControl(TControl& control, TForm& parent, const NativeClass& native);
+  ~NativeControl() override;
+
+  // A change of the text by the program notifies the control (see ChangeText).
+  void SetText(const std::string& text) override;
+  void SetTextStyle(const TTextStyle& style) override;
+
+  // What the families that have them override; others ignore them.
+  int SelStart() const override { return 0; }
+  int SelLength() const override { return 0; }
+  void SetSel(int, int) override {}
+  void ReplaceSel(const std::string&) override {}
+  void ScrollCaret() override {}
+  void LineScroll(int) override {}
+  void CopySelection() override {}
+  void Paste() override {}
+  void SetMaxLength(int) override {}
+  void SetGlyph(const TImage&) override {}
+  void AddItem(const std::string&) override {}
+  void ClearItems() override {}
+  int ItemCount() const override { return 0; }
+  std::string ItemText(int) const override { return ""; }
+  int ItemIndex() const override { return -1; }
+  void SetItemIndex(int) override {}
+  void SetNumbersOnly(bool) override {}
+  void SetReadOnly(bool) override {}
+  bool Checked() const override { return false; }
+  void SetChecked(bool) override {}
+  void SetRange(int, int) override {}
+  int Position() const override { return 0; }
+  void SetPosition(int) override {}
+
+  // The notifications the form reflects to its control: a WM_COMMAND code,
+  // a WM_NOTIFY code, a WM_HSCROLL.
+  virtual void Command(WORD) {}
+  virtual void Notify(UINT) {}
+  virtual void Scrolled() {}
+  // The colours of a WM_CTLCOLOR... message; 0 keeps the system's.
+  virtual LRESULT Colors(HDC) const { return 0; }
+
+  // The peer of one of our controls; null for any other window.
+  static NativeControl* FromWindow(HWND window);
+
+ protected:
+  // Every message of the control's window, before the window class sees it.
+  virtual LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  // A character typed into the control, after its OnKeyPress; true when the
+  // peer has dealt with it and the window class must not see it.
+  virtual bool TypedCharacter(char) { return false; }
+  LRESULT CallOriginal(UINT msg, WPARAM wparam, LPARAM lparam);
+
+  // A change made by the program is reported once, and only when the text
+  // really changed, whatever the control itself notifies.
+  template <class Change>
+  void ChangeText(Change change) {
+    const std::string before = WindowText(hwnd_);
+    changingText_ = true;
+    change();
+    changingText_ = false;
+    if (WindowText(hwnd_) != before) control_.NotifyChange();
+  }
+  bool ChangingText() const { return changingText_; }
+  COLORREF TextColor() const;
+
+  TControl& control_;
+  TTextStyle style_;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+
+  static inline int nextId_ = 1000;
+  WNDPROC original_ = nullptr;
+  HFONT styledFont_ = nullptr;
+  bool changingText_ = false;
+};
+
+// The families, one file each.
+std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, bool memo);
+std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent, ControlKind kind);
+std::unique_ptr<NativeControl> CreateListPeer(TControl& control, TForm& parent, ControlKind kind);
+std::unique_ptr<NativeControl> CreateTabsPeer(TControl& control, TForm& parent);
+std::unique_ptr<NativeControl> CreateTrackBarPeer(TControl& control, TForm& parent);
+std::unique_ptr<NativeControl> CreateLabelPeer(TControl& control, TForm& parent);
+std::unique_ptr<NativeControl> CreateStatusBarPeer(TControl& control, TForm& parent);
+
+}  // namespace ui::win32
