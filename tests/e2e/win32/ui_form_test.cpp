@@ -1,271 +1,210 @@
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <cstring>
-#include <functional>
-#include <stdexcept>
-#include <thread>
-
-#include "ui/form.h"
+// Forms, the application window, dialogs, timers, menus and the tray: message routing
+// and the nested loops only the win32 backend has, driven from another thread.
+#include "ui/menu.h"
 #include "ui/timer.h"
+#include "ui/trayicon.h"
 #include "ui_test_support.h"
 
 namespace {
 
-using ui_test::UiTest;
+using namespace ui_test;
+using UiForm = UiTest;
 
-constexpr UINT kAdd = WM_APP + 5;       // the probe form answers wParam + lParam
-constexpr UINT kAccept = WM_APP + 6;    // the probe form sets ModalResult to mrOk
-constexpr UINT kRunModal = WM_APP + 7;  // the probe form shows itself modally
-constexpr UINT kThrow = WM_APP + 8;     // the probe form's handler throws
-constexpr ui::TModalResult kTimedOut = 99;
-
-// A form that answers two messages itself and counts the WM_COMMANDs it gets.
-class ProbeForm : public ui::TForm {
- public:
-  explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
-  void Dispatch(ui::TMessage& message) override {
-    if (message.Msg == kAdd) {
-      message.Result = message.WParam + message.LParam;
-      return;
-    }
-    if (message.Msg == kAccept) ModalResult = ui::mrOk;
-    if (message.Msg == kRunModal) ShowModal();
-    if (message.Msg == kThrow) throw std::runtime_error("handler failed");
-    if (message.Msg == WM_COMMAND) ++commands;
-    TForm::Dispatch(message);
-  }
-  HWND Window() const { return reinterpret_cast<HWND>(Handle()); }
-  int commands = 0;
-};
-
-class UiForm : public UiTest {};
-
-TEST_F(UiForm, MainFormIsFoundByClassWithEmptyTitle) {
-  ui::TFormParams params;
-  params.ClassName = "TVelmarind";
-  ProbeForm form(params);
-  EXPECT_EQ(FindWindowA("TVelmarind", nullptr), form.Window());
-  EXPECT_EQ(GetWindowTextLengthA(form.Window()), 0);
-  EXPECT_FALSE(IsWindowVisible(form.Window())) << "forms are created hidden";
-  EXPECT_EQ(GetWindow(form.Window(), GW_OWNER), reinterpret_cast<HWND>(app.Handle()));
-}
-
-TEST_F(UiForm, ParametersGiveStylesOwnerAndClientSize) {
-  const struct Case {
-    const char* name;
-    std::function<void(ui::TFormParams&)> set;
-    LONG styleOn, styleOff, exStyleOn, exStyleOff;
-    bool owned;
-    bool saveBits;
-  } cases[] = {
-      {"sizeable", [](ui::TFormParams&) {},
-       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU, WS_VISIBLE, 0,
-       WS_EX_TOPMOST | WS_EX_APPWINDOW, true, false},
-      {"single with close box only",
-       [](ui::TFormParams& p) {
-         p.BorderStyle = ui::TBorderStyle::bsSingle;
-         p.MinimizeBox = p.MaximizeBox = false;
-       },
-       WS_CAPTION | WS_SYSMENU, WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 0, true, false},
-      {"stay on top", [](ui::TFormParams& p) { p.StayOnTop = true; }, 0, 0, WS_EX_TOPMOST,
-       WS_EX_APPWINDOW, true, false},
-      {"app window", [](ui::TFormParams& p) { p.AppWindow = true; }, 0, 0, WS_EX_APPWINDOW,
-       WS_EX_TOPMOST, false, false},
-      {"save bits", [](ui::TFormParams& p) { p.SaveBits = true; }, 0, 0, 0, 0, true, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ui::TFormParams params;
-    params.ClassName = std::string("TStyleProbe_") + c.name;  // class styles are per class
-    params.ClientWidth = 301;
-    params.ClientHeight = 203;
-    c.set(params);
-    ProbeForm form(params);
-    const LONG style = GetWindowLongA(form.Window(), GWL_STYLE);
-    const LONG exStyle = GetWindowLongA(form.Window(), GWL_EXSTYLE);
-    EXPECT_EQ(style & (c.styleOn | c.styleOff), c.styleOn);
-    EXPECT_EQ(exStyle & (c.exStyleOn | c.exStyleOff), c.exStyleOn);
-    const HWND expectedOwner = c.owned ? reinterpret_cast<HWND>(app.Handle()) : nullptr;
-    EXPECT_EQ(GetWindow(form.Window(), GW_OWNER), expectedOwner);
-    EXPECT_EQ((GetClassLongA(form.Window(), GCL_STYLE) & CS_SAVEBITS) != 0, c.saveBits);
-    RECT client;
-    GetClientRect(form.Window(), &client);
-    EXPECT_EQ(client.right, 301);
-    EXPECT_EQ(client.bottom, 203);
+TEST_F(UiForm, AnAppWindowHasNoOwnerAndEveryFormItsClientSize) {
+  for (const bool appWindow : {false, true}) {  // with a sizing frame or a single one
+    ui::TFormParams p;
+    p.ClassName = Str("TProbe", appWindow), p.ClientWidth = 301, p.ClientHeight = 203;
+    p.BorderStyle = appWindow ? ui::TBorderStyle::bsSingle : ui::TBorderStyle::bsSizeable;
+    p.AppWindow = appWindow;
+    ProbeForm form(p);
+    RECT r;
+    GetClientRect(Hwnd(form), &r);
+    EXPECT_EQ(Str(GetWindow(Hwnd(form), GW_OWNER) == Hwnd(app), " ", r.right, "x", r.bottom),
+              Str(!appWindow, " 301x203"));
   }
 }
 
-TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndItsResultComesBack) {
+TEST_F(UiForm, SentMessageReachesOverriddenDispatchAndAnExceptionIsShownUnderTheTitle) {
+  app.SetTitle("Velmarind probe");  // on the application window, which leaves the taskbar
+  app.HideFromTaskbar();
+  EXPECT_NE(GetWindowLongA(Hwnd(app), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   ProbeForm form;
-  EXPECT_EQ(SendMessageA(form.Window(), kAdd, 40, 2), 42);
-  EXPECT_EQ(form.Perform(kAdd, 7, 8), 15);
-  SendMessageA(form.Window(), WM_COMMAND, 1, 0);
-  EXPECT_EQ(form.commands, 1);
-}
-
-TEST_F(UiForm, ExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
-  app.SetTitle("Velmarind probe");
-  ProbeForm form;
+  EXPECT_EQ(SendMessageA(Hwnd(form), kAdd, 40, 2) + form.Perform(kAdd, 7, 8), 42 + 15);
   std::string shown;
-  ui_test::Driver hands([] { return ui_test::FindVisibleWindow("#32770", "Velmarind probe"); },
-                        [&](HWND box) {
-                          char text[128] = "";
-                          GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                          shown = text;
-                          SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-                        });
-  EXPECT_EQ(SendMessageA(form.Window(), kThrow, 0, 0), 0);
-  ASSERT_TRUE(hands.Finish());
+  Driver hands("#32770", "Velmarind probe", [&](HWND box) {
+    shown = ui::win32::WindowText(GetDlgItem(box, 0xFFFF));
+    SendDlgItemMessageA(box, IDOK, BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(SendMessageA(Hwnd(form), kThrow, 0, 0), 0);
+  EXPECT_TRUE(hands.Finish());
   EXPECT_EQ(shown, "handler failed");
-  EXPECT_EQ(SendMessageA(form.Window(), kAdd, 1, 2), 3) << "the form still answers";
+  EXPECT_EQ(SendMessageA(Hwnd(form), kAdd, 1, 2), 3) << "the program goes on";
 }
 
-TEST_F(UiForm, ControlFontIsMadeFromTheParameters) {
-  const struct {
-    const char* face;
-    int height;
-  } fonts[] = {{"Tahoma", -11}, {"Courier New", -16}};
-  for (const auto& f : fonts) {
-    ui::TFormParams params;
-    params.FontName = f.face;
-    params.FontHeight = f.height;
-    ProbeForm form(params);
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(form.Window(), WM_GETFONT, 0, 0));
-    LOGFONTA logFont{};
-    ASSERT_TRUE(GetObjectA(font, sizeof logFont, &logFont)) << f.face;
-    EXPECT_STREQ(logFont.lfFaceName, f.face);
-    EXPECT_EQ(logFont.lfHeight, f.height);
-  }
-}
-
-TEST_F(UiForm, CloseMessageLetsTheFormDecide) {
-  const struct {
-    ui::TCloseAction action;
-    bool staysVisible;
-  } cases[] = {{ui::TCloseAction::caHide, false},
-               {ui::TCloseAction::caNone, true},
-               {ui::TCloseAction::caFree, false}};
-  for (const auto& c : cases) {
-    ProbeForm form;
-    form.OnClose = [&](ui::TObject*, ui::TCloseAction& action) { action = c.action; };
-    form.Show();
-    SendMessageA(form.Window(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(form.Window())) << "the window is never destroyed by WM_CLOSE";
-    EXPECT_EQ(IsWindowVisible(form.Window()) != 0, c.staysVisible) << static_cast<int>(c.action);
-  }
-}
-
-TEST_F(UiForm, ClosingTheMainFormEndsTheMessageLoop) {
-  ProbeForm form;
-  app.MainForm = &form;
-  SendMessageA(form.Window(), WM_CLOSE, 0, 0);
-  MSG quit;
-  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_TRUE(app.Terminated());
-  EXPECT_TRUE(IsWindow(form.Window()));
-}
-
-TEST_F(UiForm, ShowModalRunsUntilTheFormIsClosed) {
-  const struct Case {
-    const char* how;
-    std::function<void(ProbeForm&)> close;
-    ui::TModalResult result;
-  } cases[] = {
-      {"WM_CLOSE posted", [](ProbeForm& f) { PostMessageA(f.Window(), WM_CLOSE, 0, 0); },
-       ui::mrCancel},
-      {"result set by a posted message", [](ProbeForm& f) { f.PostMessage(kAccept, 0, 0); },
-       ui::mrOk},
-      // A sent message is handled inside GetMessage, which then waits for a
-      // posted one: the loop must be woken.
-      {"WM_CLOSE sent by another thread",
-       [](ProbeForm& f) {
-         std::thread([w = f.Window()] { SendMessageA(w, WM_CLOSE, 0, 0); }).detach();
-       },
-       ui::mrCancel},
+TEST_F(UiForm, ShowModalRunsUntilTheFormIsClosedWithTheOtherWindowsDisabled) {
+  // clang-format off
+  const struct { const char* how; void (*close)(ProbeForm&); ui::TModalResult result; WPARAM quit; } cases[] = {
+      {"WM_CLOSE posted", [](ProbeForm& f) { PostMessageA(Hwnd(f), WM_CLOSE, 0, 0); }, ui::mrCancel, 0},
+      {"result set by a posted message", [](ProbeForm& f) { f.PostMessage(kAccept, 0, 0); }, ui::mrOk, 0},
+      // Handled inside GetMessage, which then waits for a posted message.
+      {"WM_CLOSE sent by another thread", [](ProbeForm& f) {
+        std::thread([w = Hwnd(f)] { SendMessageA(w, WM_CLOSE, 0, 0); }).detach(); }, ui::mrCancel, 0},
+      {"quit, left queued for the loop outside", [](ProbeForm&) { PostQuitMessage(3); }, ui::mrCancel, 3},
+      {"WM_CLOSE to the application window, which closes the main form", [](ProbeForm& f) {
+        ui::Application->MainForm = &f, PostMessageA(Hwnd(*ui::Application), WM_CLOSE, 0, 0); }, ui::mrCancel, 0},
   };
+  // clang-format on
   ProbeForm other;
   other.Show();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.how);
+  for (const auto& c : cases) {
     ProbeForm form;
-    bool otherEnabledMeanwhile = true;
+    bool otherEnabledMeanwhile = false;  // stays so when OnClose never runs
     form.OnShow = [&](ui::TObject*) { c.close(form); };
-    form.OnClose = [&](ui::TObject*, ui::TCloseAction&) {
-      otherEnabledMeanwhile = IsWindowEnabled(other.Window());
+    form.OnClose = [&](auto, auto&) { otherEnabledMeanwhile = IsWindowEnabled(Hwnd(other)); };
+    LoopGuard guard(5000, [&] { form.ModalResult = 99; });  // a result no row expects
+    EXPECT_EQ(form.ShowModal(), c.result) << c.how;
+    MSG quit{};
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_EQ(quit.wParam, c.quit) << c.how;
+    EXPECT_FALSE(IsWindowVisible(Hwnd(form)) || otherEnabledMeanwhile) << c.how;
+    EXPECT_TRUE(IsWindowEnabled(Hwnd(other))) << c.how << ": enabled again afterwards";
+    app.MainForm = nullptr;
+  }
+}
+
+TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
+  // clang-format off
+  const struct { void (*answer)(HWND dialog, HWND edit); bool ok; const char* value; } cases[] = {
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0); }, true, "typed"},
+      {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0); }, false, "old value"},
+      {[](HWND, HWND e) { PostKeys(e, {'N'}), Sleep(100), PostKeys(e, {VK_RETURN}); }, true, "n"},  // typed over the whole value
+      {[](HWND, HWND e) { PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    std::string value = "old value";
+    Driver hands("#32770", "Rename", [&](HWND d) { c.answer(d, FindWindowExA(d, 0, "Edit", 0)); });
+    LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
+    EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
+    EXPECT_TRUE(hands.Finish());
+    EXPECT_EQ(value, c.value);
+  }
+}
+
+// A timer stopped, or destroyed, in its handler after `fires` ticks gets no more WM_TIMER.
+TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
+  for (const int fires : {3, 1}) {
+    auto timer = std::make_unique<ui::TTimer>(20, true);
+    int fired = 0, ticksAfter = 0;
+    timer->OnTimer = [&](ui::TObject*) {
+      if (++fired == fires) fires == 1 ? timer.reset() : timer->SetEnabled(false);
     };
-    ui_test::LoopGuard guard(5000, [&] { form.ModalResult = kTimedOut; });
-    EXPECT_EQ(form.ShowModal(), c.result);
-    EXPECT_FALSE(IsWindowVisible(form.Window()));
-    if (c.result == ui::mrCancel) {
-      EXPECT_FALSE(otherEnabledMeanwhile) << "other windows are disabled meanwhile";
-    }
-    EXPECT_TRUE(IsWindowEnabled(other.Window())) << "enabled again after the modal loop";
+    EXPECT_TRUE(PumpUntil([&] { return fired == fires; }));
+    // Taken from the queue unhandled: a dead timer's tick could crash.
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < 200; Sleep(10))
+      for (MSG m; PeekMessageA(&m, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE);) ++ticksAfter;
+    EXPECT_EQ(std::pair(fired, ticksAfter), std::pair(fires, 0)) << fires;
   }
 }
 
-// Another program sends `inner` a message that shows it modally while `outer`
-// is modal; a timer then ends both. The sent message ran inside outer's
-// GetMessage, which must be woken when inner's loop is over.
-TEST_F(UiForm, ModalLoopRunFromASentMessageWakesTheLoopOutside) {
-  ProbeForm outer, inner;
-  ui::TTimer endBoth(30, false);
-  endBoth.OnTimer = [&](ui::TObject*) {
-    endBoth.SetEnabled(false);
-    outer.ModalResult = inner.ModalResult = ui::mrOk;
+TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
+  ui::TImageList images(16, 16);
+  for (std::uint32_t argb : {0xFFFF0000, 0x80008000}) images.Add({16, 16, std::vector(256, argb)});
+  ui::TPopupMenu menu;
+  menu.Images = &images;
+  ui::TMenuItem open{"&Open", 0}, separator{"-"}, hidden{"Hidden"}, disabled{"Disabled"},
+      checked{"Checked", 1}, more{"More"}, inner{"Inner"};
+  hidden.Visible = disabled.Enabled = false, checked.Checked = true;
+  for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &more})
+    menu.Items.Add(*item);
+  more.Add(inner);
+  std::vector<std::string> clicked;
+  for (ui::TMenuItem* item : {&open, &hidden, &disabled, &checked, &inner})
+    item->OnClick = [&, item](ui::TObject*) { clicked.push_back(item->Caption); };
+  ProbeForm owner;
+  // clang-format off
+  const struct { std::vector<WPARAM> keys; std::vector<std::string> clicked; } cases[] = {
+      {{VK_DOWN, VK_RETURN}, {"&Open"}}, {{VK_UP, VK_RIGHT, VK_RETURN}, {"Inner"}}, {{VK_ESCAPE}, {}},
+      {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, {"Checked"}},  // past the separator and the disabled item
+      {{VK_DOWN, VK_DOWN, VK_RETURN, VK_ESCAPE}, {}},        // the disabled item
   };
-  outer.OnShow = [&](ui::TObject*) {
-    std::thread([w = inner.Window()] { SendMessageA(w, kRunModal, 0, 0); }).detach();
-  };
-  inner.OnShow = [&](ui::TObject*) { endBoth.SetEnabled(true); };
-  ui_test::LoopGuard guard(5000, [&] { outer.ModalResult = kTimedOut; });
-  EXPECT_EQ(outer.ShowModal(), ui::mrOk);
-  EXPECT_FALSE(inner.Visible());
-}
-
-TEST_F(UiForm, QuitMessageEndsTheModalLoopAndStaysQueued) {
-  ProbeForm form;
-  form.OnShow = [](ui::TObject*) { PostQuitMessage(3); };
-  ui_test::LoopGuard guard(5000, [&] { form.ModalResult = kTimedOut; });
-  EXPECT_EQ(form.ShowModal(), ui::mrCancel);
-  MSG quit;
-  ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(quit.wParam, 3u);
-}
-
-TEST_F(UiForm, MinimumSizeIsReportedToTheWindowSystem) {
-  ui::TFormParams params;
-  params.MinWidth = 420;
-  params.MinHeight = 310;
-  ProbeForm form(params);
-  MINMAXINFO info{};
-  SendMessageA(form.Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_EQ(info.ptMinTrackSize.x, 420);
-  EXPECT_EQ(info.ptMinTrackSize.y, 310);
-}
-
-TEST_F(UiForm, BoundsAreTheWindowRectangleOnTheScreen) {
-  ProbeForm form;
-  form.SetBounds(100, 120, 333, 222);
-  RECT r;
-  GetWindowRect(form.Window(), &r);
-  EXPECT_EQ((ui::TRect{r.left, r.top, r.right - r.left, r.bottom - r.top}),
-            (ui::TRect{100, 120, 333, 222}));
-  EXPECT_EQ(form.BoundsRect(), (ui::TRect{100, 120, 333, 222}));
-}
-
-TEST_F(UiForm, AlphaBlendMakesTheWindowLayered) {
-  ProbeForm form;
-  for (int alpha : {200, 35}) {
-    form.SetAlphaBlend(true, alpha);
-    BYTE got = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(form.Window(), nullptr, &got, &flags));
-    EXPECT_EQ(got, alpha);
-    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+  // clang-format on
+  for (const auto& c : cases) {
+    clicked.clear(), owner.commands = owner.imagesDrawn = 0;
+    // The menu paints before the keys arrive.
+    Driver hands("#32768", nullptr, [&](HWND menu) { Sleep(100), PostKeys(menu, c.keys); });
+    LoopGuard guard(5000, [] { EndMenu(); });
+    menu.Popup(100, 100, owner.Handle());
+    EXPECT_TRUE(hands.Finish()) << "no menu came up";
+    Pump(50);  // a WM_COMMAND would have been posted
+    EXPECT_EQ(clicked, c.clicked) << c.keys.size();
+    EXPECT_EQ(owner.commands, 0);
+    EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
   }
-  form.SetAlphaBlend(false, 255);
-  EXPECT_EQ(GetWindowLongA(form.Window(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+}
+
+TEST_F(UiForm, TrayIconReportsTheButtonGoingUpAtTheCursor) {
+  using namespace ui::win32;
+  ui::TImageList icons(16, 16);                           // none: the shell shows an empty icon
+  ui::TTrayIcon tray(icons, std::string(300, 'h'), 500);  // a hint longer than a tooltip holds
+  std::vector<std::string> got;
+  tray.OnMouseUp = [&](auto, auto b, auto, int x, int y) { got.push_back(Str(b, "@", x, ",", y)); };
+  SetCursorPos(50, 60);
+  // clang-format off
+  for (auto [icon, mouse] : {std::pair{kTrayIconId, WM_LBUTTONUP}, {kTrayIconId, WM_RBUTTONUP}, {kTrayIconId, WM_MBUTTONUP},
+                             {kTrayIconId, WM_RBUTTONDOWN}, {kTrayIconId, WM_MOUSEMOVE}, {kTrayIconId + 1, WM_RBUTTONUP}})
+    PostMessageA(FindWindowA(kTrayWindowClass, nullptr), kTrayCallbackMessage, icon, mouse);
+  // clang-format on
+  Pump(100);
+  EXPECT_EQ(got, (std::vector<std::string>{"0@50,60", "1@50,60", "2@50,60"}));
+}
+
+// The 32-bit pixels of a bitmap, top row first.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(width * height);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteDC(dc);
+  return pixels;
+}
+
+TEST(UiImages, MenuImagesAreBlendedAndFadedAndIconsMaskTheirTransparentPixels) {
+  // Opaque red, half-opaque blue, transparent with colour, opaque green; drawn on grey,
+  // so that no channel saturates and a blend of colours not premultiplied would show.
+  const std::vector<std::uint32_t> row = {0xFFFF0000, 0x800000FF, 0x00123456, 0xFF00FF00};
+  // clang-format off
+  const struct { UINT state; std::vector<std::uint32_t> expected; } cases[] = {  // 0xRRGGBB
+      {0, {0xFF0000, 0x2020A0, 0x404040, 0x00FF00}}, {ODS_GRAYED, {0x882828, 0x343464, 0x404040, 0x288828}},
+  };
+  // clang-format on
+  const HBITMAP image = ui::win32::CreateMenuBitmap({4, 1, row});
+  const HBITMAP target = CreateBitmap(4, 1, 1, 32, nullptr);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  for (const auto& c : cases) {
+    const HGDIOBJ old = SelectObject(dc, target);
+    for (int x = 0; x < 4; ++x) SetPixel(dc, x, 0, 0x404040);
+    DRAWITEMSTRUCT item{
+        ODT_MENU, 0, 0, 0, c.state, nullptr, dc, {0, 0, 4, 1}, reinterpret_cast<ULONG_PTR>(image)};
+    EXPECT_TRUE(ui::win32::HandleMenuImageMessage(WM_DRAWITEM, reinterpret_cast<LPARAM>(&item)));
+    SelectObject(dc, old);
+    const auto pixels = Pixels(target, 4, 1);
+    for (int x = 0; x < 4; ++x)
+      for (int shift : {16, 8, 0})
+        EXPECT_NEAR(pixels[x] >> shift & 0xFF, c.expected[x] >> shift & 0xFF, 2) << c.state << x;
+  }
+  DeleteDC(dc), DeleteObject(target), DeleteObject(image);
+  // An icon of two such rows: its mask marks the transparent pixels alone, which are black.
+  std::vector<std::uint32_t> rows = row;
+  rows.insert(rows.end(), row.begin(), row.end());
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(ui::win32::CreateIconFromImage({4, 2, rows}), &info));
+  const auto mask = Pixels(info.hbmMask, 4, 2), color = Pixels(info.hbmColor, 4, 2);
+  for (int at = 0; at < 8; ++at)
+    EXPECT_EQ(Str(mask[at] & 0xFFFFFF, " ", color[at]),
+              Str(at % 4 == 2 ? 0xFFFFFF : 0, " ", at % 4 == 2 ? 0 : rows[at]))
+        << at;
 }
 
 }  // namespace

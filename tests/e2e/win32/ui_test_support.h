@@ -1,6 +1,4 @@
-// Helpers of the component-layer tests: an application object per test, a
-// message loop with a deadline, a guard that ends a nested loop that hangs,
-// and a second thread that drives our windows the way another program does.
+// Helpers of the Windows tests, for the program's loops and another program's hands.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,129 +6,97 @@
 
 #include <atomic>
 #include <functional>
-#include <string>
+#include <sstream>
+#include <stdexcept>
 #include <thread>
-#include <vector>
 
 #include "ui/application.h"
-#include "ui/control.h"
+#include "ui/form.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui_test {
 
-// Every test has its own application object, as the program has one.
-class UiTest : public ::testing::Test {
- protected:
+struct UiTest : ::testing::Test {
   UiTest() { ui::Application = &app; }
-  ~UiTest() override {
+  ~UiTest() override {  // a quit left behind would end the next test's loops
     ui::Application = nullptr;
-    MSG quit;  // a quit left by the test would end the next test's loops
-    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    for (MSG quit; PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
   }
   ui::TApplication app;
 };
 
-// Runs the message loop until done() holds; false when timeoutMs passed first.
+// Answers kAdd with wParam + lParam, accepts on kAccept, throws on kThrow, counts.
+constexpr UINT kAdd = WM_APP + 5, kAccept = WM_APP + 6, kThrow = WM_APP + 7;
+struct ProbeForm : ui::TForm {
+  explicit ProbeForm(const ui::TFormParams& params = {}) : TForm(params) {}
+  void Dispatch(ui::TMessage& m) override {
+    if (m.Msg == kAdd) return void(m.Result = m.WParam + m.LParam);
+    if (m.Msg == kAccept) ModalResult = ui::mrOk;
+    if (m.Msg == kThrow) throw std::runtime_error("handler failed");
+    commands += m.Msg == WM_COMMAND, imagesDrawn += m.Msg == WM_DRAWITEM;
+    TForm::Dispatch(m);
+  }
+  int commands = 0, imagesDrawn = 0;
+};
+
+// Runs the program's loop step until done() holds; false when timeoutMs passed first.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
+  for (const DWORD start = GetTickCount(); !done();) {
     if (GetTickCount() - start > timeoutMs) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) ui::win32::DispatchQueuedMessage(m);
   }
   return true;
 }
-
-// The native window of a control.
-inline HWND Hwnd(const ui::TControl& control) {
-  return reinterpret_cast<HWND>(control.Handle());
-}
-
-// Runs the program's own loop step (dialog keys first) for a while.
-inline void PumpLikeTheProgram(DWORD ms) {
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (GetTickCount() - start < ms) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-      ui::win32::DispatchQueuedMessage(message);
-    Sleep(5);
-  }
-}
-
 inline void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
-
-// Fails the test and runs `escape`, which must end the nested loop under
-// test, when that loop still runs after `ms`. A thread timer of its own, so
-// it works even when the timers of the component layer do not.
-class LoopGuard {
- public:
-  LoopGuard(DWORD ms, std::function<void()> escape) : escape_(std::move(escape)) {
-    active_ = this;
-    id_ = SetTimer(nullptr, 0, ms, Expired);
-  }
-  ~LoopGuard() {
-    KillTimer(nullptr, id_);
-    active_ = nullptr;
-  }
-  LoopGuard(const LoopGuard&) = delete;
-  LoopGuard& operator=(const LoopGuard&) = delete;
-
- private:
-  static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (!active_) return;
-    ADD_FAILURE() << "the loop under test did not end in time";
-    active_->escape_();
-  }
-  static inline LoopGuard* active_ = nullptr;
-  std::function<void()> escape_;
-  UINT_PTR id_;
-};
-
-// The first visible top-level window of a class (and title, unless null).
-inline HWND FindVisibleWindow(const char* className, const char* title = nullptr) {
-  HWND window = nullptr;
-  while ((window = FindWindowExA(nullptr, window, className, title)))
-    if (IsWindowVisible(window)) return window;
-  return nullptr;
+inline std::ostream& operator<<(std::ostream& out, ui::TMouseButton button) {
+  return out << static_cast<int>(button);
+}
+template <class... Parts>
+std::string Str(const Parts&... parts) {
+  std::ostringstream out;
+  return (out << ... << parts), out.str();
+}
+template <class Object>
+HWND Hwnd(const Object& object) {
+  return reinterpret_cast<HWND>(object.Handle());
 }
 
-// Another program's hands: on its own thread, waits up to five seconds for
-// `find` to return a window, then runs `act` on it.
-class Driver {
- public:
-  Driver(std::function<HWND()> find, std::function<void(HWND)> act)
-      : thread_([this, find = std::move(find), act = std::move(act)] {
-          for (int tries = 0; tries < 500; ++tries, Sleep(10))
-            if (HWND window = find()) {
-              found_ = true;
-              act(window);
-              return;
-            }
-        }) {}
-  ~Driver() { Finish(); }
-  // Waits for the thread; true when it found its window.
-  bool Finish() {
-    if (thread_.joinable()) thread_.join();
-    return found_;
+// Fails the test and runs `escape` to end the nested loop under test if it outlives `ms`.
+struct LoopGuard {
+  LoopGuard(DWORD ms, std::function<void()> escape) : id(SetTimer(0, 0, ms, Expired)) {
+    escape_ = std::move(escape);
   }
-
- private:
-  std::atomic<bool> found_ = false;
-  std::thread thread_;
+  ~LoopGuard() { KillTimer(nullptr, id), escape_ = nullptr; }
+  static void CALLBACK Expired(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id), escape_(), ADD_FAILURE() << "the loop under test did not end";
+  }
+  static inline std::function<void()> escape_;
+  UINT_PTR id;
 };
 
-inline void PostKeys(HWND window, const std::vector<WPARAM>& keys) {
+// Hands the first visible window of the class (and title) to `act`, on a thread of its own.
+struct Driver {
+  Driver(const char* className, const char* title, std::function<void(HWND)> act)
+      : thread([=, this] {
+          for (int tries = 0; tries < 500 && !found; ++tries, Sleep(10))
+            for (HWND w = nullptr; !found && (w = FindWindowExA(nullptr, w, className, title));)
+              if (IsWindowVisible(w)) found = true, act(w);
+        }) {}
+  ~Driver() { Finish(); }
+  bool Finish() { return thread.joinable() ? thread.join(), found.load() : found.load(); }
+  std::atomic<bool> found = false;
+  std::thread thread;
+};
+
+// Posts key presses with scan codes, from which TranslateMessage makes characters.
+inline void PostKeys(HWND window, const std::vector<WPARAM>& keys, bool alt = false) {
   for (WPARAM key : keys) {
-    PostMessageA(window, WM_KEYDOWN, key, 0);
-    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+    const LPARAM down = MapVirtualKeyA(key, 0) << 16 | 1 | (alt ? 1 << 29 : 0);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, down);
+    PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, key, down | 0xC0000000);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "alarms/alarm_handler_form.h"
-#include "hotkeys/hotkey_handler_form.h"
 #include "memo/memo_form.h"
+#include "settings/about.h"
 #include "settings/show_message.h"
 #include "support/app_test.h"
 #include "tasks/task_handler_form.h"
@@ -29,55 +29,12 @@ class MainFormTest : public AppTest {
   }
 };
 
-Strings Popup(const std::string& menu) {
-  return {"SetForeground(Velmarind)", "Popup(" + menu + ",10,20)", "Post(Velmarind,0,0,0)"};
-}
-
-TEST_F(MainFormTest, TrayMenusHoldTheirItems) {
-  TVelmarind& v = *Velmarind;
-  // clang-format off
-  const std::pair<ui::TMenuItem*, ui::TMenuItem*> placed[] = {
-      {&v.M_Quit, &v.MainMenu.Items},   {&v.M_Clipboard, &v.MainMenu.Items},
-      {&v.M_HotkeyEdit, &v.M_Hotkeys},  {&v.N5, &v.M_Hotkeys},  {&v.M_Edit, &v.M_Run},
-      {&v.M_mainalarmmessages, &v.M_Timer},  {&v.M_Clipboard1, &v.M_Clipboard},
-      {&v.M_MainOpenInBrowser, &v.M_Clipboard},  {&v.M_alarmmessages, &v.SecondMenu.Items},
-      {&v.M_openinbrowser, &v.SecondMenu.Items},
-  };
-  // clang-format on
-  for (const auto& [item, parent] : placed) EXPECT_EQ(item->Parent(), parent) << item->Caption;
-  EXPECT_EQ(v.MainMenu.Items.Find("Tasks"), &v.M_Run);
-}
-
-TEST_F(MainFormTest, RemoteCommandsOutsideTheirRangeDoNothing) {
-  CTask only;
-  only.Name = "only";
-  F_TaskHandler->TaskHandler.AddTask(only, true);
-  const std::pair<std::uintptr_t, std::intptr_t> ignored[] = {
-      {0, 47000}, {0, 47007}, {0, 0}, {1, 47006}, {0xFFFFFFFF, 47006}, {5, -47006}};
-  for (const auto& [wparam, lparam] : ignored) {
-    EXPECT_EQ(Velmarind->Perform(ui::WM_COMMAND, wparam, lparam), 0);
-    EXPECT_TRUE(os::fake::world().calls.empty() && Events().empty()) << lparam;
-  }
-}
-
-TEST_F(MainFormTest, MemoHotkeyTogglesTheMemoAndOtherIdsLeaveItAlone) {
-  for (const int id : {MemoHotkeyId, 5, 9000}) {
-    Velmarind->Perform(ui::WM_HOTKEY, id, 0);
-    EXPECT_TRUE(F_Memo->Visible()) << id;
-  }
-  F_Memo->Memo.SetText("a\r\nb\r\nc");
-  F_Memo->Memo.SetSel(6, 0);
-  Velmarind->Perform(ui::WM_HOTKEY, MemoHotkeyId, 0);
-  EXPECT_FALSE(F_Memo->Visible());
-  EXPECT_EQ(Settings().MemoCaretLine, 2) << "closing stores the caret line";
-}
-
 TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
   using enum ui::TMouseButton;
   // clang-format off
-  const struct { ui::TMouseButton button; int anyTrayExtra; Strings events; } cases[] = {
-      {mbLeft, 0, Popup("MainMenu")}, {mbLeft, 1, Popup("MainMenu")}, {mbRight, 0, {}},
-      {mbRight, 1, Popup("SecondMenu")}, {mbMiddle, 0, {}}, {mbMiddle, 1, {}},
+  const struct { ui::TMouseButton button; int anyTrayExtra; std::string menu; } cases[] = {
+      {mbLeft, 0, "MainMenu"}, {mbLeft, 1, "MainMenu"}, {mbRight, 0, ""},
+      {mbRight, 1, "SecondMenu"}, {mbMiddle, 1, ""},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -87,20 +44,19 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
     ui::headless::AdvanceTime(250);
     Events().clear();
     Velmarind->TrayIcon.MouseUp(c.button, 10, 20);
-    EXPECT_EQ(Events(), c.events);
+    const Strings popup{"SetForeground(Velmarind)", "Popup(" + c.menu + ",10,20)",
+                        "Post(Velmarind,0,0,0)"};
+    EXPECT_EQ(Events(), c.menu.empty() ? Strings{} : popup);
     EXPECT_FALSE(Velmarind->TrayIcon.Animate() || F_ShowMessage->T_SoundTimer.Enabled());
-    EXPECT_EQ(std::pair(Velmarind->TrayIcon.IconIndex(), F_ShowMessage->RepeatsLeft),
-              std::pair(0, 0));
+    EXPECT_EQ(Velmarind->TrayIcon.IconIndex() + F_ShowMessage->RepeatsLeft, 0);
   }
 }
 
 TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
   // clang-format off
   const struct { std::vector<int> states; const char* question; int answer; bool quits; } cases[] = {
-      {{}, nullptr, 0, true},
-      {{0, 0}, nullptr, 0, true},
+      {{}, nullptr, 0, true}, {{0, 0}, nullptr, 0, true},
       {{1}, "You have 1 active alarms, quit anyway?", ui::IDNO, false},
-      {{1, 0, 1}, "You have 2 active alarms, quit anyway?", ui::IDNO, false},
       {{0, 1, 1}, "You have 2 active alarms, quit anyway?", ui::IDYES, true},
   };
   // clang-format on
@@ -124,18 +80,40 @@ TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
     EXPECT_FALSE(F_Memo->Visible() || F_ShowMessage->Visible());
     EXPECT_EQ(ui::Application->Terminated(), c.quits) << c.states.size();
     const std::string handle = std::to_string(Velmarind->Handle());
-    const std::size_t once = c.quits ? 1 : 0;
-    EXPECT_EQ(os::fake::CallsStartingWith("hotkeys::Unregister(" + handle + ",10000)").size(),
-              once);
-    EXPECT_EQ(Saves("settings.ini"), once);
+    const auto unregistered =
+        os::fake::CallsStartingWith("hotkeys::Unregister(" + handle + ",10000)");
+    EXPECT_EQ(unregistered.size() + Saves("settings.ini"), c.quits ? 2u : 0u);
   }
 }
 
-TEST_F(MainFormTest, QuitWritesAChangedMemoAndFreesTheWindowsOnlyAfterTheLoop) {
-  F_Memo->Memo.SetText("changed");
-  F_Memo->Modified = 1;
+TEST_F(MainFormTest, EndSessionSavesWhatALogOffWouldLoseAndQuitWritesTheRest) {
+  const std::string memo = std::string(kDir) + "memo.txt", changed = "one\r\ntwo\r\nthree!";
+  const auto after = [this] {  // files written, the memo's flag, the stored caret line
+    return std::string(HasFile("memo.txt") ? "memo " : "") +
+           (HasFile("settings.ini") ? "settings " : "") + (F_Memo->Modified ? "modified " : "") +
+           "line " + std::to_string(Settings().MemoCaretLine);
+  };
+  // clang-format off
+  const struct { bool changeText, moveCaret, failing; const char* after; } cases[] = {
+      {false, false, false, "line 0"}, {false, true, false, "settings line 1"},
+      {true, false, false, "memo settings line 0"}, {true, false, true, "settings modified line 0"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    F_Memo->Memo.SetText(c.changeText ? changed : "one\r\ntwo\r\nthree");
+    F_Memo->Memo.SetSel(c.moveCaret ? 9 : 0, 0);
+    F_Memo->Modified = c.changeText;
+    Settings().MemoCaretLine = 0;
+    os::fake::world().files.clear();
+    if (c.failing) os::fake::world().failingSaves.insert(memo);
+    if (c.failing) ui::headless::ExpectButton(ui::IDOK);
+    Velmarind->Perform(ui::WM_ENDSESSION, 1, 0);
+    EXPECT_EQ(after(), c.after);
+    EXPECT_FALSE(ui::Application->Terminated()) << "nothing else happens";
+  }
+  os::fake::world().failingSaves.clear();
   Velmarind->M_Quit.Click();
-  EXPECT_EQ(File("memo.txt"), "changed");
+  EXPECT_EQ(File("memo.txt"), changed) << "quitting writes the memo kept modified";
   ASSERT_NE(F_Memo, nullptr) << "destroyed only after the message loop";
   os::fake::world().calls.clear();
   Finish();
@@ -143,40 +121,41 @@ TEST_F(MainFormTest, QuitWritesAChangedMemoAndFreesTheWindowsOnlyAfterTheLoop) {
   EXPECT_EQ(Saves("memo.txt"), 0u) << "nothing changed since the save at close";
 }
 
-TEST_F(MainFormTest, EndSessionSavesWhatALogOffWouldLose) {
+// `margin` pixels from the bottom-right corner, or centre on centre (each
+// halved down); at (margin, margin) when the screen size is unknown.
+ui::TRect Expected(const ui::TForm& form, std::optional<os::Size> screen, int margin,
+                   bool centred) {
+  const int width = form.Width(), height = form.Height();
+  if (!screen) return {margin, margin, width, height};
+  if (centred)
+    return {screen->Width / 2 - width / 2, screen->Height / 2 - height / 2, width, height};
+  return {screen->Width - width - margin, screen->Height - height - margin, width, height};
+}
+
+TEST_F(MainFormTest, WindowsOpenAtTheirPlaceAndStayWhereTheUserPutThem) {
   // clang-format off
-  const struct { const char* name; bool changeText, moveCaret, failing, memoWritten, settingsWritten; } cases[] = {
-      {"unchanged",    false, false, false, false, false},
-      {"caret moved",  false, true,  false, false, true},
-      {"text changed", true,  false, false, true,  true},
-      {"both",         true,  true,  false, true,  true},
-      {"memo.txt cannot be written", true, false, true, false, true},
+  const struct { ui::TMenuItem& item; ui::TForm& form; int margin; bool centred; std::function<void()> close; } cases[] = {
+      {Velmarind->M_Edit,     *F_TaskHandler, 32, false, [] { F_TaskHandler->B_Close.Click(); }},
+      {Velmarind->M_Settings, *F_Settings,    32, false, [] { Velmarind->M_Settings.Click(); }},
+      {Velmarind->M_About,    *F_About,       64, true,  [] { F_About->B_ok.Click(); }},
   };
   // clang-format on
-  const std::string memo = std::string(kDir) + "memo.txt";
-  for (const auto& c : cases) {
-    F_Memo->Memo.SetText(c.changeText ? "one\r\ntwo\r\nthree!" : "one\r\ntwo\r\nthree");
-    F_Memo->Memo.SetSel(c.moveCaret ? 9 : 0, 0);
-    F_Memo->Modified = c.changeText;
-    Settings().MemoCaretLine = 0;
-    os::fake::world().files.erase(memo);
-    os::fake::world().files.erase(std::string(kDir) + "settings.ini");
-    if (c.failing) {
-      os::fake::world().failingSaves.insert(memo);
-      ui::headless::ExpectButton(ui::IDOK);
+  for (const std::optional<os::Size> screen : {os::Size{1280, 1024}, os::Size{800, 600}, {}})
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.form.Caption() + (screen ? "" : ", no screen size"));
+      os::fake::world().screen = screen;
+      os::fake::world().files.erase(std::string(kDir) + "settings.ini");
+      c.form.SetBounds(1, 2, c.form.Width(), c.form.Height());
+      c.item.Click();
+      ASSERT_TRUE(c.form.Visible());
+      EXPECT_EQ(c.form.BoundsRect(), Expected(c.form, screen, c.margin, c.centred));
+      c.form.SetBounds(5, 6, c.form.Width(), c.form.Height());
+      c.form.Show();
+      EXPECT_EQ(std::pair(c.form.Left(), c.form.Top()), std::pair(5, 6)) << "shown again, it stays";
+      c.close();
+      EXPECT_FALSE(c.form.Visible());
+      EXPECT_EQ(HasFile("settings.ini"), &c.form == F_Settings) << "only the settings save";
     }
-    Velmarind->Perform(ui::WM_ENDSESSION, 1, 0);
-    EXPECT_EQ(HasFile("memo.txt") ? File("memo.txt") : "-",
-              c.memoWritten ? "one\r\ntwo\r\nthree!" : "-")
-        << c.name;
-    EXPECT_EQ(HasFile("settings.ini"), c.settingsWritten) << c.name;
-    EXPECT_EQ(F_Memo->Modified, c.failing) << c.name << ": kept for the exit to write";
-    EXPECT_EQ(Settings().MemoCaretLine, c.moveCaret ? 1 : 0) << c.name;
-    EXPECT_FALSE(ui::Application->Terminated()) << "nothing else happens";
-  }
-  os::fake::world().failingSaves.clear();
-  Finish();
-  EXPECT_EQ(File("memo.txt"), "one\r\ntwo\r\nthree!") << "the exit writes the memo kept modified";
 }
 
 }  // namespace

@@ -6,16 +6,18 @@
 
 namespace {
 
-const std::string kSettingsPath = "C:\\Velmarind\\settings.ini";
+using Strings = std::vector<std::string>;
+const std::string kSettingsPath = "C:\\Velmarind\\settings.ini",
+                  kSound = "C:\\Velmarind\\sound.wav";
 
-std::string Join(const std::vector<std::string>& lines) {
+std::string Join(const Strings& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
 }
 
-// A settings.ini whose every line differs from the factory file: negative
-// numbers, texts with blanks, commas and quotes, and a line of 300 bytes.
+// A settings.ini whose every line differs from the factory file: negative numbers, texts with
+// blanks, commas and quotes, and a line of 300 bytes.
 std::string EveryLineChanged() {
   auto lines = settings_cases::FactoryLines("sound.wav");
   for (std::size_t i = 0; i < lines.size(); ++i)
@@ -29,20 +31,23 @@ std::string EveryLineChanged() {
 
 class SettingsRecordTest : public AppTest {};
 
-TEST_F(SettingsRecordTest, FactoryFileIsFiftyOneCrLfLinesInFileOrder) {
-  // No settings.ini: factory values.
-  EXPECT_EQ(CSettings().ToFileText(),
-            Join(settings_cases::FactoryLines("C:\\Velmarind\\sound.wav")));
-}
-
-TEST_F(SettingsRecordTest, EveryLineReadsBackAsItWasWritten) {
+TEST_F(SettingsRecordTest, FactoryFileReadsBackEveryLineAndTurnsLineBreaksIntoBlanks) {
+  EXPECT_EQ(CSettings().ToFileText(), Join(settings_cases::FactoryLines(kSound)))
+      << "no settings.ini: factory values";
   CSettings s;
   s.FromFileText(EveryLineChanged());
   EXPECT_EQ(s.ToFileText(), EveryLineChanged());
+  s = CSettings();
+  s.MemoSeparator = "a\r\nb";
+  s.Filter3 = "x\ny";
+  auto lines = settings_cases::FactoryLines(kSound);
+  lines[8] = "a  b";
+  lines[45] = "x y";
+  EXPECT_EQ(s.ToFileText(), Join(lines));
 }
 
 TEST_F(SettingsRecordTest, MissingLinesReadAsZeroOrEmptyAndAnEmptyModifierAsNone) {
-  auto lines = settings_cases::FactoryLines("C:\\Velmarind\\sound.wav");
+  auto lines = settings_cases::FactoryLines(kSound);
   File("sound.wav") = "RIFF";
   File("settings.ini") = Join({lines.begin(), lines.begin() + 10});
   Start();
@@ -51,48 +56,29 @@ TEST_F(SettingsRecordTest, MissingLinesReadAsZeroOrEmptyAndAnEmptyModifierAsNone
   EXPECT_EQ(Settings().ToFileText(), Join(lines));
 }
 
-TEST_F(SettingsRecordTest, LineBreakInsideATextIsSavedAsABlank) {
-  CSettings s;
-  s.MemoSeparator = "a\r\nb";
-  s.Filter3 = "x\ny";
-  auto lines = settings_cases::FactoryLines("C:\\Velmarind\\sound.wav");
-  lines[8] = "a  b";
-  lines[45] = "x y";
-  EXPECT_EQ(s.ToFileText(), Join(lines));
-}
-
-TEST_F(SettingsRecordTest, ResolutionRule) {
+TEST_F(SettingsRecordTest, AResolutionIsKeptOnlyWhenBothAreNumbersFrom320x240To4000x3000) {
   // clang-format off
-  const struct { const char *x, *y, *loadedX, *loadedY; } cases[] = {
-      {"1280", "1024", "1280", "1024"}, {"1280", "", "", ""},     {"", "768", "", ""},
-      {"320",  "240",  "320",  "240"},  {"319",  "239", "", ""},  // the lower edges
-      {"4000", "3000", "4000", "3000"}, {"4001", "3001", "", ""},  // the upper edges
-      {"12ab", "768",  "",     "768"},  {"1024", "x", "1024", ""},
-      {"99999999999", "768", "", "768"},
+  const struct { const char *x, *y, *loaded; } cases[] = {
+      {"1280", "1024", "1280 x 1024"}, {"1280", "", " x "}, {"320", "240", "320 x 240"}, {"319", "239", " x "},
+      {"4000", "3000", "4000 x 3000"}, {"4001", "3001", " x "}, {"12ab", "768", " x 768"}, {"1024", "x", "1024 x "},
   };
   // clang-format on
   for (const auto& c : cases) {
-    CSettings s;
+    CSettings s, loaded;
     s.ResolutionX = c.x;
     s.ResolutionY = c.y;
-    CSettings loaded;
     loaded.FromFileText(s.ToFileText());
-    EXPECT_EQ(loaded.ResolutionX + " x " + loaded.ResolutionY,
-              std::string(c.loadedX) + " x " + c.loadedY)
-        << c.x << " x " << c.y;
+    EXPECT_EQ(loaded.ResolutionX + " x " + loaded.ResolutionY, c.loaded) << c.x << " x " << c.y;
   }
 }
 
 TEST_F(SettingsRecordTest, SoundFileIsMadeAbsoluteOnlyWithoutBackslash) {
   // clang-format off
   const std::pair<std::string, std::string> cases[] = {
-      {"bell.wav", "C:\\Velmarind\\bell.wav"}, {"D:\\sounds\\bell.wav", "D:\\sounds\\bell.wav"}, {"", ""},
-  };
+      {"bell.wav", "C:\\Velmarind\\bell.wav"}, {"D:\\sounds\\bell.wav", "D:\\sounds\\bell.wav"}, {"", ""}};
   // clang-format on
   for (const auto& [line, expected] : cases) {
-    CSettings written;
-    written.SoundFile = line;
-    os::fake::world().files[kSettingsPath] = written.ToFileText();
+    os::fake::world().files[kSettingsPath] = line + "\r\n";  // the other lines missing
     EXPECT_EQ(CSettings().SoundFile, expected) << line;
   }
 }
@@ -101,18 +87,16 @@ TEST_F(SettingsRecordTest, SetDefaultsLeavesLanguageAndProgramDir) {
   CSettings s;
   s.FromFileText(EveryLineChanged());
   s.ProgramDir = "E:\\x\\";
-  const std::string language = s.Language;
+  auto lines = settings_cases::FactoryLines("sound.wav");
+  lines[34] = s.Language;
   s.SetDefaults();
-  EXPECT_EQ(s.Language + "|" + s.ProgramDir, language + "|E:\\x\\");
-  s.Language.clear();
-  EXPECT_EQ(s.ToFileText(), Join(settings_cases::FactoryLines("sound.wav")));
+  EXPECT_EQ(s.ProgramDir + "|" + s.ToFileText(), "E:\\x\\|" + Join(lines));
 }
 
 TEST_F(SettingsRecordTest, FirstSaveAfterFirstRunClearsTheFlagOnlyWithUseLastKnown) {
   for (int useLastKnown : {0, 1}) {
     os::fake::world().files.erase(kSettingsPath);
     CSettings s;  // first run
-    ASSERT_TRUE(s.FirstRun);
     s.UseLastKnown = useLastKnown;
     EXPECT_TRUE(s.SaveSettings());
     EXPECT_EQ(s.FirstRun, useLastKnown == 0) << useLastKnown;

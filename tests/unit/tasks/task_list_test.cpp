@@ -3,36 +3,37 @@
 
 namespace {
 
-using ui::headless::ShownDialogs;
-
 class TaskListTest : public TaskTest {
  protected:
   // Three tasks added in the order b, B, a, every field set and distinct.
   static void AddThreeTasks() {
-    CTask b = MakeTask("b", "Open", "b.txt", "C:\\b", "-b", 4), B = MakeTask("B", "Print", "B.doc");
-    b.Comment = "comment b";
-    B.Comment = "comment B";
-    B.ShowCommand = -3;
+    CTask B = MakeTask("B", "Print", "B.doc", "", "", -3, "comment B");
     B.Reserved = 7;
-    for (const CTask& task : {b, B, MakeTask("a", "System Command", "dir", "C:\\", "/w", 11)})
+    for (const CTask& task : {MakeTask("b", "Open", "b.txt", "C:\\b", "-b", 4, "comment\r\nb"), B,
+                              MakeTask("a", "System Command", "dir", "C:\\", "/w", 11)})
       Add(task);
   }
 };
 
-// Capitals first; an empty comment; the comment before the operation.
+// Capitals first; an empty comment; the comment before the operation; a line break as blanks.
 const std::string kThreeTasksFile =
     CrLfLines({"3"}) + CrLfLines({"B", "", "B.doc", "", "comment B", "Print", "-3", "7"}) +
     CrLfLines({"a", "C:\\", "dir", "/w", "", "System Command", "11", "0"}) +
-    CrLfLines({"b", "C:\\b", "b.txt", "-b", "comment b", "Open", "4", "0"});
+    CrLfLines({"b", "C:\\b", "b.txt", "-b", "comment  b", "Open", "4", "0"});
 
 TEST_F(TaskListTest, SaveWritesTheFileInByteOrderAndLoadReadsItBack) {
+  EXPECT_EQ(Handler().LoadTasks("tasklist.ini"), 0) << "no file";
   AddThreeTasks();
+  os::fake::world().failingSaves.insert(std::string(kDir) + "tasklist.ini");
+  EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 0);  // the callers report it
+  EXPECT_EQ(Names(), Lines("b", "B", "a")) << "a failed save keeps the order";
+  os::fake::world().failingSaves.clear();
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
   EXPECT_EQ(File("tasklist.ini"), kThreeTasksFile);
-  EXPECT_EQ(Names(), (Strings{"B", "a", "b"})) << "the list is sorted too";
-  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "b", "B", "a"})) << "in the order of adding";
+  EXPECT_EQ(Names(), Lines("B", "a", "b")) << "the list is sorted too";
+  EXPECT_EQ(TaskMenu(), Lines("Add / Edit", "-", "b", "B", "a")) << "in the order of adding";
   Restart(&kThreeTasksFile);
-  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "B", "a", "b"}));
+  EXPECT_EQ(TaskMenu(), Lines("Add / Edit", "-", "B", "a", "b"));
   EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [3]");
   File("tasklist.ini").clear();
   EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
@@ -41,27 +42,19 @@ TEST_F(TaskListTest, SaveWritesTheFileInByteOrderAndLoadReadsItBack) {
   const std::string file = "2\r\n" + TaskLines("zeta", "Open") + TaskLines("alpha", "Open");
   Restart(&file);
   Add(MakeTask("Aardvark", "Open"));
-  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "zeta", "alpha", "Aardvark"}));
+  EXPECT_EQ(TaskMenu(), Lines("Add / Edit", "-", "zeta", "alpha", "Aardvark"));
 }
 
 TEST_F(TaskListTest, LoadOfOddFiles) {
-  const std::string x = TaskLines("x", "Open"), y = TaskLines("y", "Print"), n(300, 'n');
-  const auto numbers = [](const char* show, const char* reserved) {
-    return CrLfLines({"t", "", "", "", "", "Open", show, reserved});
-  };
+  const std::string x = TaskLines("x", "Open"), y = TaskLines("y", "Print");
   // clang-format off
   const struct { std::string file; Strings tasks; } cases[] = {  // name, operation, the numbers
       {"2\nx\n\n\n\n\nOpen\n0\n0\ny\n\n\n\n\nPrint\n0\n0\n", {"x Open 0 0", "y Print 0 0"}},  // LF
       {"3\r\n" + x + y, {"x Open 0 0", "y Print 0 0", "  0 0"}},  // counted but missing: empty
-      {"1\r\n" + x + y, {"x Open 0 0"}},
-      {"2\r\n" + TaskLines(n, "Open") + y, {n + " Open 0 0", "y Print 0 0"}},  // a long line
-      {"many\r\n" + x, {}}, {" 1 task\r\n" + x, {"x Open 0 0"}}, {"", {}},
+      {"many\r\n" + x, {}},
       {"-1\r\n" + x + "y\r\n\r\n\r\n\r\n\r\nPrint", {"x Open 0 0", "y Print 0 0"}},  // those there
       {"70000\r\n" + x, {"x Open 0 0"}},  // above the most tasks: the records there
-      // Numbers are 16 bits, signed.
-      {"3\r\n" + numbers("32767", "32768") + numbers("70000", "-32768") + numbers("12abc", "x"),
-       {"t Open 32767 -32768", "t Open 4464 -32768", "t Open 12 0"}},
-      {"1\r\n" + numbers("99999999999", ""), {"t Open -1 0"}},
+      {"1\r\n" + CrLfLines({"t", "", "", "", "", "Open", "70000", "12abc"}), {"t Open 4464 12"}},  // 16 bits, signed
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -75,44 +68,6 @@ TEST_F(TaskListTest, LoadOfOddFiles) {
   }
 }
 
-TEST_F(TaskListTest, AMissingFileOrAFailedSaveChangesNothing) {
-  EXPECT_EQ(Handler().LoadTasks("tasklist.ini"), 0);
-  EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]");
-  EXPECT_FALSE(HasFile("tasklist.ini"));
-  EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
-  EXPECT_EQ(File("tasklist.ini"), "0\r\n");
-  AddThreeTasks();
-  File("tasklist.ini") = "old";
-  os::fake::world().failingSaves.insert(std::string(kDir) + "tasklist.ini");
-  EXPECT_EQ(Handler().SaveTasks("tasklist.ini"), 0);
-  EXPECT_EQ(File("tasklist.ini"), "old");
-  EXPECT_EQ(Names(), (Strings{"b", "B", "a"})) << "the order is kept";
-  EXPECT_TRUE(ShownDialogs().empty()) << "the callers report it";
-}
-
-TEST_F(TaskListTest, LineBreaksInsideAValueAreWrittenAsBlanks) {
-  CTask task = MakeTask("two\r\nlines", "Open", "a\nb", "c\rd");
-  task.Comment = "x\r\n";
-  Add(task);
-  ASSERT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
-  EXPECT_EQ(File("tasklist.ini"),
-            CrLfLines({"1", "two  lines", "c d", "a b", "", "x  ", "Open", "0", "0"}));
-}
-
-TEST_F(TaskListTest, FindingAndNamesAreExactAndCaseSensitive) {
-  for (const char* name : {"Notes", "notes", "Notes "}) Add(MakeTask(name, "Open"));
-  // clang-format off
-  const struct { const char* name; int index; } found[] = {
-      {"Notes", 0}, {"notes", 1}, {"Notes ", 2}, {"NOTES", -1}, {"Note", -1}, {"", -1}};
-  // A name is free but for the task being edited (-1: none).
-  const struct { const char* name; int editIndex, free; } free[] = {
-      {"Notes", -1, 0}, {"Notes", 0, 1}, {"Notes", 1, 0}, {"notes", 1, 1}, {"NOTES", -1, 1}};
-  // clang-format on
-  for (const auto& c : found) EXPECT_EQ(Handler().FindTask(c.name), c.index) << c.name;
-  for (const auto& c : free)
-    EXPECT_EQ(Handler().IsTaskNameFree(c.name, c.editIndex), c.free) << c.name << c.editIndex;
-}
-
 TEST_F(TaskListTest, AddAndDeleteKeepTheTrayItemsInStepUpToAFullList) {
   ASSERT_EQ(Handler().AddTask(MakeTask("one", "Open"), false), 1);
   EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [0]") << "refreshed only when asked";
@@ -120,15 +75,15 @@ TEST_F(TaskListTest, AddAndDeleteKeepTheTrayItemsInStepUpToAFullList) {
   EXPECT_EQ(F_TaskHandler->Caption(), "Tasks [3]");
   EXPECT_EQ(Handler().DeleteTask("Two"), -1);
   EXPECT_EQ(Handler().DeleteTask("two"), 1);
-  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-", "one", "three"}));
+  EXPECT_EQ(TaskMenu(), Lines("Add / Edit", "-", "one", "three"));
   EXPECT_EQ(Handler().DeleteTask("one") + Handler().DeleteTask("three"), 2);
   EXPECT_EQ(Handler().DeleteTask("three"), -1);
-  EXPECT_EQ(TaskMenu(), (Strings{"Add / Edit", "-"}));
+  EXPECT_EQ(TaskMenu(), Lines("Add / Edit", "-"));
   Add(MakeTask("copy", "Add To Clipboard", "from the tray"));
   Add(MakeTask("other", "Add To Clipboard", "wrong"));
   ForgetCalls();
   Velmarind->M_Run.Items(2)->Click();
-  EXPECT_EQ(Calls(), Strings{"clipboard::SetText(\"from the tray\")"}) << "the item runs its task";
+  EXPECT_EQ(Calls(), Lines("clipboard::SetText(\"from the tray\")")) << "the item runs its task";
   // A full list refuses another task.
   Handler().Tasks.resize(CTaskHandler::kMaxTasks);
   ExpectError("The task list is full: it holds at most 65535 tasks.");

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "memo/memo_form.h"
 #include "support/app_test.h"
@@ -14,21 +12,26 @@
 #include "ui/messages.h"
 
 using Strings = std::vector<std::string>;
+using ui::headless::Dialog;
+
+template <class... Texts>
+Strings Lines(const Texts&... texts) {
+  return {std::string(texts)...};
+}
 
 inline CTask MakeTask(const std::string& name, const std::string& operation,
                       const std::string& file = "", const std::string& directory = "",
-                      const std::string& parameters = "", std::int16_t showCommand = 0) {
-  return {name, directory, file, parameters, operation, "", showCommand};
+                      const std::string& parameters = "", std::int16_t showCommand = 0,
+                      const std::string& comment = "") {
+  return {name, directory, file, parameters, operation, comment, showCommand};
 }
 
-// The lines joined, each ended by CR LF.
+// The lines joined, each ended by CR LF; the eight lines of a task with a name and an operation.
 inline std::string CrLfLines(const Strings& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
 }
-
-// The eight lines of a task with only a name and an operation.
 inline std::string TaskLines(const std::string& name, const std::string& operation) {
   return CrLfLines({name, "", "", "", "", operation, "0", "0"});
 }
@@ -48,40 +51,32 @@ class TaskTest : public AppTest {
     Start();
     ForgetCalls();
   }
-  static void ForgetCalls() {
-    os::fake::world().calls.clear();
-    ui::headless::Events().clear();
-  }
+  static void ForgetCalls() { os::fake::world().calls.clear(); }
   static const Strings& Calls() { return os::fake::world().calls; }
   static CTaskHandler& Handler() { return F_TaskHandler->TaskHandler; }
   static void Add(const CTask& task) { ASSERT_EQ(Handler().AddTask(task, true), 1); }
-  // Runs the task with nothing recorded before.
   static int Run(const std::string& name) {
     ForgetCalls();
     return Handler().ExecuteTask(name);
   }
+  // The tasks' names, and the captions of the tray's "Tasks" submenu, fixed items included.
   static Strings Names() {
     Strings names;
     for (const CTask& task : Handler().Tasks) names.push_back(task.Name);
     return names;
   }
-  // Captions of the tray's "Tasks" submenu, fixed items included.
   static Strings TaskMenu() {
     Strings captions;
     for (int i = 0; i < Velmarind->M_Run.Count(); ++i)
       captions.push_back(Velmarind->M_Run.Items(i)->Caption);
     return captions;
   }
-
   static TF_TaskHandler& Window() { return *F_TaskHandler; }
-  static TF_Task& Editor() { return *F_Task; }
-  static Strings Listed() { return Window().LB_Tasks.Items(); }
-  // The user clicks the list box's entry with this text.
+  // The user clicks the list box's entry, or picks a drop-down list's item, with this text.
   static void Select(const std::string& name) {
-    Window().LB_Tasks.SetItemIndex(IndexOf(Listed(), name));
+    Window().LB_Tasks.SetItemIndex(IndexOf(Window().LB_Tasks.Items(), name));
     Window().LB_Tasks.NotifyClick();
   }
-  // The user picks the item with this text from a drop-down list.
   static void Pick(ui::TComboBox& list, const std::string& item) {
     list.SetItemIndex(IndexOf(list.Items(), item));
     list.NotifyChange();
@@ -93,18 +88,31 @@ class TaskTest : public AppTest {
   }
   // The next modal form must be the editor; `act` works it as the user does.
   static void ExpectEditor(std::function<void(TF_Task&)> act) {
-    ui::headless::Expect([act = std::move(act)](ui::headless::Dialog& d) {
+    ui::headless::Expect([act = std::move(act)](Dialog& d) {
       EXPECT_EQ(d.form, F_Task) << "the modal form is the editor";
       act(*F_Task);
       return 0;
     });
   }
-  // The editor is still open when OK did not close it.
-  static bool EditorOpen() { return Editor().ModalResult == ui::mrNone; }
+  static void New(std::function<void(TF_Task&)> act) {
+    ExpectEditor(std::move(act));
+    Window().B_New.Click();
+  }
+  static void Edit(const std::string& name, std::function<void(TF_Task&)> act) {
+    Select(name);
+    ExpectEditor(std::move(act));
+    Window().B_Edit.Click();
+  }
+  // True when OK left the editor open; it is cancelled then.
+  static bool CancelIfOpen() {
+    if (F_Task->ModalResult != ui::mrNone) return false;
+    F_Task->B_Cancel.Click();
+    return true;
+  }
   // The next message box must be this "Error"; it is answered with OK.
   static void ExpectError(const std::string& text,
                           unsigned flags = ui::MB_OK | ui::MB_ICONEXCLAMATION) {
-    ui::headless::Expect([=](ui::headless::Dialog& d) {
+    ui::headless::Expect([=](Dialog& d) {
       EXPECT_EQ(d.kind, ui::headless::DialogKind::MessageBox);
       EXPECT_EQ(d.caption + ": " + d.text, "Error: " + text);
       EXPECT_EQ(d.flags, flags);

@@ -2,8 +2,9 @@
 
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
-#include "ui/application.h"
-#include "ui/menu.h"
+#include "ui/page_control.h"
+#include "ui/timer.h"
+#include "ui/trayicon.h"
 
 namespace {
 
@@ -32,35 +33,36 @@ TEST_F(FormTest, EscapePressesOnlyAnEnabledCancelButton) {
   ui::TButton cancel(form, "Cancel", {{0, 0, 75, 25}});
   int clicks = 0;
   cancel.OnClick = [&](ui::TObject*) { ++clicks; };
-  const struct {
-    bool hasButton, enabled;
-    int clicks;
-  } cases[] = {{false, true, 0}, {true, false, 0}, {true, true, 1}};
-  for (const auto& c : cases) {
-    clicks = 0;
-    form.CancelButton = c.hasButton ? &cancel : nullptr;
-    cancel.SetEnabled(c.enabled);
+  const std::pair<ui::TButton*, bool> states[] = {
+      {nullptr, true}, {&cancel, false}, {&cancel, true}};
+  for (const auto& [button, enabled] : states) {
+    form.CancelButton = button;
+    cancel.SetEnabled(enabled);
     form.NotifyCancel();
-    EXPECT_EQ(clicks, c.clicks) << c.hasButton << c.enabled;
   }
+  EXPECT_EQ(clicks, 1) << "only by the last";
 }
 
-TEST_F(FormTest, MenuItemClickRunsEvenWhenHiddenAndRunTimeItemsBelongToTheirParent) {
-  ui::TPopupMenu menu;
-  ui::TMenuItem fixed("Fixed");
-  int clicks = 0;
-  fixed.OnClick = [&](ui::TObject*) { ++clicks; };
-  fixed.Visible = false;
-  menu.Items.Add(fixed);
-  fixed.Click();
-  EXPECT_EQ(clicks, 1);
-  ui::TMenuItem* made = menu.Items.AddNew("Made");
-  EXPECT_EQ(menu.Items.Find("Made"), made);
-  EXPECT_EQ(made->Parent(), &menu.Items);
-  menu.Items.Remove(made);
-  EXPECT_EQ(menu.Items.Find("Made"), nullptr);
-  EXPECT_EQ(menu.Items.IndexOf(&fixed), 0);
-  EXPECT_EQ(menu.Items.IndexOf(made), -1);
+TEST_F(FormTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnChange) {
+  ui::TPageControl pages(form, {{0, 0, 300, 200}});
+  ui::TTabSheet first(pages, "First"), second(pages, "Second");
+  ui::TEdit onFirst(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 0, &first});
+  ui::TEdit onSecond(form, {{10, 30, 50, 21}, ui::akLeft | ui::akTop, 1, &second});
+  int changes = 0;
+  pages.OnChange = [&](ui::TObject*) { ++changes; };
+  onSecond.SetFocus();
+  EXPECT_NE(ui::headless::FocusedHandle(), onSecond.Handle()) << "a hidden page takes no focus";
+  std::string shown;  // the edits shown after each step
+  const std::function<void()> steps[] = {
+      [] {}, [&] { pages.SetActivePageIndex(1); },
+      [&] { pages.Peer().SetItemIndex(0), pages.NotifyChange(); },  // the user picks the tab
+      [&] { pages.SetActivePageIndex(7); },                         // no such page
+  };
+  for (const auto& step : steps) {
+    step();
+    shown += std::string(onFirst.Visible() ? "1" : "") + (onSecond.Visible() ? "2" : "") + " ";
+  }
+  EXPECT_EQ(shown + std::to_string(changes), "1 2 1 1 1");
 }
 
 TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
@@ -68,22 +70,60 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
   // clang-format off
   const struct { std::string text; int lastLine; std::vector<int> starts; } cases[] = {
-      {"", 0, {0, -1}},  {"a\r\nb", 1, {0, 3, -1}},  {"\nb", 1, {0, 1, -1}},
-      {"a\r\n\r\nb\r\n", 3, {0, 3, 5, 8, -1}},
+      {"", 0, {-1, 0, -1}}, {"a\r\nb", 1, {-1, 0, 3, -1}}, {"\nb", 1, {-1, 0, 1, -1}}, {"a\r\n\r\nb\r\n", 3, {-1, 0, 3, 5, 8, -1}},
   };
   // clang-format on
   for (const auto& c : cases) {
     memo.SetText(c.text);
     EXPECT_EQ(memo.LineFromChar(static_cast<int>(c.text.size()) + 5), c.lastLine) << c.text;
-    std::vector<int> starts;  // of line 0 onwards, and -1 past the last line
-    for (std::size_t line = 0; line < c.starts.size(); ++line)
-      starts.push_back(memo.LineIndex(static_cast<int>(line)));
+    std::vector<int> starts;  // of line -1 (none) onwards, and -1 past the last line
+    for (int line = -1; starts.size() < c.starts.size(); ++line)
+      starts.push_back(memo.LineIndex(line));
     EXPECT_EQ(starts, c.starts) << c.text;
-    EXPECT_EQ(memo.LineIndex(-1), -1);
   }
   memo.SetLines({"x", "y"});
   EXPECT_EQ(memo.Text(), "x\r\ny");
   EXPECT_EQ(ui::NormalizeLineBreaks("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+}
+
+using TimerTest = HeadlessTest;
+
+TEST_F(TimerTest, FiresOncePerIntervalCountedFromTheLastChangeUntilItIsStopped) {
+  ui::TTimer timer(1000, false);
+  int fired = 0;
+  timer.OnTimer = [&](ui::TObject*) {
+    if (++fired == 4) timer.SetEnabled(false);  // stopped by its own handler
+  };
+  // clang-format off
+  const struct { std::function<void()> act; int advance, fired; } steps[] = {
+      {[] {}, 5000, 0},  // made disabled
+      {[&] { timer.SetEnabled(true); }, 999, 0},  {[] {}, 1, 1},  {[] {}, 900, 1},
+      {[&] { timer.SetInterval(1000); }, 100, 2},  // the same interval: no restart
+      {[] {}, 1500, 3},
+      {[&] { timer.SetInterval(0); }, 5000, 3},   // no interval: never
+      {[&] { timer.SetInterval(300); }, 299, 3},  {[] {}, 1, 4},  {[] {}, 5000, 4},
+  };
+  // clang-format on
+  for (const auto& s : steps) {
+    s.act();
+    ui::headless::AdvanceTime(s.advance);
+    EXPECT_EQ(fired, s.fired);
+  }
+  EXPECT_EQ(ui::headless::RunningTimers(), 0);
+}
+
+TEST_F(TimerTest, TrayAnimationAlternatesIconsAndStopsOnIconZero) {
+  ui::TImageList icons(16, 16);
+  for (int i = 0; i < 2; ++i) icons.Add({16, 16, std::vector<std::uint32_t>(256)});
+  ui::TTrayIcon tray(icons, "hint", 500);
+  tray.SetAnimate(true);
+  std::vector<int> seen;
+  for (int i = 0; i < 7; ++i) {
+    if (i == 5) tray.SetAnimate(false);  // stopped while icon 1 shows
+    seen.push_back(tray.IconIndex());
+    ui::headless::AdvanceTime(i < 5 ? 500 : 2000);
+  }
+  EXPECT_EQ(seen, (std::vector<int>{0, 1, 0, 1, 0, 0, 0}));
 }
 
 }  // namespace
