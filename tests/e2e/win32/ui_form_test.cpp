@@ -113,9 +113,10 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
   ui::TPopupMenu menu;
   menu.Images = &images;
   ui::TMenuItem open{"&Open", 0}, separator{"-"}, hidden{"Hidden"}, disabled{"Disabled"},
-      checked{"Checked", 1}, more{"More"}, inner{"Inner"};
+      checked{"Checked", 1}, tea{"Tea & cake"}, dash{"-"}, more{"More"}, inner{"Inner"};
   hidden.Visible = disabled.Enabled = false, checked.Checked = true;
-  for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &more})
+  tea.Verbatim = dash.Verbatim = true;  // a name shown as it is
+  for (ui::TMenuItem* item : {&open, &separator, &hidden, &disabled, &checked, &tea, &dash, &more})
     menu.Items.Add(*item);
   more.Add(inner);
   std::vector<std::string> clicked;
@@ -132,12 +133,24 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
   for (const auto& c : cases) {
     clicked.clear(), owner.commands = owner.imagesDrawn = 0;
     // The menu paints before the keys arrive.
-    Driver hands("#32768", nullptr, [&](HWND menu) { Sleep(100), PostKeys(menu, c.keys); });
+    std::vector<std::string> texts;
+    Driver hands("#32768", nullptr, [&](HWND menu) {
+      Sleep(100);
+      const auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+      for (int i = 0; i < GetMenuItemCount(items); ++i) {
+        char text[64] = "";
+        GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
+        texts.push_back(text);
+      }
+      PostKeys(menu, c.keys);
+    });
     LoopGuard guard(5000, [] { EndMenu(); });
     menu.Popup(100, 100, owner.Handle());
     EXPECT_TRUE(hands.Finish()) << "no menu came up";
     Pump(50);  // a WM_COMMAND would have been posted
     EXPECT_EQ(clicked, c.clicked) << c.keys.size();
+    EXPECT_EQ(texts, (std::vector<std::string>{"&Open", "", "Disabled", "Checked", "Tea && cake",
+                                               "-", "More"}));
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
   }
