@@ -1,5 +1,5 @@
-// An alarm saved as active fires in the real program: its line in the
-// message window, the blinking tray icon, its task and the saved list.
+// An alarm saved active fires in the real program: its message, the blinking tray, task, saved
+// list.
 #include "program.h"
 
 namespace e2e {
@@ -28,14 +28,13 @@ bool StaysStill(HWND window) {
 }
 
 TEST_F(AlarmsE2E, ACountdownSavedActiveFiresWithItsMessageTaskAndBlinking) {
-  const std::string out = '"' + FilePath("fired.txt") + '"';
   // "tea": a 3-second countdown that shows its message, plays and runs "write".
   auto alarmlist = [](const std::string& state) {
     return "1\r\ntea\r\n\r\n0:00:03\r\nwrite\r\nTea is ready\r\n0\r\n0\r\n3\r\n1\r\n448\r\n" +
            state + "\r\n0\r\n0\r\n";
   };
-  Start({}, {{"tasklist.ini",
-              "1\r\nwrite\r\n\r\necho fired>\r\n" + out + "\r\n\r\nSystem Command\r\n0\r\n0\r\n"},
+  Start({}, {{"tasklist.ini", "1\r\nwrite\r\n\r\necho fired>\r\n\"" + FilePath("fired.txt") + "\"" +
+                                  "\r\n\r\nSystem Command\r\n0\r\n0\r\n"},
              {"alarmlist.ini", alarmlist("1")}});
   HWND tray = FindWindowA(nullptr, "Wine System Tray");
   ASSERT_NE(tray, nullptr);

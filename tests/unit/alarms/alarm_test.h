@@ -1,9 +1,5 @@
-// Fixture of the alarm tests: the whole program started on the headless
-// backend, with a task "note" and helpers to make alarms and read the list.
+// Fixture of the alarm tests: the program started headless with a task "note"; alarm helpers.
 #pragma once
-
-#include <string>
-#include <vector>
 
 #include "alarms/alarm_handler_form.h"
 #include "settings/show_message.h"
@@ -13,7 +9,6 @@
 
 using Lines = std::vector<std::string>;
 
-// The lines joined, each ended by CR LF.
 inline std::string CrLf(const Lines& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
@@ -60,8 +55,7 @@ class AlarmTest : public AppTest {
     Lines items;
     for (int i = 3; i < Velmarind->M_Timer.Count(); ++i) {
       const ui::TMenuItem* item = Velmarind->M_Timer.Items(i);
-      items.push_back(item->IsSeparator() ? "(separator)"
-                                          : (item->Checked ? "+" : "") + item->Caption);
+      items.push_back(item->IsSeparator() ? "(sep)" : (item->Checked ? "+" : "") + item->Caption);
     }
     return items;
   }
