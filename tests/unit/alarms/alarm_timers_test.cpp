@@ -40,7 +40,7 @@ TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
       {"repeating",            kCountdown,   "00:00:02", "",           0, 1, 0, 8, 0,   {{'a', 4000}},     {"08:00:02", "08:00:04"}},
       {"12 hours, not 0",      kCountdown,   "12:30:00", "",           0, 0, 0, 8, 0,   {{'a', 750 * m}},  {"20:30:00"}},
       {"countdown late ticks", kCountdown,   "00:00:05", "",           0, 0, 0, 8, 0,   {{'h', 2500}, {'a', 3000}}, {"08:00:05"}},
-      {"7:30 after noon",      kTimeOfDay,   "07:30:00", "",           0, 0, 0, 19, 0,  {{'a', 60 * m}},   {"19:30:00"}},
+      {"7:30, AM flag 2",      kTimeOfDay,   "07:30:00", "",           2, 0, 0, 19, 0,  {{'a', 60 * m}},   {"19:30:00"}},
       {"7:30 before noon",     kTimeOfDay,   "07:30:00", "",           1, 0, 0, 7, 0,   {{'a', 60 * m}},   {"07:30:00"}},
       {"12:15 before noon",    kTimeOfDay,   "12:15:00", "",           1, 0, 0, 0, 0,   {{'a', 60 * m}},   {"00:15:00"}},
       {"12:00 am at noon",     kTimeOfDay,   "12:00:00", "",           1, 0, 0, 11, 30, {{'a', 60 * m}},   {}},
