@@ -1,189 +1,98 @@
-#include <string>
-#include <vector>
-
 #include "alarms/alarm_test.h"
-#include "ui/messages.h"
 
 namespace {
 
-using Names_ = std::vector<std::string>;
+using AlarmListTest = AlarmTest;
 
-class AlarmListTest : public AlarmTest {};
-
-// An inactive countdown's thirteen lines.
-std::string Record(const std::string& name, const std::string& message = "m") {
-  return CrLf({name, "", "00:00:05", "", message, "0", "0", "0", "1", "64", "0", "0", "0"});
-}
-
-// Capitals first; the working values of the active countdown; an inactive
-// alarm's stay as they were.
-const std::string kThreeAlarms =
-    CrLf({"3"}) +
-    CrLf({"Z", "24.12.2026", "00:00:00", "", "msg Z", "0", "0", "0", "4", "64", "0", "0", "0"}) +
-    CrLf({"a", "", "00:00:05", "", "msg a", "0", "0", "5", "1", "64", "1", "0", "0"}) +
-    CrLf({"b", "", "07:30:00", "note", "msg b", "0", "0", "0", "8", "320", "0", "1", "1"});
-
-TEST_F(AlarmListTest, SaveWritesTheFileInByteOrderAndLoadReadsItBack) {
-  CAlarm b = MakeAlarm("b", kTimeOfDay, "07:30:00", "", kShowMessage | kRunTask, 1, 1);
-  b.TaskName = "note";
-  Add(b);
-  Add(MakeAlarm("Z", kDateOnly, "00:00:00", "24.12.2026"));
-  AddActive(MakeAlarm("a", kCountdown, "00:00:05"));
-  EXPECT_EQ(Handler().SaveAlarms("alarmlist.ini"), 1);
-  EXPECT_EQ(File("alarmlist.ini"), kThreeAlarms);
-  EXPECT_EQ(Names(), (Names_{"Z", "a", "b"}));
-  EXPECT_EQ(TrayItems(), (Names_{"b", "Z", "+a"})) << "the tray keeps the order of adding";
-  Restart(kThreeAlarms);
-  EXPECT_EQ(TrayItems(), (Names_{"Z", "+a", "b"}));
-  EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 3");
-  EXPECT_EQ(Velmarind->TrayIcon.Hint(), "Velmarind - 1 Active alarms.");
-  File("alarmlist.ini").clear();
-  EXPECT_EQ(Handler().SaveAlarms("alarmlist.ini"), 1);
-  EXPECT_EQ(File("alarmlist.ini"), kThreeAlarms);
-}
-
-TEST_F(AlarmListTest, OddFilesGiveTheWholeRecordsThatAreThere) {
-  const std::string longMessage(300, 'x');
-  std::string lfOnly = CrLf({"1"}) + Record("x");
-  std::erase(lfOnly, '\r');
+TEST_F(AlarmListTest, FilesInTheUsersFormatsAreReadAndSavedSortedByteForByte) {
   // clang-format off
-  const struct { const char* what; std::string file; Names_ names; } cases[] = {
-      {"count -1",           CrLf({"-1"}) + Record("x") + Record("y"),           {"x", "y"}},
-      {"count above them",   CrLf({"5"}) + Record("x") + Record("y"),            {"x", "y"}},
-      {"count below them",   CrLf({"1"}) + Record("x") + Record("y"),            {"x"}},
-      {"count not a number", CrLf({"abc"}) + Record("x"),                        {"x"}},
-      {"cut-off record",     CrLf({"2"}) + Record("x") + CrLf({"y", "", "0:5"}), {"x"}},
-      {"empty name",         CrLf({"2"}) + Record("") + Record("y"),             {"y"}},
-      {"LF only",            lfOnly,                                             {"x"}},
-      {"long line",          CrLf({"3"}) + Record("x", longMessage) + Record("y") + Record("z"),
-                             {"x", "y", "z"}},
+  const struct { const char *locale, *date, *time; } cases[] = {
+      {"de-DE", "24.12.2026", "19:30:00"}, {"en-US", "12/24/2026", "7:30:00 PM"},
+      {"en-US", "2026-12-24", "19.30"},  // common forms a changed locale may leave behind
+  };
+  // clang-format on
+  const Lines a = {"a", "", "00:00:05", "", "msg a"};
+  for (const auto& c : cases) {
+    os::fake::world().locale = os::fake::LocaleFormats(c.locale);
+    const std::string b = Record({"b", "", c.time, "note", "msg b"}, "0 0 0 8 320 0 1 1"),
+                      z = Record({"Z", c.date, c.time, "", "msg Z"}, "19 30 0 2 64 1 0 0");
+    Restart(CrLf({"3"}) + b + z + Record(a, "9 9 9 1 64 1 0 0"));
+    EXPECT_EQ(TrayItems(), (Lines{"b", "+Z", "+a"})) << c.time;
+    EXPECT_EQ(F_AlarmHandler->Caption() + " / " + Velmarind->TrayIcon.Hint(),
+              "Active alarms 2, total 3 / Velmarind - 2 Active alarms.");
+    Velmarind->M_Timer.Items(5)->Click();  // "a" off: the window's lists follow, the file is saved
+    EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 3");
+    // Capitals first; a countdown starts from its full length, an inactive alarm keeps its values.
+    EXPECT_EQ(File("alarmlist.ini"), CrLf({"3"}) + z + Record(a, "0 0 5 1 64 0 0 0") + b);
+  }
+}
+
+// The program starts with an alarmlist.ini, something is done to an alarm (Activate, Stop,
+// Delete, Click its tray item, Click it while saves Fail); then its result, the tray's items,
+// the box shown and whether the file was saved. Load notices wait until the loop runs.
+TEST_F(AlarmListTest, LoadingActivatingStoppingAndTogglingKeepTimersAndCheckMarksInStep) {
+  auto cd = [](const char* name, char state) {
+    return Record({name, "", "0:0:10", "", "m"}, std::string("0 0 0 1 64 ") + state + " 0 0");
+  };
+  auto file = [](std::initializer_list<std::string> records, const char* count = nullptr) {
+    std::string text = CrLf({count ? count : std::to_string(records.size())});
+    for (const std::string& record : records) text += record;
+    return text;
+  };
+  const std::string x = cd("x", '0'), y = cd("y", '0'), on = cd("c1", '1'), off = cd("c1", '0'),
+                    c2 = cd("c2", '1'), tea = cd("Tea & cake", '0'),
+                    odd = Record({"odd", "", "7:30", "", "m"}, "0 0 0 3 64 0 0 0"),
+                    t = Record({"t", "", "7:30", "", "m"}, "0 0 0 8 64 0 1 0"),
+                    bad = Record({"bad", "", "half past", "", "m"}, "0 0 0 8 64 1 1 0"),
+                    bad0 = Record({"bad", "", "7 uhr", "", "m"}, "0 0 0 8 64 0 0 0"),
+                    gone = Record({"gone", "", "0:1", "missing", "m"}, "0 0 0 1 256 1 0 0");
+  // clang-format off
+  const struct { const char* what; std::string file; char op; const char* name; int result; Lines tray; std::string box; } cases[] = {
+      {"count -1",           file({x, y}, "-1"),  0, "", 0, {"x", "y"}, ""},
+      {"count below them",   file({x, y}, "1"),   0, "", 0, {"x"}, ""},
+      {"count not a number", file({x}, "abc"),    0, "", 0, {"x"}, ""},
+      {"cut-off record",     file({x, CrLf({"y", "", "0:5"})}), 0, "", 0, {"x"}, ""},
+      {"empty name",         file({cd("", '0'), y}), 0, "", 0, {"y"}, ""},
+      {"LF only",            [&] { auto f = file({x}); std::erase(f, '\r'); return f; }(), 0, "", 0, {"x"}, ""},
+      {"a long line",        file({cd(std::string(300, 'x').c_str(), '0'), y}), 0, "", 0, {std::string(300, 'x'), "y"}, ""},
+      {"quick alarm",        file({cd("#q", '0'), y}),    0, "", 0, {"y"}, ""},
+      {"saved active",       file({on, bad}),     0, "", 0, {"+c1", "bad"}, "Information: These alarms could not be read and are not active:\nbad"},
+      {"task gone",          file({gone}),        0, "", 0, {"gone"}, "Information: \"gone\" was set to run the task \"missing\", that task is no longer available, alarm was not activated."},
+      {"activate",           file({off, c2}),     'A', "c1", 1, {"+c1", "+c2"}, ""},
+      {"already active",     file({on}),          'A', "c1", 0, {"+c1"}, ""},
+      {"no such alarm",      file({on}),          'A', "c2", -1, {"+c1"}, ""},
+      {"unknown type",       file({odd}),         'A', "odd", -1, {"odd"}, ""},
+      {"a time of day",      file({t}),           'A', "t", 1, {"+t"}, ""},
+      {"cannot be read",     file({t, bad0}),     'A', "bad", -1, {"t", "bad"}, "Error: \"bad\": its date or time could not be read, alarm was not activated."},
+      {"stop one",           file({on, c2}),      'S', "c1", 1, {"c1", "+c2"}, ""},
+      {"already stopped",    file({off}),         'S', "c1", 0, {"c1"}, ""},
+      {"stop none",          file({off}),         'S', "c2", -1, {"c1"}, ""},
+      {"delete active",      file({on, t}),       'D', "c1", 1, {"t"}, ""},
+      {"delete none",        file({on}),          'D', "c2", -1, {"+c1"}, ""},
+      {"tray toggles on",    file({tea, cd("-", '0')}), 'C', "Tea & cake", 0, {"+Tea & cake", "-"}, ""},
+      {"failed save",        file({tea}),         'F', "Tea & cake", 0, {"+Tea & cake"}, "Error: Could not save C:\\Velmarind\\alarmlist.ini"},
   };
   // clang-format on
   for (const auto& c : cases) {
     Restart(c.file);
-    EXPECT_EQ(Names(), c.names) << c.what;
-  }
-  EXPECT_EQ(Get("x").Message, longMessage);
-}
-
-TEST_F(AlarmListTest, SavedActiveAlarmsRunAgainAndTheUnreadableAreNamedOnceTheLoopRuns) {
-  const std::string file =
-      CrLf({"3"}) +
-      CrLf({"bad", "", "half past", "", "m", "0", "0", "0", "8", "64", "1", "1", "0"}) +
-      CrLf({"cd", "", "00:01:00", "", "m", "9", "9", "9", "1", "64", "1", "0", "0"}) +
-      CrLf({"gone", "", "00:01:00", "missing", "m", "0", "0", "0", "1", "256", "1", "0", "0"});
-  Restart(file);
-  EXPECT_EQ(TrayItems(), (Names_{"bad", "+cd", "gone"}));
-  EXPECT_EQ(Get("cd").Minute, 1) << "a countdown starts from its full length";
-  EXPECT_EQ(Get("bad").TimeText, "half past") << "texts are kept";
-  EXPECT_TRUE(F_AlarmHandler->T_TimerCountDown.Enabled());
-  EXPECT_FALSE(F_AlarmHandler->T_TimerDateTime.Enabled());
-  EXPECT_TRUE(ui::headless::ShownDialogs().empty()) << "no box before the loop runs";
-  for (const char* text :
-       {"\"gone\" was set to run the task \"missing\", that task is no longer available, alarm "
-        "was not activated.",
-        "These alarms could not be read and are not active:\nbad"})
-    ui::headless::Expect([text](ui::headless::Dialog& d) {
-      EXPECT_EQ(d.caption, "Information");
-      EXPECT_EQ(d.text, text);
-      EXPECT_EQ(d.flags, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-      return ui::IDOK;
-    });
-  ui::headless::AdvanceTime(1);
-}
-
-TEST_F(AlarmListTest, ActivationAndStoppingKeepTimersAndCheckMarksInStep) {
-  Add(MakeAlarm("c1", kCountdown, "00:00:10"));
-  Add(MakeAlarm("c2", kCountdown, "00:00:10"));
-  Add(MakeAlarm("t", kTimeOfDay, "07:30:00"));
-  Add(MakeAlarm("odd", 3, "07:30:00"));
-  Add(MakeAlarm("bad", kTimeOfDay, "7 uhr 30"));
-  auto activate = [](const std::string& n) { return Handler().ActivateAlarm(n); };
-  auto stop = [](const std::string& n) { return Handler().StopAlarm(n); };
-  auto remove = [](const std::string& n) { return Handler().DeleteAlarm(n); };
-  // clang-format off
-  const struct { int (*op)(const std::string&); const char* name; int result; bool countdowns, dates; } steps[] = {
-      {activate, "c1", 1, true, false},  {activate, "c1", 0, true, false},
-      {activate, "c2", 1, true, false},  {stop, "c1", 1, true, false},
-      {stop, "c2", 1, false, false},     {stop, "c2", 0, false, false},
-      {activate, "none", -1, false, false}, {activate, "odd", -1, false, false},
-      {activate, "t", 1, false, true},   {remove, "t", 1, false, false},
-      {activate, "bad", -1, false, false}, {remove, "none", -1, false, false},
-  };
-  // clang-format on
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.caption, "Error");
-    EXPECT_EQ(d.text, "\"bad\": its date or time could not be read, alarm was not activated.");
-    return ui::IDOK;
-  });
-  for (const auto& s : steps) {
-    EXPECT_EQ(s.op(s.name), s.result) << s.name;
-    EXPECT_EQ(F_AlarmHandler->T_TimerCountDown.Enabled(), s.countdowns) << s.name;
-    EXPECT_EQ(F_AlarmHandler->T_TimerDateTime.Enabled(), s.dates) << s.name;
-    for (const CAlarm& a : Handler().Alarms) EXPECT_EQ(a.MenuItem->Checked, a.State == 1) << a.Name;
-  }
-  EXPECT_EQ(Handler().GetAlarmState("odd"), 0);
-}
-
-TEST_F(AlarmListTest, InactiveQuickAlarmsGoAtTheNextRefresh) {
-  AddActive(MakeAlarm("#1", kCountdown, "00:00:01"));
-  Add(MakeAlarm("#2", kCountdown, "00:00:01"));
-  EXPECT_EQ(TrayItems(), (Names_{"+#1"}));
-  EXPECT_EQ(F_AlarmHandler->LB_AlarmsActive.Items(), (Names_{"#1"}));
-  ui::headless::AdvanceTime(1000);
-  EXPECT_EQ(Handler().Count(), 0) << "fired, inactive, gone";
-  EXPECT_EQ(TrayItems(), Names_{});
-}
-
-TEST_F(AlarmListTest, TrayItemsShowTheNameAsItIsAndToggleTheAlarm) {
-  Add(MakeAlarm("Tea & cake", kCountdown, "00:01:00"));
-  Add(MakeAlarm("-", kCountdown, "00:01:00"));
-  ui::TMenuItem* item = Velmarind->M_Timer.Items(3);
-  EXPECT_TRUE(item->Verbatim);
-  EXPECT_FALSE(Velmarind->M_Timer.Items(4)->IsSeparator());
-  item->Click();
-  EXPECT_EQ(Handler().GetAlarmState("Tea & cake"), 1);
-  EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 2");
-  EXPECT_EQ(F_AlarmHandler->LB_Alarms.Items(), (Names_{"-"}));
-  EXPECT_NE(File("alarmlist.ini").find("Tea & cake\r\n"), std::string::npos);
-  item->Click();
-  EXPECT_EQ(Handler().GetAlarmState("Tea & cake"), 0);
-}
-
-TEST_F(AlarmListTest, FailedSaveKeepsTheOldFileAndToggleSaysSo) {
-  Add(MakeAlarm("b", kCountdown, "00:01:00"));
-  Add(MakeAlarm("a", kCountdown, "00:01:00"));
-  File("alarmlist.ini") = "old";
-  os::fake::world().failingSaves.insert(std::string(kDir) + "alarmlist.ini");
-  EXPECT_EQ(Handler().SaveAlarms("alarmlist.ini"), 0);
-  EXPECT_EQ(Names(), (Names_{"b", "a"}));
-  ui::headless::Expect([](ui::headless::Dialog& d) {
-    EXPECT_EQ(d.text, "Could not save C:\\Velmarind\\alarmlist.ini");
-    return ui::IDOK;
-  });
-  Velmarind->M_Timer.Items(3)->Click();
-  EXPECT_EQ(File("alarmlist.ini"), "old");
-}
-
-TEST_F(AlarmListTest, TextsInTheUsersFormatsAreReadAndKeptByteForByte) {
-  // clang-format off
-  const struct { const char* locale; const char* date; const char* time; } cases[] = {
-      {"de-DE", "24.12.2026", "19:30:00"},
-      {"en-US", "12/24/2026", "7:30:00 PM"},
-      {"en-US", "2026-12-24", "19.30"},  // common forms a changed locale may leave behind
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    os::fake::world().locale = os::fake::LocaleFormats(c.locale);
-    const std::string file =
-        CrLf({"2"}) +
-        CrLf({"d", c.date, c.time, "", "m", "19", "30", "0", "2", "64", "1", "0", "0"}) +
-        CrLf({"t", "", c.time, "", "m", "19", "30", "0", "8", "64", "1", "1", "0"});
-    Restart(file);
-    EXPECT_EQ(Handler().ActiveAlarmCount(), 2) << c.locale << " " << c.time;
-    File("alarmlist.ini").clear();
-    Handler().SaveAlarms("alarmlist.ini");
-    EXPECT_EQ(File("alarmlist.ini"), file) << c.locale << " " << c.time;
+    os::fake::world().failingSaves.clear();
+    if (c.op == 'F') os::fake::world().failingSaves.insert(std::string(kDir) + "alarmlist.ini");
+    if (!c.box.empty())
+      ui::headless::Expect([&c](ui::headless::Dialog& d) {
+        EXPECT_EQ(d.caption + ": " + d.text, c.box);
+        return ui::IDOK;
+      });
+    int result = 0;
+    if (c.op == 'A') result = Handler().ActivateAlarm(c.name);
+    if (c.op == 'S') result = Handler().StopAlarm(c.name);
+    if (c.op == 'D') result = Handler().DeleteAlarm(c.name);
+    for (int i = 3; i < Velmarind->M_Timer.Count() && (c.op == 'C' || c.op == 'F'); ++i)
+      if (Velmarind->M_Timer.Items(i)->Caption == c.name) Velmarind->M_Timer.Items(i)->Click();
+    ui::headless::AdvanceTime(1);
+    EXPECT_EQ(result, c.result) << c.what;
+    EXPECT_EQ(TrayItems(), c.tray) << c.what;
+    EXPECT_TRUE(InStep()) << c.what;
+    EXPECT_EQ(File("alarmlist.ini") != c.file, c.op == 'C') << c.what;
   }
 }
 

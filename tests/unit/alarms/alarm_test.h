@@ -1,35 +1,34 @@
-// Fixture of the alarm tests: the whole program started on the headless
-// backend, with a task "note" and helpers to make alarms and read the list.
+// Fixture of the alarm tests: the program started headless with a task "note"; alarm helpers.
 #pragma once
-
-#include <string>
-#include <vector>
 
 #include "alarms/alarm_handler_form.h"
 #include "settings/show_message.h"
 #include "support/app_test.h"
 #include "tasks/task_handler_form.h"
+#include "ui/messages.h"
 
-// The lines joined, each ended by CR LF.
-inline std::string CrLf(const std::vector<std::string>& lines) {
+using Lines = std::vector<std::string>;
+
+inline std::string CrLf(const Lines& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   return text;
 }
+// An alarm's thirteen lines in alarmlist.ini: five texts, then eight numbers ("0 0 5 1 ...").
+inline std::string Record(const Lines& texts, std::string numbers) {
+  for (std::size_t at; (at = numbers.find(' ')) != std::string::npos;)
+    numbers.replace(at, 1, "\r\n");
+  return CrLf(texts) + numbers + "\r\n";
+}
 
+// An alarm named `name` with the message "msg <name>" and the task "note".
 inline CAlarm MakeAlarm(const std::string& name, std::int16_t type, const std::string& time,
                         const std::string& date = "", std::int16_t signals = kShowMessage,
                         std::int16_t repeat = 0, std::int16_t am = 0) {
-  CAlarm alarm;
-  alarm.Name = name;
-  alarm.Type = type;
-  alarm.TimeText = time;
-  alarm.DateText = date;
-  alarm.Message = "msg " + name;
-  alarm.Signals = signals;
-  alarm.Repeat = repeat;
-  alarm.AM = am;
-  return alarm;
+  CAlarm a;
+  a.Name = name, a.Type = type, a.TimeText = time, a.DateText = date, a.Message = "msg " + name;
+  a.TaskName = "note", a.Signals = signals, a.Repeat = repeat, a.AM = am;
+  return a;
 }
 
 class AlarmTest : public AppTest {
@@ -39,43 +38,36 @@ class AlarmTest : public AppTest {
     PrepareSettings();
     File("tasklist.ini") = CrLf({"1", "note", "", "noted", "", "", "Add To Clipboard", "0", "0"});
     Start();
-    Forget();
   }
-
   // Starts the program afresh with this alarmlist.ini.
-  void Restart(const std::string& alarmlist) {
+  void Restart(const std::string& list) {
     Finish();
-    File("alarmlist.ini") = alarmlist;
+    File("alarmlist.ini") = list;
     Start();
   }
-  static void Forget() {
-    os::fake::world().calls.clear();
-    ui::headless::Events().clear();
-  }
-
   static CAlarmHandler& Handler() { return F_AlarmHandler->AlarmHandler; }
-  static void Add(const CAlarm& alarm) { ASSERT_EQ(Handler().AddAlarm(alarm, true), 1); }
-  static void AddActive(CAlarm alarm) {
-    alarm.State = 1;
-    Add(alarm);
+  static void Add(CAlarm alarm, std::int16_t state = 0) {
+    alarm.State = state;
+    ASSERT_EQ(Handler().AddAlarm(alarm, true), 1);
   }
-  static const CAlarm& Get(const std::string& name) {
-    return Handler().Alarms.at(Handler().FindAlarm(name));
-  }
-  static std::vector<std::string> Names() {
-    std::vector<std::string> names;
-    for (const CAlarm& alarm : Handler().Alarms) names.push_back(alarm.Name);
-    return names;
-  }
-  // Captions of the tray's "Alarms" submenu after its fixed items, "+" before a checked one.
-  static std::vector<std::string> TrayItems() {
-    std::vector<std::string> items;
+  // The tray's "Alarms" items after the fixed ones, "+" before a checked one.
+  static Lines TrayItems() {
+    Lines items;
     for (int i = 3; i < Velmarind->M_Timer.Count(); ++i) {
       const ui::TMenuItem* item = Velmarind->M_Timer.Items(i);
-      items.push_back((item->Checked ? "+" : "") + item->Caption);
+      items.push_back(item->IsSeparator() ? "(sep)" : (item->Checked ? "+" : "") + item->Caption);
     }
     return items;
   }
-  // The lines the message window shows.
-  static std::vector<std::string> MessageLines() { return F_ShowMessage->M_Message.Lines(); }
+  // Whether each timer runs exactly while an alarm of its kind is active, and each tray item
+  // is checked exactly while its alarm is.
+  static bool InStep() {
+    int countdowns = 0, others = 0;
+    for (const CAlarm& a : Handler().Alarms) {
+      if (a.MenuItem->Checked != (a.State == 1)) return false;
+      (a.Type == kCountdown ? countdowns : others) += a.State == 1;
+    }
+    return F_AlarmHandler->T_TimerCountDown.Enabled() == (countdowns > 0) &&
+           F_AlarmHandler->T_TimerDateTime.Enabled() == (others > 0);
+  }
 };
