@@ -203,6 +203,12 @@ int CAlarmHandler::GetAlarmState(const std::string& name) const {
   return state == 0 || state == 1 ? state : -1;
 }
 
+int CAlarmHandler::IsAlarmNameFree(const std::string& name, int editIndex) const {
+  for (int i = 0; i < Count(); ++i)
+    if (i != editIndex && Alarms[i].Name == name) return 0;
+  return 1;
+}
+
 int CAlarmHandler::DeleteAlarm(const std::string& name) {
   const int index = FindAlarm(name);
   if (index < 0) return -1;

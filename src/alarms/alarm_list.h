@@ -89,6 +89,8 @@ class CAlarmHandler {
   int FindAlarm(const std::string& name) const;
   // 1 active, 0 inactive, -1 no such alarm or an odd state.
   int GetAlarmState(const std::string& name) const;
+  // 1 when no alarm but the one being edited (its index, -1 for none) has that name.
+  int IsAlarmNameFree(const std::string& name, int editIndex = -1) const;
   // Removes the alarm and its tray item; -1 when no alarm has that name.
   int DeleteAlarm(const std::string& name);
 

@@ -22,6 +22,10 @@ TEST_F(AlarmListTest, FilesInTheUsersFormatsAreReadAndSavedSortedByteForByte) {
               "Active alarms 2, total 3 / Velmarind - 2 Active alarms.");
     Velmarind->M_Timer.Items(5)->Click();  // "a" off: the window's lists follow, the file is saved
     EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 3");
+    // Names are compared exactly; the alarm being edited does not take its own name.
+    EXPECT_EQ(Handler().IsAlarmNameFree("a") * 100 + Handler().IsAlarmNameFree("A") * 10 +
+                  Handler().IsAlarmNameFree("a", Handler().FindAlarm("a")),
+              11);
     // Capitals first; a countdown starts from its full length, an inactive alarm keeps its values.
     EXPECT_EQ(File("alarmlist.ini"), CrLf({"3"}) + z + Record(a, "0 0 5 1 64 0 0 0") + b);
   }
