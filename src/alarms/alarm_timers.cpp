@@ -1,5 +1,6 @@
 // The two alarm timers: which alarms are due, and what a firing does.
 #include <algorithm>
+#include <cstdio>
 
 #include "alarms/alarm_handler_form.h"
 #include "alarms/alarm_list.h"
@@ -67,8 +68,11 @@ bool IsOneShot(const CAlarm& alarm) {
   return alarm.Repeat == 0 || alarm.Type == kDateAndTime || alarm.Type == kDateOnly;
 }
 
+// At least two digits: 4 reads "04".
 std::string TwoDigits(std::int64_t n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
+  char text[24];
+  std::snprintf(text, sizeof text, "%02lld", static_cast<long long>(n));
+  return text;
 }
 
 void SetRemaining(CAlarm& alarm, std::int64_t seconds) {
