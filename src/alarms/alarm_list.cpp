@@ -144,15 +144,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
 
 int CAlarmHandler::SaveAlarms(const std::string& fileName) {
   const std::string* folder = ProgramDir();
-  if (!folder) return 0;
-  std::vector<CAlarm> sorted = Alarms;
-  std::stable_sort(sorted.begin(), sorted.end());
-  std::string file;
-  common::AppendLine(file, Count());
-  for (const CAlarm& alarm : sorted) AppendAlarm(file, alarm);
-  if (!os::files::SaveAtomically(*folder + fileName, file)) return 0;
-  Alarms = std::move(sorted);
-  return 1;
+  return folder && common::SaveSortedList(*folder + fileName, Alarms, AppendAlarm) ? 1 : 0;
 }
 
 int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {

@@ -73,15 +73,7 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
 
 int CTaskHandler::SaveTasks(const std::string& fileName) {
   const std::string* folder = ProgramDir();
-  if (!folder) return 0;
-  std::vector<CTask> sorted = Tasks;
-  std::stable_sort(sorted.begin(), sorted.end());
-  std::string file;
-  common::AppendLine(file, Count());
-  for (const CTask& task : sorted) AppendTask(file, task);
-  if (!os::files::SaveAtomically(*folder + fileName, file)) return 0;
-  Tasks = std::move(sorted);
-  return 1;
+  return folder && common::SaveSortedList(*folder + fileName, Tasks, AppendTask) ? 1 : 0;
 }
 
 int CTaskHandler::AddTask(const CTask& task, bool refresh) {
