@@ -1,7 +1,6 @@
 # make run   builds velmarind.exe and starts it under Wine (see scripts/run-velmarind)
 # make test  builds the native, sanitize and windows presets and runs their tests, then
-#            fuzzes the filter language for 30 seconds (fuzz preset); it fails when the
-#            tests grow past 40 % of the code (scripts/test-share)
+#            fuzzes the filter language for 30 seconds (fuzz preset)
 .PHONY: run test deps
 
 JOBS ?= $(shell nproc)
@@ -19,7 +18,6 @@ run: deps build/windows/build.ninja
 
 test: deps build/native/build.ninja build/sanitize/build.ninja build/windows/build.ninja \
 		build/fuzz/build.ninja
-	scripts/test-share
 	cmake --build build/native
 	ctest --test-dir build/native --output-on-failure -j $(JOBS)
 	cmake --build build/sanitize
