@@ -8,131 +8,30 @@
 namespace datetime {
 namespace {
 
+using os::calendar::kEnglishDayAbbreviations;
+using os::calendar::kEnglishDays;
+using os::calendar::kEnglishMonthAbbreviations;
+using os::calendar::kEnglishMonths;
+using os::calendar::Picture;
+using os::calendar::PictureElement;
+using os::calendar::SplitPicture;
+using os::calendar::WriteElement;
+
 constexpr int kFirstYear = 1601;
 constexpr int kLastYear = 9999;
 
-const char* const kEnglishMonths[12] = {"January",   "February", "March",    "April",
-                                        "May",       "June",     "July",     "August",
-                                        "September", "October",  "November", "December"};
-const char* const kEnglishMonthAbbreviations[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char* const kEnglishDays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
-const char* const kEnglishDayAbbreviations[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-
-// One piece of a picture: a run of one format letter, or literal text (letter 0).
-struct Element {
-  char letter = 0;
-  int count = 0;
-  std::string text;
-};
-using Picture = std::vector<Element>;
-
-bool IsFormatLetter(char c) {
-  return c != 0 && std::string_view("dMyghHmst").find(c) != std::string_view::npos;
-}
-
-Picture Split(const std::string& picture) {
-  Picture elements;
-  auto literal = [&elements](char c) {
-    if (elements.empty() || elements.back().letter != 0) elements.push_back({});
-    elements.back().text += c;
-  };
-  std::size_t i = 0;
-  while (i < picture.size()) {
-    const char c = picture[i];
-    if (c == '\'') {
-      // Quoted text runs to the next lone quote; a doubled quote stands for one.
-      for (++i; i < picture.size(); ++i) {
-        if (picture[i] != '\'') {
-          literal(picture[i]);
-        } else if (i + 1 < picture.size() && picture[i + 1] == '\'') {
-          literal(picture[++i]);
-        } else {
-          break;
-        }
-      }
-      ++i;
-    } else if (IsFormatLetter(c)) {
-      const std::size_t end = std::min(picture.find_first_not_of(c, i), picture.size());
-      elements.push_back({c, static_cast<int>(end - i), ""});
-      i = end;
-    } else {
-      literal(c);
-      ++i;
-    }
-  }
-  return elements;
-}
-
-std::string Number(int value, int width) {
-  std::string digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width)
-    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
-  return digits;
-}
-
-// A name from the locale's list, or the English one when the locale has none.
-std::string Name(const std::string* names, const char* const* english, int index) {
-  return names[index].empty() ? english[index] : names[index];
-}
-
-const std::string& Designator(int hour, const os::locale::Formats& f) {
-  return hour < 12 ? f.Am : f.Pm;
-}
-
-std::string Write(const Element& e, const os::DateTime& t, int weekday,
-                  const os::locale::Formats& f) {
-  const int n = std::min(e.count, 2);  // the widths of number fields
-  const int month = std::clamp(t.Month, 1, 12) - 1;
-  switch (e.letter) {
-    case 'd':
-      if (e.count == 3) return Name(f.DayAbbreviations, kEnglishDayAbbreviations, weekday);
-      if (e.count > 3) return Name(f.DayNames, kEnglishDays, weekday);
-      return Number(t.Day, n);
-    case 'M':
-      if (e.count == 3) return Name(f.MonthAbbreviations, kEnglishMonthAbbreviations, month);
-      if (e.count > 3) return Name(f.MonthNames, kEnglishMonths, month);
-      return Number(t.Month, n);
-    case 'y':
-      // 'y' writes two digits as 'yy' does, as Windows does, whatever its documentation says.
-      return e.count > 2 ? Number(t.Year, 1) : Number(t.Year % 100, 2);
-    case 'h':
-      return Number((t.Hour + 11) % 12 + 1, n);
-    case 'H':
-      return Number(t.Hour, n);
-    case 'm':
-      return Number(t.Minute, n);
-    case 's':
-      return Number(t.Second, n);
-    case 't':
-      return Designator(t.Hour, f).substr(0, e.count == 1 ? 1 : std::string::npos);
-    case 'g':
-      return "";
-  }
-  return e.text;
-}
-
-std::string FormatPicture(const Picture& picture, const os::DateTime& t,
-                          const os::locale::Formats& f) {
-  const int weekday = DayOfWeek(DateOf(t)) - 1;
-  std::string text;
-  for (const Element& e : picture) text += Write(e, t, weekday, f);
-  return text;
-}
-
-const Element* Find(const Picture& picture, char letter) {
-  for (const Element& e : picture)
+const PictureElement* Find(const Picture& picture, char letter) {
+  for (const PictureElement& e : picture)
     if (e.letter == letter) return &e;
   return nullptr;
 }
 
 // Whether the picture's designator tells morning from afternoon.
 bool ShowsHalfOfDay(const Picture& picture, const os::locale::Formats& f) {
-  const Element* t = Find(picture, 't');
+  const PictureElement* t = Find(picture, 't');
   if (!t) return false;
   const os::DateTime morning{.Hour = 1}, afternoon{.Hour = 13};
-  const std::string am = Write(*t, morning, 0, f), pm = Write(*t, afternoon, 0, f);
+  const std::string am = WriteElement(*t, morning, 0, f), pm = WriteElement(*t, afternoon, 0, f);
   return !am.empty() && !pm.empty() && am != pm;
 }
 
@@ -248,7 +147,8 @@ constexpr NumberField kNumberFields[] = {
 };
 // clang-format on
 
-bool ReadElement(std::string_view& s, const Element& e, const os::locale::Formats& f, Reading& r) {
+bool ReadElement(std::string_view& s, const PictureElement& e, const os::locale::Formats& f,
+                 Reading& r) {
   if (e.letter == 0) return ReadLiteral(s, e.text);
   if (e.letter == 'g') return true;
   if (e.letter == 't') return ReadName(s, Designators(f, e.count == 1), r.half);
@@ -272,7 +172,7 @@ std::optional<Reading> Match(const Picture& picture, const std::string& text,
                              const os::locale::Formats& f) {
   std::string_view rest = Trim(text);
   Reading r;
-  for (const Element& e : picture)
+  for (const PictureElement& e : picture)
     if (!ReadElement(rest, e, f, r)) return std::nullopt;
   if (!rest.empty()) return std::nullopt;
   return r;
@@ -312,7 +212,7 @@ std::optional<TimeOfDay> ToTime(const Reading& r) {
 
 // Whether the picture writes the month before the day.
 bool MonthFirst(const Picture& picture) {
-  for (const Element& e : picture) {
+  for (const PictureElement& e : picture) {
     if (e.letter == 'M') return true;
     if (e.letter == 'd' && e.count <= 2) return false;
   }
@@ -320,7 +220,7 @@ bool MonthFirst(const Picture& picture) {
 }
 
 std::vector<Picture> DatePictures(const os::locale::Formats& f) {
-  const Picture own = Split(f.ShortDate);
+  const Picture own = SplitPicture(f.ShortDate);
   std::vector<std::string> pictures = {"yyyy-MM-dd"};
   for (const std::string separator : {"/", ".", "-"}) {
     const std::string dayFirst = "d" + separator + "M" + separator + "yyyy";
@@ -331,7 +231,7 @@ std::vector<Picture> DatePictures(const os::locale::Formats& f) {
   for (const char* named : {"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"})
     pictures.push_back(named);
   std::vector<Picture> all = {own};
-  for (const std::string& p : pictures) all.push_back(Split(p));
+  for (const std::string& p : pictures) all.push_back(SplitPicture(p));
   return all;
 }
 
@@ -344,11 +244,12 @@ std::string Quoted(const std::string& text) {
 
 // The same clock pictures bare, with the designator after and with it before.
 void AddWithDesignators(std::vector<Picture>& pictures, const std::string& clock) {
-  for (const std::string& p : {clock, clock + " tt", "tt " + clock}) pictures.push_back(Split(p));
+  for (const std::string& p : {clock, clock + " tt", "tt " + clock})
+    pictures.push_back(SplitPicture(p));
 }
 
 std::vector<Picture> StoredTimePictures(const os::locale::Formats& f) {
-  std::vector<Picture> pictures = {Split(f.LongTime)};
+  std::vector<Picture> pictures = {SplitPicture(f.LongTime)};
   for (const std::string separator : {":", "."}) {
     AddWithDesignators(pictures, "H" + separator + "mm" + separator + "ss");
     AddWithDesignators(pictures, "H" + separator + "mm");
@@ -358,7 +259,7 @@ std::vector<Picture> StoredTimePictures(const os::locale::Formats& f) {
 
 // The text between the hours and the minutes of the locale's time; ":" when it has none.
 std::string TimeSeparator(const os::locale::Formats& f) {
-  const Picture picture = Split(f.LongTime);
+  const Picture picture = SplitPicture(f.LongTime);
   for (std::size_t i = 0; i + 1 < picture.size(); ++i) {
     const char letter = picture[i].letter;
     if (letter != 'h' && letter != 'H') continue;
@@ -381,56 +282,16 @@ std::optional<Result> FirstMatch(const std::vector<Picture>& pictures, const std
 
 }  // namespace
 
-std::int64_t DaysFromCivil(const Date& d) {
-  const int y = d.Year - (d.Month <= 2);
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy =
-      static_cast<unsigned>((153 * (d.Month + (d.Month > 2 ? -3 : 9)) + 2) / 5 + d.Day - 1);
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-Date CivilFromDays(std::int64_t days) {
-  const std::int64_t z = days + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return Date{static_cast<int>(yoe + era * 400 + (month <= 2)), month, day};
-}
-
-int DayOfWeek(const Date& d) {
-  // 1970-01-01 was a Thursday.
-  return static_cast<int>((DaysFromCivil(d) % 7 + 11) % 7) + 1;
-}
-
-Date DateOf(const os::DateTime& t) {
-  return Date{t.Year, t.Month, t.Day};
-}
-
-TimeOfDay TimeOf(const os::DateTime& t) {
-  return TimeOfDay{t.Hour, t.Minute, t.Second};
-}
-
-std::string Format(const std::string& picture, const os::DateTime& t,
-                   const os::locale::Formats& f) {
-  return FormatPicture(Split(picture), t, f);
-}
-
 std::string FormatDate(const Date& d, const os::locale::Formats& f) {
   return Format(f.ShortDate, os::DateTime{.Year = d.Year, .Month = d.Month, .Day = d.Day}, f);
 }
 
 std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f) {
-  Picture picture = Split(f.LongTime);
+  Picture picture = SplitPicture(f.LongTime);
   const bool halves = ShowsHalfOfDay(picture, f);
   if (!halves) {
-    std::erase_if(picture, [](const Element& e) { return e.letter == 't'; });
-    for (Element& e : picture)
+    std::erase_if(picture, [](const PictureElement& e) { return e.letter == 't'; });
+    for (PictureElement& e : picture)
       if (e.letter == 'h') e.letter = 'H';
   }
   const os::DateTime moment{

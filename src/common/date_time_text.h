@@ -1,10 +1,7 @@
-// Dates and times as texts: calendar arithmetic, writing with a Windows format
-// picture, and reading the texts the alarms store and the user types.
+// Dates and times as texts: writing them in the user's formats, and reading the texts the
+// alarms store and the user types.
 //
-// Pictures use the Windows letters: d dd ddd dddd, M MM MMM MMMM, y yy (both two digits, as
-// Windows writes them) yyyy, g gg (an era: written as nothing, the Gregorian calendar has none
-// worth showing), h hh (12-hour), H HH (24-hour), m mm, s ss, t (first letter of the designator)
-// tt (the designator), 'quoted text' ('' is a quote). Any other character is written as it is.
+// Pictures are written as os/calendar.h says.
 //
 // Two-digit years are read in a sliding window of one century: the year ending in those digits
 // from currentYear - 50 to currentYear + 49 (2026: "75" is 2075, "76" is 1976), so an alarm set
@@ -24,30 +21,20 @@
 #include <optional>
 #include <string>
 
+#include "os/calendar.h"
 #include "os/os.h"
 
 namespace datetime {
 
-struct Date {
-  int Year = 0, Month = 0, Day = 0;
-  bool operator==(const Date&) const = default;
-};
+using os::calendar::CivilFromDays;
+using os::calendar::Date;
+using os::calendar::DateOf;
+using os::calendar::DayOfWeek;
+using os::calendar::DaysFromCivil;
+using os::calendar::Format;
+using os::calendar::TimeOf;
+using os::calendar::TimeOfDay;
 
-struct TimeOfDay {
-  int Hour = 0, Minute = 0, Second = 0;
-  bool operator==(const TimeOfDay&) const = default;
-};
-
-// Calendar arithmetic (proleptic Gregorian; day 0 = 1970-01-01).
-std::int64_t DaysFromCivil(const Date& d);
-Date CivilFromDays(std::int64_t days);
-int DayOfWeek(const Date& d);  // 1 Sunday .. 7 Saturday
-Date DateOf(const os::DateTime& t);
-TimeOfDay TimeOf(const os::DateTime& t);
-
-// Writes with a picture, as GetDateFormat/GetTimeFormat do. The weekday is worked out from the
-// date. Names missing from the formats are written in English.
-std::string Format(const std::string& picture, const os::DateTime& t, const os::locale::Formats& f);
 std::string FormatDate(const Date& d, const os::locale::Formats& f);       // ShortDate
 std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f);  // LongTime
 

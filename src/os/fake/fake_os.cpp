@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "common/date_time_text.h"
+#include "os/calendar.h"
 
 namespace os::fake {
 namespace {
@@ -31,7 +31,7 @@ constexpr std::int64_t kMsPerDay = 86400000;
 DateTime CivilFromMs(std::int64_t ms) {
   const std::int64_t days = ms >= 0 ? ms / kMsPerDay : (ms - kMsPerDay + 1) / kMsPerDay;
   const std::int64_t rest = ms - days * kMsPerDay;
-  const datetime::Date date = datetime::CivilFromDays(days);
+  const calendar::Date date = calendar::CivilFromDays(days);
   return DateTime{date.Year,
                   date.Month,
                   date.Day,
@@ -39,11 +39,11 @@ DateTime CivilFromMs(std::int64_t ms) {
                   static_cast<int>(rest / 60000 % 60),
                   static_cast<int>(rest / 1000 % 60),
                   static_cast<int>(rest % 1000),
-                  datetime::DayOfWeek(date)};
+                  calendar::DayOfWeek(date)};
 }
 
 std::int64_t MsFromCivil(const DateTime& t) {
-  return datetime::DaysFromCivil(datetime::DateOf(t)) * kMsPerDay + t.Hour * 3600000LL +
+  return calendar::DaysFromCivil(calendar::DateOf(t)) * kMsPerDay + t.Hour * 3600000LL +
          t.Minute * 60000LL + t.Second * 1000LL + t.Millisecond;
 }
 
@@ -305,11 +305,11 @@ Formats UserFormats() {
 }
 
 std::string TimeText(const DateTime& t) {
-  return datetime::FormatTime(datetime::TimeOf(t), fake::g_world.locale);
+  return calendar::Format(fake::g_world.locale.LongTime, t, fake::g_world.locale);
 }
 
 std::string DateText(const DateTime& d) {
-  return datetime::FormatDate(datetime::DateOf(d), fake::g_world.locale);
+  return calendar::Format(fake::g_world.locale.ShortDate, d, fake::g_world.locale);
 }
 }  // namespace locale
 
