@@ -61,13 +61,16 @@ void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
 
 int TF_AlarmHandler::SaveAlarmList() {
   if (AlarmHandler.SaveAlarms("alarmlist.ini")) return 1;
-  const std::string folder = SettingsRecord() ? SettingsRecord()->ProgramDir : "";
-  ui::ShowError("Could not save " + folder + "alarmlist.ini");
+  ui::ReportSaveFailure(ProgramFile("alarmlist.ini").value_or("alarmlist.ini"));
   return 0;
 }
 
-void TF_AlarmHandler::QueueNotice(const std::string& text, const std::string& caption) {
-  notices_.emplace_back(text, caption);
+void ShowAlarmNotice(const std::string& text) {
+  ui::MessageBox(text, "Information", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+void TF_AlarmHandler::QueueNotice(const std::string& text) {
+  notices_.push_back(text);
   T_Notices.SetEnabled(true);
 }
 
@@ -83,6 +86,5 @@ void TF_AlarmHandler::T_NoticesTimer(ui::TObject*) {
   T_Notices.SetEnabled(false);
   const auto notices = std::move(notices_);
   notices_.clear();
-  for (const auto& [text, caption] : notices)
-    ui::MessageBox(text, caption, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  for (const std::string& text : notices) ShowAlarmNotice(text);
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "alarms/alarm_list.h"
@@ -41,8 +40,8 @@ class TF_AlarmHandler : public ui::TForm {
   // Writes alarmlist.ini after a change the user made; says so in an "Error"
   // box when it was not written. 0 when it failed.
   int SaveAlarmList();
-  // A box that waits until the message loop runs (found while loading).
-  void QueueNotice(const std::string& text, const std::string& caption);
+  // A notice that waits until the message loop runs (found while loading).
+  void QueueNotice(const std::string& text);
 
  private:
   void T_TimerCountDownTimer(ui::TObject* sender);
@@ -50,8 +49,11 @@ class TF_AlarmHandler : public ui::TForm {
   // Shows the boxes that waited for the loop.
   void T_NoticesTimer(ui::TObject* sender);
 
-  std::vector<std::pair<std::string, std::string>> notices_;
+  std::vector<std::string> notices_;
   ui::TTimer T_Notices{1, false};
 };
 
 extern TF_AlarmHandler* F_AlarmHandler;
+
+// The alarms' notice box: caption "Information", exclamation icon.
+void ShowAlarmNotice(const std::string& text);

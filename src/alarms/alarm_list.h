@@ -8,26 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "alarms/alarm_types.h"
 #include "common/date_time_text.h"
 
 namespace ui {
 class TMenuItem;
 }
-
-// Alarm types: exactly one per alarm.
-enum AlarmType : std::int16_t {
-  kCountdown = 1,
-  kDateAndTime = 2,
-  kDateOnly = 4,
-  kTimeOfDay = 8,
-  kDayAndTime = 16,
-  kDayOnly = 32,
-};
-
-// Signal bits, freely combined.
-constexpr std::int16_t kShowMessage = 64;
-constexpr std::int16_t kPlaySound = 128;
-constexpr std::int16_t kRunTask = 256;
 
 // One named reminder. A plain record copied by value.
 class CAlarm {
@@ -55,10 +41,17 @@ class CAlarm {
   std::int64_t DeadlineMs = 0;              // a running countdown's end, monotonic clock
   std::optional<std::int64_t> LastFiredMs;  // monotonic; keeps a time alarm from firing twice
 
-  bool IsDateType() const;  // one of the five types the date-and-time timer drives
+  bool IsActive() const { return State == 1; }
+  // Its row of the type table; null for a type outside the six.
+  const AlarmTypeInfo* TypeInfo() const { return FindAlarmType(Type); }
+  bool RunsOn(AlarmTimer timer) const { return TypeInfo() && TypeInfo()->Timer == timer; }
+  // The day types keep their weekday (1 Sunday) in Second, and a Day alarm
+  // whether it fired today in Minute.
+  int Weekday() const { return Second; }
+  bool FiredToday() const { return Minute != 0; }
+  void SetFiredToday(bool fired) { Minute = fired ? 1 : 0; }
   // Reads the texts this type needs into ParsedDate / ParsedTime; false when one cannot be read.
   bool ParseTexts();
-  bool operator<(const CAlarm& other) const { return Name < other.Name; }
 };
 
 class CAlarmHandler {
@@ -70,9 +63,10 @@ class CAlarmHandler {
   std::vector<CAlarm> Alarms;
   int Count() const { return static_cast<int>(Alarms.size()); }
   // Counted from the records, so no change can make them drift.
-  int ActiveCountdowns() const;
-  int ActiveDateAlarms() const;
-  int ActiveAlarmCount() const { return ActiveCountdowns() + ActiveDateAlarms(); }
+  int ActiveOn(AlarmTimer timer) const;
+  int ActiveAlarmCount() const {
+    return ActiveOn(AlarmTimer::Countdown) + ActiveOn(AlarmTimer::DateTime);
+  }
 
   // Reads the program folder's file; 0 when it cannot be read. Alarms saved
   // as active are activated again, but not those whose texts cannot be read:
@@ -94,9 +88,10 @@ class CAlarmHandler {
   // Removes the alarm and its tray item; -1 when no alarm has that name.
   int DeleteAlarm(const std::string& name);
 
-  // 1 activated, 0 already active, -1 no such alarm, its task is gone, its
-  // texts cannot be read or its type is unknown (the last three with a box,
-  // but for the type).
+  // 1 activated, 0 already active, -1 refused:
+  // - no such alarm, or its type is unknown;
+  // - its task is gone (an "Information" box);
+  // - its texts cannot be read (an "Error" box).
   int ActivateAlarm(const std::string& name);
   // 1 stopped, 0 already inactive, -1 no such alarm or an unknown type.
   int StopAlarm(const std::string& name);
@@ -116,9 +111,10 @@ class CAlarmHandler {
   CAlarm PrepareFiring(CAlarm& alarm, std::int64_t nowMs);
   // The message line, the window, the sound and the task of one firing.
   void FireAlarm(const CAlarm& fired);
-  bool TimeIsDue(const CAlarm& alarm, const os::ClockReading& now) const;
-  // Called while loading: boxes wait until the loop runs.
-  void Notify(const std::string& text, const std::string& caption);
+  // Whether the alarm waits on that timer: active and not firing now.
+  bool IsWaiting(const CAlarm& alarm, AlarmTimer timer) const;
+  // An "Information" box; while the file loads it waits until the loop runs.
+  void ShowNotice(const std::string& text);
 
   // Alarms whose outputs are still running: a nested tick leaves them alone.
   std::set<std::string> firing_;

@@ -239,6 +239,17 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
   action = ui::TCloseAction::caFree;
 }
 
+ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
+                                 ui::TNotifyEvent onClick) {
+  if (!Velmarind) return nullptr;
+  ui::TMenuItem* parent = Velmarind->MainMenu.Items.Find((Velmarind->*submenu).Caption);
+  if (!parent) return nullptr;
+  ui::TMenuItem* item = parent->AddNew(name);
+  item->Verbatim = true;
+  item->OnClick = std::move(onClick);
+  return item;
+}
+
 void TVelmarind::DestroyOwnedWindows() {
   delete F_Memo;
   F_Memo = nullptr;

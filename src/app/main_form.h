@@ -124,3 +124,9 @@ class TVelmarind : public ui::TForm {
 };
 
 extern TVelmarind* Velmarind;
+
+// A new item for a task, alarm or hotkey at the end of the main menu's
+// submenu that carries the caption of `submenu`: it shows the record's name
+// as it is and runs `onClick`. Null while the main form does not exist.
+ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
+                                 ui::TNotifyEvent onClick);

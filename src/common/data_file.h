@@ -3,12 +3,8 @@
 // line writer for all of them.
 #pragma once
 
-#include <algorithm>
 #include <optional>
 #include <string>
-#include <vector>
-
-#include "os/os.h"
 
 namespace common {
 
@@ -38,20 +34,5 @@ std::optional<int> ParseInt(const std::string& text);
 // so a value can never shift the lines after it; CR LF ends the line.
 void AppendLine(std::string& file, const std::string& value);
 void AppendLine(std::string& file, int value);
-
-// Writes a list file whole and atomically: the count, then each record in
-// name order (a stable sort, so two saves are identical). Only when it was
-// written does the list take that order; false otherwise.
-template <class Record, class AppendRecord>
-bool SaveSortedList(const std::string& path, std::vector<Record>& records, AppendRecord append) {
-  std::vector<Record> sorted = records;
-  std::stable_sort(sorted.begin(), sorted.end());
-  std::string file;
-  AppendLine(file, static_cast<int>(sorted.size()));
-  for (const Record& record : sorted) append(file, record);
-  if (!os::files::SaveAtomically(path, file)) return false;
-  records = std::move(sorted);
-  return true;
-}
 
 }  // namespace common

@@ -86,11 +86,10 @@ bool TF_Memo::LoadFromFile(const std::string& path) {
 }
 
 bool TF_Memo::WriteMemoFile(bool clearsModified) {
-  CSettings* settings = SettingsRecord();
-  if (!settings) return false;
-  const std::string path = settings->ProgramDir + "memo.txt";
-  if (!os::files::SaveAtomically(path, Memo.Text())) {
-    ui::ShowError("Could not save " + path);
+  const auto path = ProgramFile("memo.txt");
+  if (!path) return false;
+  if (!os::files::SaveAtomically(*path, Memo.Text())) {
+    ui::ReportSaveFailure(*path);
     return false;
   }
   if (clearsModified) Modified = 0;

@@ -165,8 +165,7 @@ void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction& action) {
     action = ui::TCloseAction::caNone;
     return;
   }
-  if (!Settings.SaveSettings())
-    ui::ShowError("Could not save " + Settings.ProgramDir + Settings.FileName);
+  if (!Settings.SaveSettings()) ui::ReportSaveFailure(Settings.ProgramDir + Settings.FileName);
 }
 
 bool TF_Settings::StoreControls() {

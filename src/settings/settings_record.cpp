@@ -1,58 +1,33 @@
 #include "settings/settings_record.h"
 
-#include <vector>
-
-#include "common/data_file.h"
+#include "common/record_file.h"
 #include "os/os.h"
 
 namespace {
 
-// One line of settings.ini: its member, a number or a text.
-struct Line {
-  int CSettings::*number;
-  std::string CSettings::*text;
-};
-
-Line Num(int CSettings::*member) {
-  return {member, nullptr};
-}
-Line Text(std::string CSettings::*member) {
-  return {nullptr, member};
-}
-
 // settings.ini in file order. Note lines 6/7 and 19/20, which differ from
 // the order of the members.
-const std::vector<Line>& FileLines() {
-  static const std::vector<Line> lines = {
-      Text(&CSettings::SoundFile),         Num(&CSettings::SignalDelay),
-      Num(&CSettings::SignalRepeat),       Text(&CSettings::Browser),
-      Num(&CSettings::StopOnMouseMove),    Num(&CSettings::NoMessages),
-      Num(&CSettings::NoSounds),           Num(&CSettings::NoExecute),
-      Text(&CSettings::MemoSeparator),     Num(&CSettings::SaveUrls),
-      Num(&CSettings::MemoLeft),           Num(&CSettings::MemoTop),
-      Num(&CSettings::MemoWidth),          Num(&CSettings::MemoHeight),
-      Num(&CSettings::MemoCaretLine),      Num(&CSettings::UseLastKnown),
-      Text(&CSettings::MemoHotkeyMod),     Num(&CSettings::MemoHotkeyKey),
-      Num(&CSettings::ShowNewAlarm),       Num(&CSettings::ShowAddMemo),
-      Num(&CSettings::ShowOpenBrowser),    Num(&CSettings::ShowAlarmMessages),
-      Num(&CSettings::ShowWebCommand1),    Num(&CSettings::ShowWebCommand2),
-      Num(&CSettings::ShowWebCommand3),    Text(&CSettings::WebCommandName1),
-      Text(&CSettings::WebCommandUrl1),    Text(&CSettings::WebCommandName2),
-      Text(&CSettings::WebCommandUrl2),    Text(&CSettings::WebCommandName3),
-      Text(&CSettings::WebCommandUrl3),    Text(&CSettings::ResolutionX),
-      Text(&CSettings::ResolutionY),       Num(&CSettings::MessagePosition),
-      Text(&CSettings::Language),          Num(&CSettings::AutoActivateNew),
-      Num(&CSettings::AutoActivateEdited), Num(&CSettings::MemoTransparent),
-      Num(&CSettings::MemoTransparency),   Num(&CSettings::ResOnlyMessages),
-      Num(&CSettings::ResOnlyTasks),       Num(&CSettings::ResOnlySounds),
-      Num(&CSettings::AutoCloseSeconds),   Text(&CSettings::Filter1),
-      Text(&CSettings::Filter2),           Text(&CSettings::Filter3),
-      Text(&CSettings::Filter4),           Num(&CSettings::FilterOnAdd1),
-      Num(&CSettings::FilterOnAdd2),       Num(&CSettings::FilterOnAdd3),
-      Text(&CSettings::ConfirmSound),
-  };
-  return lines;
-}
+// clang-format off
+constexpr common::Field<CSettings> kSettingsLines[] = {
+    &CSettings::SoundFile,          &CSettings::SignalDelay,        &CSettings::SignalRepeat,
+    &CSettings::Browser,            &CSettings::StopOnMouseMove,    &CSettings::NoMessages,
+    &CSettings::NoSounds,           &CSettings::NoExecute,          &CSettings::MemoSeparator,
+    &CSettings::SaveUrls,           &CSettings::MemoLeft,           &CSettings::MemoTop,
+    &CSettings::MemoWidth,          &CSettings::MemoHeight,         &CSettings::MemoCaretLine,
+    &CSettings::UseLastKnown,       &CSettings::MemoHotkeyMod,      &CSettings::MemoHotkeyKey,
+    &CSettings::ShowNewAlarm,       &CSettings::ShowAddMemo,        &CSettings::ShowOpenBrowser,
+    &CSettings::ShowAlarmMessages,  &CSettings::ShowWebCommand1,    &CSettings::ShowWebCommand2,
+    &CSettings::ShowWebCommand3,    &CSettings::WebCommandName1,    &CSettings::WebCommandUrl1,
+    &CSettings::WebCommandName2,    &CSettings::WebCommandUrl2,     &CSettings::WebCommandName3,
+    &CSettings::WebCommandUrl3,     &CSettings::ResolutionX,        &CSettings::ResolutionY,
+    &CSettings::MessagePosition,    &CSettings::Language,           &CSettings::AutoActivateNew,
+    &CSettings::AutoActivateEdited, &CSettings::MemoTransparent,    &CSettings::MemoTransparency,
+    &CSettings::ResOnlyMessages,    &CSettings::ResOnlyTasks,       &CSettings::ResOnlySounds,
+    &CSettings::AutoCloseSeconds,   &CSettings::Filter1,            &CSettings::Filter2,
+    &CSettings::Filter3,            &CSettings::Filter4,            &CSettings::FilterOnAdd1,
+    &CSettings::FilterOnAdd2,       &CSettings::FilterOnAdd3,       &CSettings::ConfirmSound,
+};
+// clang-format on
 
 bool InRange(const std::string& text, int low, int high) {
   const auto number = common::ParseInt(text);
@@ -64,6 +39,17 @@ bool HasBackslash(const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<std::string> ProgramFile(const std::string& name) {
+  const CSettings* settings = SettingsRecord();
+  if (!settings) return std::nullopt;
+  return settings->ProgramDir + name;
+}
+
+std::optional<std::string> ReadProgramFile(const std::string& name) {
+  const auto path = ProgramFile(name);
+  return path ? os::files::Read(*path) : std::nullopt;
+}
 
 CSettings::CSettings() {
   SetDefaults();
@@ -143,13 +129,7 @@ void CSettings::MakeSoundFileAbsolute() {
 
 void CSettings::FromFileText(const std::string& text) {
   common::LineReader reader(text);
-  for (const Line& line : FileLines()) {
-    const std::string value = reader.Next();
-    if (line.number)
-      this->*line.number = common::ReadInt(value);
-    else
-      this->*line.text = value;
-  }
+  common::ReadRecord(reader, *this, kSettingsLines);
   ApplyResolutionRule();
 }
 
@@ -167,12 +147,7 @@ void CSettings::ApplyResolutionRule() {
 
 std::string CSettings::ToFileText() const {
   std::string text;
-  for (const Line& line : FileLines()) {
-    if (line.number)
-      common::AppendLine(text, this->*line.number);
-    else
-      common::AppendLine(text, this->*line.text);
-  }
+  common::AppendRecord(text, *this, kSettingsLines);
   return text;
 }
 

@@ -2,6 +2,7 @@
 // fields. One instance lives in F_Settings.
 #pragma once
 
+#include <optional>
 #include <string>
 
 class CSettings {
@@ -94,3 +95,8 @@ class CSettings {
 
 // The record of F_Settings; null until the settings dialog exists.
 CSettings* SettingsRecord();
+// The full name of a file in the program folder; nullopt until the settings
+// dialog exists.
+std::optional<std::string> ProgramFile(const std::string& name);
+// That file's bytes; nullopt when it cannot be read.
+std::optional<std::string> ReadProgramFile(const std::string& name);

@@ -69,8 +69,7 @@ void TF_TaskHandler::UpdateSelection() {
 
 int TF_TaskHandler::SaveTaskList() {
   if (TaskHandler.SaveTasks("tasklist.ini")) return 1;
-  const std::string folder = SettingsRecord() ? SettingsRecord()->ProgramDir : "";
-  ui::ShowError("Could not save " + folder + "tasklist.ini");
+  ui::ReportSaveFailure(ProgramFile("tasklist.ini").value_or("tasklist.ini"));
   return 0;
 }
 

@@ -1,60 +1,32 @@
 #include "tasks/task_list.h"
 
-#include <algorithm>
-
 #include "app/main_form.h"
-#include "common/data_file.h"
+#include "common/record_file.h"
+#include "common/record_list.h"
 #include "os/os.h"
 #include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
-#include "ui/menu.h"
 
 namespace {
 
-// The eight lines of a task in tasklist.ini: six texts, then two numbers.
-// The comment comes before the operation, the reverse of the record's order.
-constexpr std::string CTask::*kTextLines[] = {&CTask::Name,    &CTask::Directory,
-                                              &CTask::File,    &CTask::Parameters,
-                                              &CTask::Comment, &CTask::Operation};
-constexpr std::int16_t CTask::*kNumberLines[] = {&CTask::ShowCommand, &CTask::Reserved};
+// A task in tasklist.ini. The comment comes before the operation, the
+// reverse of the record's order.
+constexpr common::Field<CTask> kTaskFields[] = {
+    &CTask::Name,    &CTask::Directory, &CTask::File,        &CTask::Parameters,
+    &CTask::Comment, &CTask::Operation, &CTask::ShowCommand, &CTask::Reserved,
+};
 
 CTask ReadTask(common::LineReader& reader) {
   CTask task;
-  for (auto text : kTextLines) task.*text = reader.Next();
-  for (auto number : kNumberLines)
-    task.*number = static_cast<std::int16_t>(common::ReadInt(reader.Next()));
+  common::ReadRecord(reader, task, kTaskFields);
   return task;
-}
-
-void AppendTask(std::string& file, const CTask& task) {
-  for (auto text : kTextLines) common::AppendLine(file, task.*text);
-  for (auto number : kNumberLines) common::AppendLine(file, task.*number);
-}
-
-// The program folder, or nullptr while the settings window does not exist.
-const std::string* ProgramDir() {
-  return SettingsRecord() ? &SettingsRecord()->ProgramDir : nullptr;
-}
-
-// A new item at the end of the tray's "Tasks" submenu whose click runs the
-// task named by its caption.
-ui::TMenuItem* AddTaskMenuItem(const std::string& name) {
-  if (!Velmarind) return nullptr;
-  ui::TMenuItem* submenu = Velmarind->MainMenu.Items.Find(Velmarind->M_Run.Caption);
-  if (!submenu) return nullptr;
-  ui::TMenuItem* item = submenu->AddNew(name);
-  item->OnClick = [](ui::TObject* sender) {
-    if (F_TaskHandler) F_TaskHandler->TaskMenuItemClick(sender);
-  };
-  return item;
 }
 
 }  // namespace
 
 int CTaskHandler::LoadTasks(const std::string& fileName) {
-  const std::string* folder = ProgramDir();
-  const auto text = folder ? os::files::Read(*folder + fileName) : std::nullopt;
+  const auto text = ReadProgramFile(fileName);
   if (!text) {
     RefreshList();
     return 0;
@@ -72,42 +44,31 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
 }
 
 int CTaskHandler::SaveTasks(const std::string& fileName) {
-  const std::string* folder = ProgramDir();
-  return folder && common::SaveSortedList(*folder + fileName, Tasks, AppendTask) ? 1 : 0;
+  const auto path = ProgramFile(fileName);
+  return path && common::SaveSortedList(*path, Tasks, kTaskFields) ? 1 : 0;
 }
 
 int CTaskHandler::AddTask(const CTask& task, bool refresh) {
-  if (Count() >= kMaxTasks) {
-    ui::ShowError("The task list is full: it holds at most " + std::to_string(kMaxTasks) +
-                  " tasks.");
-    return 0;
-  }
+  if (common::RefuseWhenFull(Tasks.size(), kMaxTasks, "task")) return 0;
   CTask added = task;
-  added.MenuItem = AddTaskMenuItem(task.Name);
+  added.MenuItem = AddRecordMenuItem(&TVelmarind::M_Run, task.Name, [](ui::TObject* sender) {
+    if (F_TaskHandler) F_TaskHandler->TaskMenuItemClick(sender);
+  });
   Tasks.push_back(std::move(added));
   if (refresh) RefreshList();
   return 1;
 }
 
 int CTaskHandler::FindTask(const std::string& name) const {
-  for (int i = 0; i < Count(); ++i)
-    if (Tasks[i].Name == name) return i;
-  return -1;
+  return common::FindByName(Tasks, name);
 }
 
 int CTaskHandler::IsTaskNameFree(const std::string& name, int editIndex) const {
-  for (int i = 0; i < Count(); ++i)
-    if (i != editIndex && Tasks[i].Name == name) return 0;
-  return 1;
+  return common::IsNameFree(Tasks, name, editIndex) ? 1 : 0;
 }
 
 int CTaskHandler::DeleteTask(const std::string& name) {
-  const int index = FindTask(name);
-  if (index < 0) return -1;
-  ui::TMenuItem* item = Tasks[index].MenuItem;
-  if (item && item->Parent()) item->Parent()->Remove(item);
-  Tasks.erase(Tasks.begin() + index);
-  return 1;
+  return common::RemoveByName(Tasks, name) ? 1 : -1;
 }
 
 // A refilled list box has no selection, so the window's buttons and status

@@ -23,9 +23,6 @@ class CTask {
   std::int16_t ShowCommand = 0;       // position in the editor's show-command list
   std::int16_t Reserved = 0;          // kept as read, used by nothing
   ui::TMenuItem* MenuItem = nullptr;  // its item in the tray "Tasks" submenu; the menu owns it
-
-  // Byte order of the names (as unsigned characters): "B" < "a" < "b".
-  bool operator<(const CTask& other) const { return Name < other.Name; }
 };
 
 class CTaskHandler {

@@ -14,6 +14,10 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned fla
 inline void ShowError(const std::string& text) {
   MessageBox(text, "Error", MB_OK | MB_ICONEXCLAMATION);
 }
+// A file the user's change should have written could not be saved.
+inline void ReportSaveFailure(const std::string& path) {
+  ShowError("Could not save " + path);
+}
 // The standard confirmation: caption "Confirm", question icon, Yes and No.
 bool ConfirmYesNo(const std::string& question);
 // A modal prompt with one edit field holding `value`; false when cancelled,

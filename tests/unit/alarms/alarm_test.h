@@ -8,6 +8,15 @@
 #include "ui/messages.h"
 
 using Lines = std::vector<std::string>;
+using namespace alarm_signal;
+
+// The stored values of the six types, short for the test tables.
+constexpr std::int16_t kCountdown = TypeValue(AlarmType::Countdown);
+constexpr std::int16_t kDateAndTime = TypeValue(AlarmType::DateAndTime);
+constexpr std::int16_t kDateOnly = TypeValue(AlarmType::Date);
+constexpr std::int16_t kTimeOfDay = TypeValue(AlarmType::Time);
+constexpr std::int16_t kDayAndTime = TypeValue(AlarmType::DayAndTime);
+constexpr std::int16_t kDayOnly = TypeValue(AlarmType::Day);
 
 inline std::string CrLf(const Lines& lines) {
   std::string text;

@@ -65,7 +65,8 @@ TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
     for (int state : c.states) {
       CAlarm alarm;
       alarm.Name = "a" + std::to_string(F_AlarmHandler->AlarmHandler.Count());
-      alarm.Type = kCountdown, alarm.TimeText = "00:01:00", alarm.State = state;
+      alarm.Type = TypeValue(AlarmType::Countdown), alarm.TimeText = "00:01:00",
+      alarm.State = state;
       F_AlarmHandler->AlarmHandler.AddAlarm(alarm, false);
     }
     if (c.question)

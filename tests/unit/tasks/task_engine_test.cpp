@@ -194,7 +194,7 @@ TEST_F(TaskEngineTest, StartAlarmAndMultiLaunchSwitchAlarms) {
   CAlarmHandler& alarms = F_AlarmHandler->AlarmHandler;
   for (const char* name : {"wake", "failing", "Wake"}) {
     CAlarm alarm;
-    alarm.Name = name, alarm.Type = kCountdown, alarm.TimeText = "00:01:00";
+    alarm.Name = name, alarm.Type = TypeValue(AlarmType::Countdown), alarm.TimeText = "00:01:00";
     alarms.AddAlarm(alarm, false);
   }
   auto state = [&](const char* name) { return alarms.GetAlarmState(name); };

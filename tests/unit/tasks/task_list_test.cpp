@@ -84,12 +84,18 @@ TEST_F(TaskListTest, AddAndDeleteKeepTheTrayItemsInStepUpToAFullList) {
   ForgetCalls();
   Velmarind->M_Run.Items(2)->Click();
   EXPECT_EQ(Calls(), Lines("clipboard::SetText(\"from the tray\")")) << "the item runs its task";
+  // Names show as typed: "-" makes no separator, "&" marks no key letter.
+  for (const char* name : {"-", "Tom & Jerry"}) {
+    Add(MakeTask(name, "Open"));
+    const ui::TMenuItem* item = Velmarind->M_Run.Items(Velmarind->M_Run.Count() - 1);
+    EXPECT_TRUE(item->Verbatim && !item->IsSeparator()) << name;
+  }
   // A full list refuses another task.
   Handler().Tasks.resize(CTaskHandler::kMaxTasks);
   ExpectError("The task list is full: it holds at most 65535 tasks.");
   EXPECT_EQ(Handler().AddTask(MakeTask("one too many", "Open"), true), 0);
   EXPECT_EQ(Handler().Count(), 65535);
-  EXPECT_EQ(TaskMenu().back(), "other");
+  EXPECT_EQ(TaskMenu().back(), "Tom & Jerry");
 }
 
 }  // namespace

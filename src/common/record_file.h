@@ -1,0 +1,81 @@
+// The records of the program's list files (tasklist.ini, alarmlist.ini,
+// hotkeylist.ini) and the lines of settings.ini: each file is one table of
+// fields in file order, which the reader and the writer both loop over.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "common/data_file.h"
+#include "os/os.h"
+
+namespace common {
+
+// One line of a record: a text member, or an integer member of any width
+// (written as a decimal number, read with ReadInt and cut to its width).
+template <class Record>
+using Field = std::variant<std::string Record::*, int Record::*, std::int16_t Record::*,
+                           std::uint16_t Record::*>;
+
+template <class Record>
+using Fields = std::span<const Field<Record>>;
+
+template <class Record>
+std::size_t LinesPerRecord(std::type_identity_t<Fields<Record>> fields) {
+  return fields.size();
+}
+
+template <class Record>
+void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<Record>> fields) {
+  for (const Field<Record>& field : fields) {
+    std::visit(
+        [&](auto member) {
+          using Value = std::remove_reference_t<decltype(record.*member)>;
+          if constexpr (std::is_same_v<Value, std::string>)
+            record.*member = reader.Next();
+          else
+            record.*member = static_cast<Value>(ReadInt(reader.Next()));
+        },
+        field);
+  }
+}
+
+template <class Record>
+void AppendRecord(std::string& file, const Record& record,
+                  std::type_identity_t<Fields<Record>> fields) {
+  for (const Field<Record>& field : fields) {
+    std::visit(
+        [&](auto member) {
+          using Value = std::remove_cvref_t<decltype(record.*member)>;
+          if constexpr (std::is_same_v<Value, std::string>)
+            AppendLine(file, record.*member);
+          else
+            AppendLine(file, static_cast<int>(record.*member));
+        },
+        field);
+  }
+}
+
+// Writes a list file whole and atomically: the count, then each record in
+// name order (a stable sort, so two saves are identical). Only when it was
+// written does the list take that order; false otherwise.
+template <class Record>
+bool SaveSortedList(const std::string& path, std::vector<Record>& records,
+                    std::type_identity_t<Fields<Record>> fields) {
+  std::vector<Record> sorted = records;
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const Record& a, const Record& b) { return a.Name < b.Name; });
+  std::string file;
+  AppendLine(file, static_cast<int>(sorted.size()));
+  for (const Record& record : sorted) AppendRecord(file, record, fields);
+  if (!os::files::SaveAtomically(path, file)) return false;
+  records = std::move(sorted);
+  return true;
+}
+
+}  // namespace common

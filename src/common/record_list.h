@@ -1,0 +1,50 @@
+// What every named list (tasks, alarms, hotkeys) does alike with its
+// records: each record has a Name and owns its tray item, MenuItem.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+#include "ui/menu.h"
+
+namespace common {
+
+// The index of the first record with exactly that name, or -1.
+template <class Record>
+int FindByName(const std::vector<Record>& records, const std::string& name) {
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (records[i].Name == name) return static_cast<int>(i);
+  return -1;
+}
+
+// Whether no record but the one at `except` (-1 for none) has that name.
+template <class Record>
+bool IsNameFree(const std::vector<Record>& records, const std::string& name, int except = -1) {
+  for (std::size_t i = 0; i < records.size(); ++i)
+    if (static_cast<int>(i) != except && records[i].Name == name) return false;
+  return true;
+}
+
+// True, after an "Error" box, when the list already holds `most` records of
+// that kind ("task": "The task list is full: it holds at most ... tasks.").
+inline bool RefuseWhenFull(std::size_t count, int most, const std::string& kind) {
+  if (static_cast<int>(count) < most) return false;
+  ui::ShowError("The " + kind + " list is full: it holds at most " + std::to_string(most) + " " +
+                kind + "s.");
+  return true;
+}
+
+// Removes the first record of that name with its tray item; false when
+// there is none.
+template <class Record>
+bool RemoveByName(std::vector<Record>& records, const std::string& name) {
+  const int index = FindByName(records, name);
+  if (index < 0) return false;
+  ui::TMenuItem* item = records[index].MenuItem;
+  if (item && item->Parent()) item->Parent()->Remove(item);
+  records.erase(records.begin() + index);
+  return true;
+}
+
+}  // namespace common
