@@ -55,14 +55,8 @@ void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
     AlarmHandler.StopAlarm(name);
   else
     AlarmHandler.ActivateAlarm(name);
-  SaveAlarmList();
+  AlarmHandler.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
   AlarmHandler.RefreshLists();
-}
-
-int TF_AlarmHandler::SaveAlarmList() {
-  if (AlarmHandler.SaveAlarms("alarmlist.ini")) return 1;
-  ui::ReportSaveFailure(ProgramFile("alarmlist.ini").value_or("alarmlist.ini"));
-  return 0;
 }
 
 void ShowAlarmNotice(const std::string& text) {

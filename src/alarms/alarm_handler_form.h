@@ -37,9 +37,6 @@ class TF_AlarmHandler : public ui::TForm {
   void ShowAlarmInfo();
   // Click handler of every alarm's tray item: switches the alarm its caption names.
   void AlarmMenuItemClick(ui::TObject* sender);
-  // Writes alarmlist.ini after a change the user made; says so in an "Error"
-  // box when it was not written. 0 when it failed.
-  int SaveAlarmList();
   // A notice that waits until the message loop runs (found while loading).
   void QueueNotice(const std::string& text);
 

@@ -1,6 +1,7 @@
 #include "alarms/alarm_list.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "alarms/alarm_handler_form.h"
 #include "app/main_form.h"
@@ -20,13 +21,7 @@ constexpr common::Field<CAlarm> kAlarmFields[] = {
     &CAlarm::State, &CAlarm::Repeat,   &CAlarm::AM,
 };
 
-// Whole records after the count line: a cut-off record does not count.
-int RecordsIn(const std::string& text) {
-  common::LineReader reader(text);
-  std::size_t lines = 0;
-  for (reader.Next(); !reader.AtEnd(); reader.Next()) ++lines;
-  return static_cast<int>(lines / common::LinesPerRecord<CAlarm>(kAlarmFields));
-}
+constexpr char kListFile[] = "alarmlist.ini";
 
 bool TaskExists(const std::string& name) {
   return F_TaskHandler && F_TaskHandler->TaskHandler.FindTask(name) >= 0;
@@ -60,35 +55,70 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
     return 0;
   }
   common::LineReader reader(*text);
-  // A count the program never writes (not a number, negative, more than the
-  // file holds): take the whole records that are there.
-  const std::optional<int> stated = common::ParseInt(reader.Next());
-  const int present = RecordsIn(*text);
-  const bool trusted = stated && *stated >= 0 && *stated <= present;
-  const int count = std::min(trusted ? *stated : present, kMaxAlarms);
-  std::string unreadable;
+  // A count the program never writes (no digits, negative, more than the
+  // file holds): take the records that are there.
+  const std::optional<int> stated = common::LeadingInt(reader.Next());
+  const int present = common::RecordsLeft<CAlarm>(reader, kAlarmFields);
+  const int count = stated && *stated >= 0 && *stated <= present ? *stated : present;
+  common::NameKeeper names;
+  std::string unreadable, renamed;
+  int notLoaded = 0;
   loading_ = true;
   for (int i = 0; i < count; ++i) {
     CAlarm alarm;
     common::ReadRecord(reader, alarm, kAlarmFields);
     if (alarm.Name.empty()) continue;
+    if (Count() >= kMaxAlarms) {
+      ++notLoaded;
+      continue;
+    }
+    const std::string name = std::exchange(alarm.Name, names.Claim(alarm.Name));
+    if (alarm.Name != name) renamed += "\n" + alarm.Name;
     if (alarm.IsActive() && !alarm.ParseTexts()) {
       alarm.State = 0;
       unreadable += "\n" + alarm.Name;
     }
     AddAlarm(alarm, false);
   }
-  if (!unreadable.empty())
-    ShowNotice("These alarms could not be read and are not active:" + unreadable);
+  ShowLoadNotice(unreadable, renamed, notLoaded);
   loading_ = false;
   SyncTimersAndItems();
   RefreshLists();
   return 1;
 }
 
+void CAlarmHandler::ShowLoadNotice(const std::string& unreadable, const std::string& renamed,
+                                   int notLoaded) {
+  std::string notice;
+  auto add = [&notice](const std::string& paragraph) {
+    notice += (notice.empty() ? "" : "\n\n") + paragraph;
+  };
+  if (!unreadable.empty()) add("These alarms could not be read and are not active:" + unreadable);
+  if (!renamed.empty()) add("These alarms had a name already taken and were renamed:" + renamed);
+  if (notLoaded > 0)
+    add(std::to_string(notLoaded) + " alarms were not loaded: the list holds at most " +
+        std::to_string(kMaxAlarms) + " alarms.");
+  if (!notice.empty()) ShowNotice(notice);
+}
+
 int CAlarmHandler::SaveAlarms(const std::string& fileName) {
   const auto path = ProgramFile(fileName);
-  return path && common::SaveSortedList(*path, Alarms, kAlarmFields) ? 1 : 0;
+  unsaved_ = !path || !common::SaveSortedList(*path, Alarms, kAlarmFields);
+  if (!unsaved_) failureShown_ = false;
+  return unsaved_ ? 0 : 1;
+}
+
+int CAlarmHandler::SaveAlarmList(SaveReport report) {
+  if (SaveAlarms(kListFile)) return 1;
+  if (report == SaveReport::EveryFailure || !failureShown_) {
+    failureShown_ = true;  // before the box: ticks go on under it
+    ui::ReportSaveFailure(ProgramFile(kListFile).value_or(kListFile));
+  }
+  return 0;
+}
+
+void CAlarmHandler::SaveIfUnsaved() {
+  if (unsaved_) SaveAlarmList(SaveReport::OncePerFailure);
 }
 
 int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {

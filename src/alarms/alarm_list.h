@@ -70,11 +70,21 @@ class CAlarmHandler {
 
   // Reads the program folder's file; 0 when it cannot be read. Alarms saved
   // as active are activated again, but not those whose texts cannot be read:
-  // they stay inactive and are named in one notice once the loop runs.
+  // they stay inactive and are named in one notice once the loop runs, with
+  // the alarms renamed because their name was taken and how many records
+  // the full list left out.
   int LoadAlarms(const std::string& fileName);
   // Sorts the list by name and writes it whole, atomically; 0 when nothing
   // was written (the old file and the list's order stay as they were).
   int SaveAlarms(const std::string& fileName);
+  // Writes alarmlist.ini after a change. A failure shows one "Error" box:
+  // for every change the user made himself (EveryFailure), or once until a
+  // save succeeds for changes made by timers and tasks (OncePerFailure); and
+  // until a save succeeds the list is written again at every tick and at
+  // exit (SaveIfUnsaved). 0 when it failed.
+  enum class SaveReport { EveryFailure, OncePerFailure };
+  int SaveAlarmList(SaveReport report);
+  void SaveIfUnsaved();
   // Appends a copy with its own tray item and activates it when it comes
   // active; 0 with an "Error" box when the list is full.
   int AddAlarm(const CAlarm& alarm, bool refresh);
@@ -103,9 +113,9 @@ class CAlarmHandler {
  private:
   // Brings the timers and the tray check marks in line with the records.
   void SyncTimersAndItems();
-  // Fires the alarms of those names, already due: first every state change,
+  // Fires the alarms at those indices, already due: first every state change,
   // then each one's outputs from a copy, then one refresh and save.
-  void FireDueAlarms(const std::vector<std::string>& names);
+  void FireDueAlarms(const std::vector<std::size_t>& due);
   // Deactivates a one-shot alarm and reloads the working values; the copy
   // that the outputs use.
   CAlarm PrepareFiring(CAlarm& alarm, std::int64_t nowMs);
@@ -113,6 +123,9 @@ class CAlarmHandler {
   void FireAlarm(const CAlarm& fired);
   // Whether the alarm waits on that timer: active and not firing now.
   bool IsWaiting(const CAlarm& alarm, AlarmTimer timer) const;
+  // One notice of what loading found: alarms that could not be read, names
+  // already taken, records beyond the most the list holds.
+  void ShowLoadNotice(const std::string& unreadable, const std::string& renamed, int notLoaded);
   // An "Information" box; while the file loads it waits until the loop runs.
   void ShowNotice(const std::string& text);
 
@@ -121,4 +134,6 @@ class CAlarmHandler {
   // The date-and-time timer's previous tick, or its start.
   os::ClockReading previousDateTick_;
   bool loading_ = false;
+  bool unsaved_ = false;       // the last save failed: the file is older than the list
+  bool failureShown_ = false;  // and the user has been told since the last save that worked
 };

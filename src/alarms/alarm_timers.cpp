@@ -47,15 +47,18 @@ bool CAlarmHandler::IsWaiting(const CAlarm& alarm, AlarmTimer timer) const {
 }
 
 void CAlarmHandler::CountdownTick() {
+  if (!F_AlarmHandler) return;
+  SaveIfUnsaved();
   TF_AlarmHandler& window = *F_AlarmHandler;
   window.StatusText.clear();
   const os::ClockReading now = os::clock::Read();
   const DueClock clock{now, now};
-  std::vector<std::string> due;
-  for (CAlarm& alarm : Alarms) {
+  std::vector<std::size_t> due;
+  for (std::size_t i = 0; i < Alarms.size(); ++i) {
+    CAlarm& alarm = Alarms[i];
     if (!IsWaiting(alarm, AlarmTimer::Countdown)) continue;
     if (alarm.TypeInfo()->IsDue(alarm, clock)) {
-      due.push_back(alarm.Name);
+      due.push_back(i);
       continue;
     }
     SetRemaining(alarm, (alarm.DeadlineMs - now.MonotonicMs + kSecondMs / 2) / kSecondMs);
@@ -70,24 +73,24 @@ void CAlarmHandler::CountdownTick() {
 }
 
 void CAlarmHandler::DateTimeTick() {
+  SaveIfUnsaved();
   const DueClock clock{os::clock::Read(), previousDateTick_};
-  std::vector<std::string> due;
-  for (CAlarm& alarm : Alarms)
-    if (IsWaiting(alarm, AlarmTimer::DateTime) && alarm.TypeInfo()->IsDue(alarm, clock))
-      due.push_back(alarm.Name);
+  std::vector<std::size_t> due;
+  for (std::size_t i = 0; i < Alarms.size(); ++i)
+    if (IsWaiting(Alarms[i], AlarmTimer::DateTime) && Alarms[i].TypeInfo()->IsDue(Alarms[i], clock))
+      due.push_back(i);
   previousDateTick_ = clock.Now;
   FireDueAlarms(due);
 }
 
-void CAlarmHandler::FireDueAlarms(const std::vector<std::string>& names) {
-  if (names.empty()) return;
+void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
+  if (due.empty()) return;
   const std::int64_t now = os::clock::Read().MonotonicMs;
   std::vector<CAlarm> fired;
-  for (const std::string& name : names) {
-    const int index = FindAlarm(name);
-    if (index < 0) continue;
+  fired.reserve(due.size());
+  for (const std::size_t index : due) {
     fired.push_back(PrepareFiring(Alarms[index], now));
-    firing_.insert(name);
+    firing_.insert(fired.back().Name);
   }
   SyncTimersAndItems();
   // The outputs may run a task with its own dialogs, whose nested loop runs
@@ -95,7 +98,7 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::string>& names) {
   for (const CAlarm& alarm : fired) FireAlarm(alarm);
   for (const CAlarm& alarm : fired) firing_.erase(alarm.Name);
   RefreshLists();
-  SaveAlarms("alarmlist.ini");
+  SaveAlarmList(SaveReport::OncePerFailure);
   if (F_AlarmHandler) {
     F_AlarmHandler->LiveCountdown = 0;
     F_AlarmHandler->ShowAlarmInfo();

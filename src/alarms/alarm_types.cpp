@@ -15,6 +15,8 @@ constexpr std::int64_t kDayMs = 24 * kHourMs;
 // A time alarm whose moment the clock passed longer ago than this (the
 // machine slept, the loop was held) is left for its next day.
 constexpr std::int64_t kLatestFiring = 5 * kMinuteMs;
+// The largest forward jump of the wall clock taken for daylight saving.
+constexpr std::int64_t kLongestDaylightJump = 2 * kHourMs;
 // A repeating time alarm fires at most once in this time, so a clock set
 // back, or the hour repeated when daylight saving ends, cannot fire it twice.
 constexpr std::int64_t kRefireGuard = 12 * kHourMs;
@@ -71,15 +73,19 @@ bool DateIsDue(CAlarm& alarm, const DueClock& clock) {
 
 // Due when the wall clock passed the alarm's moment, on any day or on its
 // weekday (1 Sunday), since the previous tick, at most kLatestFiring ago. A
-// forward jump of the clock (daylight saving, or set by hand) is taken to
-// have happened just now, so a moment it skipped fires; a clock going back
-// makes nothing due.
+// forward jump of the clock up to kLongestDaylightJump (daylight saving) is
+// taken to have happened just now, so a moment it skipped fires once; a
+// longer one (the clock or the time zone set by hand) is taken to have
+// happened at the previous tick, so nothing it skipped is due. A clock going
+// back makes nothing due.
 bool MomentPassed(const CAlarm& alarm, const DueClock& clock, std::optional<int> weekday) {
   const os::ClockReading &now = clock.Now, &previous = clock.Previous;
   if (alarm.LastFiredMs && now.MonotonicMs - *alarm.LastFiredMs < kRefireGuard) return false;
-  const std::int64_t before = WallMs(previous.Local);
+  const std::int64_t elapsed = now.MonotonicMs - previous.MonotonicMs;
   const std::int64_t after = WallMs(now.Local);
-  const std::int64_t ranUntil = std::min(after, before + (now.MonotonicMs - previous.MonotonicMs));
+  std::int64_t before = WallMs(previous.Local);
+  if (after - before - elapsed > kLongestDaylightJump) before = after - elapsed;
+  const std::int64_t ranUntil = std::min(after, before + elapsed);
   const std::int64_t timeOfDay =
       HourOfDay(alarm.Hour, alarm.AM) * kHourMs + alarm.Minute * kMinuteMs;
   const std::int64_t today = after / kDayMs;

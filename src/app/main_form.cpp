@@ -226,6 +226,7 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
     action = ui::TCloseAction::caNone;
     return;
   }
+  if (F_AlarmHandler) F_AlarmHandler->AlarmHandler.SaveIfUnsaved();
   os::hotkeys::Unregister(Handle(), MemoHotkeyId);
   if (F_HotkeyHandler) F_HotkeyHandler->UnregisterAllHotkeys();
   if (F_Settings) F_Settings->Settings.SaveSettings();

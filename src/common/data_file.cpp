@@ -1,13 +1,19 @@
 #include "common/data_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 
 namespace common {
 
+LineReader::LineReader(std::string text) : text_(std::move(text)) {
+  if (text_.find('\n') == std::string::npos && text_.find('\r') != std::string::npos)
+    lineEnd_ = '\r';
+}
+
 std::string LineReader::Next() {
   if (AtEnd()) return "";
-  std::size_t end = text_.find('\n', position_);
+  std::size_t end = text_.find(lineEnd_, position_);
   if (end == std::string::npos) end = text_.size();
   std::size_t lineEnd = end;
   if (lineEnd > position_ && text_[lineEnd - 1] == '\r') --lineEnd;
@@ -16,11 +22,19 @@ std::string LineReader::Next() {
   return line;
 }
 
-int ReadInt(const std::string& line) {
+std::size_t LineReader::LinesLeft() const {
+  if (AtEnd()) return 0;
+  const std::size_t ends = static_cast<std::size_t>(
+      std::count(text_.begin() + static_cast<std::ptrdiff_t>(position_), text_.end(), lineEnd_));
+  return ends + (text_.back() == lineEnd_ ? 0 : 1);
+}
+
+std::optional<int> LeadingInt(const std::string& line) {
   std::size_t i = 0;
   while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
   bool negative = false;
   if (i < line.size() && (line[i] == '+' || line[i] == '-')) negative = line[i++] == '-';
+  if (i == line.size() || !std::isdigit(static_cast<unsigned char>(line[i]))) return std::nullopt;
   long long value = 0;
   for (; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i) {
     value = value * 10 + (line[i] - '0');
@@ -29,6 +43,10 @@ int ReadInt(const std::string& line) {
   if (negative) value = -value;
   if (value > INT_MAX) return INT_MAX;
   return static_cast<int>(value);
+}
+
+int ReadInt(const std::string& line) {
+  return LeadingInt(line).value_or(0);
 }
 
 std::optional<int> ParseInt(const std::string& text) {
@@ -43,8 +61,14 @@ std::optional<int> ParseInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
+std::string AsOneLine(std::string value) {
+  std::replace_if(
+      value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return value;
+}
+
 void AppendLine(std::string& file, const std::string& value) {
-  for (char c : value) file += (c == '\r' || c == '\n') ? ' ' : c;
+  file += AsOneLine(value);
   file += "\r\n";
 }
 

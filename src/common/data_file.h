@@ -9,29 +9,38 @@
 namespace common {
 
 // Hands out the lines of a text one by one, whole whatever their length.
-// A line ends at CR LF or LF; past the end every line reads as "".
+// A line ends at CR LF or LF; in a text with CRs and no LF (written by an
+// old Mac editor) at CR. Past the end every line reads as "".
 class LineReader {
  public:
-  explicit LineReader(std::string text) : text_(std::move(text)) {}
+  explicit LineReader(std::string text);
   std::string Next();
   bool AtEnd() const { return position_ >= text_.size(); }
+  // The lines left, a last line without its line end included.
+  std::size_t LinesLeft() const;
 
  private:
   std::string text_;
+  char lineEnd_ = '\n';
   std::size_t position_ = 0;
 };
 
 // The line's leading decimal integer: leading white space skipped, an
-// optional sign, then digits up to the first other character. A line without
-// digits gives 0; a number beyond the int range gives the nearest limit.
+// optional sign, then digits up to the first other character; nullopt for a
+// line without digits. A number beyond the int range gives the nearest limit.
+std::optional<int> LeadingInt(const std::string& line);
+// LeadingInt, and 0 for a line without digits.
 int ReadInt(const std::string& line);
 
 // The whole text as a decimal integer (optional sign, digits only, in range);
 // nullopt for anything else.
 std::optional<int> ParseInt(const std::string& text);
 
-// Appends one line of a data file: CR and LF inside the value become blanks,
-// so a value can never shift the lines after it; CR LF ends the line.
+// The value as one line of a data file holds it: CR and LF become blanks,
+// so a value can never shift the lines after it.
+std::string AsOneLine(std::string value);
+
+// Appends one line of a data file, AsOneLine; CR LF ends the line.
 void AppendLine(std::string& file, const std::string& value);
 void AppendLine(std::string& file, int value);
 

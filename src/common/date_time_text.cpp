@@ -20,6 +20,21 @@ using os::calendar::WriteElement;
 constexpr int kFirstYear = 1601;
 constexpr int kLastYear = 9999;
 
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (Lower(text[i]) != Lower(prefix[i])) return false;
+  return true;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
 const PictureElement* Find(const Picture& picture, char letter) {
   for (const PictureElement& e : picture)
     if (e.letter == letter) return &e;
@@ -32,7 +47,8 @@ bool ShowsHalfOfDay(const Picture& picture, const os::locale::Formats& f) {
   if (!t) return false;
   const os::DateTime morning{.Hour = 1}, afternoon{.Hour = 13};
   const std::string am = WriteElement(*t, morning, 0, f), pm = WriteElement(*t, afternoon, 0, f);
-  return !am.empty() && !pm.empty() && am != pm;
+  // Compared as the readers compare them: "am" and "AM" cannot tell the halves apart.
+  return !am.empty() && !pm.empty() && !EqualNoCase(am, pm);
 }
 
 // ---- Reading ----
@@ -43,17 +59,6 @@ struct Reading {
   int hour = -1, minute = -1, second = -1;
   int half = -1;  // 0 before noon, 1 after
 };
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (Lower(text[i]) != Lower(prefix[i])) return false;
-  return true;
-}
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t';
@@ -210,29 +215,20 @@ std::optional<TimeOfDay> ToTime(const Reading& r) {
   return TimeOfDay{hour, minute, second};
 }
 
-// Whether the picture writes the month before the day.
-bool MonthFirst(const Picture& picture) {
-  for (const PictureElement& e : picture) {
-    if (e.letter == 'M') return true;
-    if (e.letter == 'd' && e.count <= 2) return false;
-  }
-  return false;
+std::vector<Picture> Pictures(std::initializer_list<std::string> pictures) {
+  std::vector<Picture> split;
+  for (const std::string& p : pictures) split.push_back(SplitPicture(p));
+  return split;
 }
 
-std::vector<Picture> DatePictures(const os::locale::Formats& f) {
-  const Picture own = SplitPicture(f.ShortDate);
-  std::vector<std::string> pictures = {"yyyy-MM-dd"};
+// Day and month as numbers in one order, with any of the common separators.
+std::vector<Picture> NumericDates(bool monthFirst) {
+  std::vector<Picture> pictures;
   for (const std::string separator : {"/", ".", "-"}) {
-    const std::string dayFirst = "d" + separator + "M" + separator + "yyyy";
-    const std::string monthFirst = "M" + separator + "d" + separator + "yyyy";
-    pictures.push_back(MonthFirst(own) ? monthFirst : dayFirst);
-    pictures.push_back(MonthFirst(own) ? dayFirst : monthFirst);
+    const std::string first = monthFirst ? "M" : "d", second = monthFirst ? "d" : "M";
+    pictures.push_back(SplitPicture(first + separator + second + separator + "yyyy"));
   }
-  for (const char* named : {"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"})
-    pictures.push_back(named);
-  std::vector<Picture> all = {own};
-  for (const std::string& p : pictures) all.push_back(SplitPicture(p));
-  return all;
+  return pictures;
 }
 
 // A picture for text put in as it is, quoted.
@@ -302,8 +298,19 @@ std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f) {
 
 std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::Formats& f,
                                     int currentYear) {
-  return FirstMatch<Date>(DatePictures(f), text, f,
-                          [currentYear](const Reading& r) { return ToDate(r, currentYear); });
+  auto toDate = [currentYear](const Reading& r) { return ToDate(r, currentYear); };
+  const std::vector<Picture> exact = {SplitPicture(f.ShortDate), SplitPicture("yyyy-MM-dd")};
+  if (auto date = FirstMatch<Date>(exact, text, f, toDate)) return date;
+  // Numbers in another order than the locale's are taken only where just one
+  // order can read them (a number above 12 is a day): a stored date must
+  // never be read as another date.
+  const auto dayFirst = FirstMatch<Date>(NumericDates(false), text, f, toDate);
+  const auto monthFirst = FirstMatch<Date>(NumericDates(true), text, f, toDate);
+  if (dayFirst && monthFirst && *dayFirst != *monthFirst) return std::nullopt;
+  if (dayFirst || monthFirst) return dayFirst ? dayFirst : monthFirst;
+  const std::vector<Picture> named =
+      Pictures({"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"});
+  return FirstMatch<Date>(named, text, f, toDate);
 }
 
 std::optional<TimeOfDay> ParseStoredTime(const std::string& text, const os::locale::Formats& f) {

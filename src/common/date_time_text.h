@@ -39,8 +39,9 @@ std::string FormatDate(const Date& d, const os::locale::Formats& f);       // Sh
 std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f);  // LongTime
 
 // Stored texts (alarmlist.ini, the editor's fields). Tried in turn: the locale's own picture;
-// ISO "yyyy-MM-dd"; day-month-year and month-day-year with "/", "." or "-" (the locale's order
-// first); forms with a month name or abbreviation ("5 Jan 2026", "5-Jan-26", "Jan 5, 2026").
+// ISO "yyyy-MM-dd"; day-month-year or month-day-year with "/", "." or "-", but only where the
+// two orders cannot read it as two different dates (a number above 12 is a day, "1/2/2027" is
+// unreadable); forms with a month name or abbreviation ("5 Jan 2026", "5-Jan-26", "Jan 5, 2026").
 // Month names, designators and weekday names are the locale's or English, in any case. Years
 // have two or four digits; years run from 1601 to 9999.
 std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::Formats& f,

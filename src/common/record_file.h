@@ -25,11 +25,14 @@ using Field = std::variant<std::string Record::*, int Record::*, std::int16_t Re
 template <class Record>
 using Fields = std::span<const Field<Record>>;
 
+// The records in the rest of the file: every one whose first line is there,
+// so a cut-off last record counts.
 template <class Record>
-std::size_t LinesPerRecord(std::type_identity_t<Fields<Record>> fields) {
-  return fields.size();
+int RecordsLeft(const LineReader& reader, std::type_identity_t<Fields<Record>> fields) {
+  return static_cast<int>((reader.LinesLeft() + fields.size() - 1) / fields.size());
 }
 
+// Reads a record's lines; lines past the end read as "" and 0.
 template <class Record>
 void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<Record>> fields) {
   for (const Field<Record>& field : fields) {
@@ -37,7 +40,7 @@ void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<
         [&](auto member) {
           using Value = std::remove_reference_t<decltype(record.*member)>;
           if constexpr (std::is_same_v<Value, std::string>)
-            record.*member = reader.Next();
+            record.*member = AsOneLine(reader.Next());  // a lone CR, as it will be written
           else
             record.*member = static_cast<Value>(ReadInt(reader.Next()));
         },

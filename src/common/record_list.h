@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "ui/dialogs.h"
@@ -25,6 +27,24 @@ bool IsNameFree(const std::vector<Record>& records, const std::string& name, int
     if (static_cast<int>(i) != except && records[i].Name == name) return false;
   return true;
 }
+
+// Hands out the names of the records of a file being read, each one that no
+// record before it has: a name already taken gets " (2)", " (3)" ...
+// appended, so that every record can be looked up by its name.
+class NameKeeper {
+ public:
+  std::string Claim(const std::string& name) {
+    if (taken_.insert(name).second) return name;
+    for (int& next = nextSuffix_.try_emplace(name, 2).first->second;; ++next) {
+      std::string free = name + " (" + std::to_string(next) + ")";
+      if (taken_.insert(free).second) return free;
+    }
+  }
+
+ private:
+  std::unordered_set<std::string> taken_;
+  std::unordered_map<std::string, int> nextSuffix_;
+};
 
 // True, after an "Error" box, when the list already holds `most` records of
 // that kind ("task": "The task list is full: it holds at most ... tasks.").

@@ -81,12 +81,12 @@ void TF_ShowMessage::StopAlarmSound() {
   T_SoundTimer.SetEnabled(false);
 }
 
+// Appended at the end rather than by setting the whole text anew, so that a
+// thousand alarms firing at once stay quick.
 void TF_ShowMessage::AddLine(const std::string& line) {
-  M_Message.SetLines([&] {
-    auto lines = M_Message.Lines();
-    lines.push_back(line);
-    return lines;
-  }());
+  const int end = static_cast<int>(M_Message.Text().size());
+  M_Message.SetSel(end, 0);
+  M_Message.SetSelText(end == 0 ? line : "\r\n" + line);
   M_Message.LineScroll(M_Message.LineCount() - 1);
 }
 

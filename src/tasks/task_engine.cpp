@@ -100,7 +100,7 @@ CAlarmHandler* Alarms() {
 }
 
 void SaveAlarmChange(CAlarmHandler& alarms) {
-  alarms.SaveAlarms("alarmlist.ini");
+  alarms.SaveAlarmList(CAlarmHandler::SaveReport::OncePerFailure);
   alarms.RefreshLists();
 }
 

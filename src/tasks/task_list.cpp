@@ -17,9 +17,11 @@ constexpr common::Field<CTask> kTaskFields[] = {
     &CTask::Comment, &CTask::Operation, &CTask::ShowCommand, &CTask::Reserved,
 };
 
-CTask ReadTask(common::LineReader& reader) {
+// The next task of the file, under a name no task before it has.
+CTask ReadTask(common::LineReader& reader, common::NameKeeper& names) {
   CTask task;
   common::ReadRecord(reader, task, kTaskFields);
+  task.Name = names.Claim(task.Name);
   return task;
 }
 
@@ -33,11 +35,12 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
   }
   common::LineReader reader(*text);
   const int count = common::ReadInt(reader.Next());
+  common::NameKeeper names;
   if (count >= 0 && count <= kMaxTasks) {
-    for (int i = 0; i < count; ++i) AddTask(ReadTask(reader), false);
+    for (int i = 0; i < count; ++i) AddTask(ReadTask(reader, names), false);
   } else {
     // A count the program never writes: take the records that are there.
-    while (!reader.AtEnd() && Count() < kMaxTasks) AddTask(ReadTask(reader), false);
+    while (!reader.AtEnd() && Count() < kMaxTasks) AddTask(ReadTask(reader, names), false);
   }
   RefreshList();
   return 1;

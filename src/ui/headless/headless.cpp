@@ -25,6 +25,7 @@ struct State {
   std::function<void(const Dialog&)> unexpected;
   NativeHandle nextHandle = 0x1000;
   NativeHandle focused = 0;
+  std::string trayTip;  // what the notification area shows
 };
 
 State& state() {
@@ -125,9 +126,12 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   HeadlessControl(TControl& control, ControlKind kind) : control_(control), kind_(kind) {
     visible_ = true;
   }
+  // How often the whole text was set.
+  int TextRewrites() const { return textRewrites_; }
   // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
     const bool changed = text != text_;
+    ++textRewrites_;
     text_ = text;
     start_ = length_ = 0;
     if (changed) control_.NotifyChange();
@@ -213,6 +217,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   int minimum_ = 0;
   int maximum_ = 10;
   int position_ = 0;
+  int textRewrites_ = 0;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -229,8 +234,12 @@ class HeadlessTimer final : public TimerPeer {
 
 class HeadlessTray final : public TrayPeer {
  public:
-  void Update() override {}
-  void Remove() override {}
+  explicit HeadlessTray(TTrayIcon& tray) : tray_(tray) {}
+  void Update() override { state().trayTip = tray_.Hint(); }
+  void Remove() override { state().trayTip.clear(); }
+
+ private:
+  TTrayIcon& tray_;
 };
 
 class HeadlessApplication final : public ApplicationPeer {
@@ -344,6 +353,15 @@ std::string ControlEvent(const std::string& what, const TControl& control) {
   return what + "(" + std::to_string(control.Handle()) + ")";
 }
 
+std::string ShownTrayTip() {
+  return state().trayTip;
+}
+
+int TextRewrites(const TControl& control) {
+  const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
+  return peer ? peer->TextRewrites() : 0;
+}
+
 NativeHandle FocusedHandle() {
   return state().focused;
 }
@@ -373,8 +391,8 @@ std::unique_ptr<TimerPeer> CreateTimerPeer(TTimer& timer) {
   return std::make_unique<headless::HeadlessTimer>(timer);
 }
 
-std::unique_ptr<TrayPeer> CreateTrayPeer(TTrayIcon&) {
-  return std::make_unique<headless::HeadlessTray>();
+std::unique_ptr<TrayPeer> CreateTrayPeer(TTrayIcon& tray) {
+  return std::make_unique<headless::HeadlessTray>(tray);
 }
 
 std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication&) {

@@ -73,6 +73,10 @@ void PressKey(TControl& control, unsigned short key, TShiftState shift = 0);
 void Type(TControl& control, const std::string& text);
 // A control's entry in the event log: "Focus(4101)", "ScrollCaret(4101)".
 std::string ControlEvent(const std::string& what, const TControl& control);
+// The tooltip the tray icon shows; "" when it has none.
+std::string ShownTrayTip();
+// How often a control's whole text was set (not typed or replaced in part).
+int TextRewrites(const TControl& control);
 // The window that last took the keyboard focus; 0 for none yet.
 NativeHandle FocusedHandle();
 

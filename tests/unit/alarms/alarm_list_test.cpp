@@ -21,7 +21,8 @@ TEST_F(AlarmListTest, FilesInTheUsersFormatsAreReadAndSavedSortedByteForByte) {
     EXPECT_EQ(F_AlarmHandler->Caption() + " / " + Velmarind->TrayIcon.Hint(),
               "Active alarms 2, total 3 / Velmarind - 2 Active alarms.");
     Velmarind->M_Timer.Items(5)->Click();  // "a" off: the window's lists follow, the file is saved
-    EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 1, total 3");
+    EXPECT_EQ(F_AlarmHandler->Caption() + " / " + ui::headless::ShownTrayTip(),
+              "Active alarms 1, total 3 / Velmarind - 1 Active alarms.");
     // Names are compared exactly; the alarm being edited does not take its own name.
     EXPECT_EQ(Handler().IsAlarmNameFree("a") * 100 + Handler().IsAlarmNameFree("A") * 10 +
                   Handler().IsAlarmNameFree("a", Handler().FindAlarm("a")),
@@ -55,7 +56,14 @@ TEST_F(AlarmListTest, LoadingActivatingStoppingAndTogglingKeepTimersAndCheckMark
       {"count -1",           file({x, y}, "-1"),  0, "", 0, {"x", "y"}, ""},
       {"count below them",   file({x, y}, "1"),   0, "", 0, {"x"}, ""},
       {"count not a number", file({x}, "abc"),    0, "", 0, {"x"}, ""},
-      {"cut-off record",     file({x, CrLf({"y", "", "0:5"})}), 0, "", 0, {"x"}, ""},
+      {"cut-off record",     file({x, CrLf({"y", "", "0:5"})}), 0, "", 0, {"x", "y"}, ""},
+      {"count ' 1'",         file({x, y}, " 1"),  0, "", 0, {"x"}, ""},
+      {"count '1x'",         file({x, y}, "1x"),  0, "", 0, {"x"}, ""},
+      {"CR only",            [&] { auto f = file({x, y}); std::erase(f, '\n'); return f; }(), 0, "", 0, {"x", "y"}, ""},
+      {"lone CR in a name",  file({cd("b\rz", '0')}), 0, "", 0, {"b z"}, ""},
+      {"a name twice",       file({x, cd("x", '1')}), 0, "", 0, {"x", "+x (2)"}, "Information: These alarms had a name already taken and were renamed:\nx (2)"},
+      {"#q twice",           file({cd("#q", '1'), Record({"#q", "", "xx", "", "m"}, "0 0 0 1 64 1 0 0")}), 0, "", 0, {"+#q"},
+                             "Information: These alarms could not be read and are not active:\n#q (2)\n\nThese alarms had a name already taken and were renamed:\n#q (2)"},
       {"empty name",         file({cd("", '0'), y}), 0, "", 0, {"y"}, ""},
       {"LF only",            [&] { auto f = file({x}); std::erase(f, '\r'); return f; }(), 0, "", 0, {"x"}, ""},
       {"a long line",        file({cd(std::string(300, 'x').c_str(), '0'), y}), 0, "", 0, {std::string(300, 'x'), "y"}, ""},
@@ -98,6 +106,25 @@ TEST_F(AlarmListTest, LoadingActivatingStoppingAndTogglingKeepTimersAndCheckMark
     EXPECT_TRUE(InStep()) << c.what;
     EXPECT_EQ(File("alarmlist.ini") != c.file, c.op == 'C') << c.what;
   }
+}
+
+// A hand-made file with more records than the list holds: the rest is left out, and said so.
+TEST_F(AlarmListTest, AFullListLoadsWhatItHoldsAndRefusesMore) {
+  std::string file = CrLf({std::to_string(CAlarmHandler::kMaxAlarms + 2)});
+  for (int i = 0; i < CAlarmHandler::kMaxAlarms + 2; ++i)
+    file += Record({"n" + std::to_string(100000 + i), "", "1:00", "", ""}, "0 0 0 8 64 0 0 0");
+  ui::headless::Expect([](ui::headless::Dialog& d) {
+    EXPECT_EQ(d.text, "2 alarms were not loaded: the list holds at most 65535 alarms.");
+    return ui::IDOK;
+  });
+  Restart(file);
+  ui::headless::AdvanceTime(1);
+  EXPECT_EQ(Handler().Count(), CAlarmHandler::kMaxAlarms);
+  ui::headless::ExpectButton(ui::IDOK);
+  EXPECT_EQ(Handler().AddAlarm(MakeAlarm("one more", kCountdown, "0:01"), true), 0);
+  EXPECT_EQ(ui::headless::ShownDialogs().back().text,
+            "The alarm list is full: it holds at most 65535 alarms.");
+  EXPECT_EQ(Handler().FindAlarm("one more"), -1);
 }
 
 }  // namespace

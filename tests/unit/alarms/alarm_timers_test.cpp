@@ -12,25 +12,99 @@ Lines FiredAt() {
   return times;
 }
 
-// Both due on the fifth tick: their lines in list order, one save.
+// Both due on the fifth tick: their lines in list order, the cursor noted, one save; a fired
+// quick alarm is gone, and the window, the tray and the file show what is left.
 TEST_F(AlarmTimersTest, CountdownsShowTheTimeLeftAndFireOnTheirLastTick) {
+  CAlarm a = MakeAlarm("a", kCountdown, "00:00:05");
+  a.Message = "a message longer than thirty characters";
   Add(MakeAlarm("b", kCountdown, "00:00:05"), 1);
-  Add(MakeAlarm("a", kCountdown, "00:00:05"), 1);
+  Add(a, 1);
+  Add(MakeAlarm("#q", kCountdown, "00:00:05"), 1);
+  Add(MakeAlarm("later", kCountdown, "00:01:00"), 1);
   F_AlarmHandler->LiveCountdown = 1, F_AlarmHandler->LiveCountdownName = "a";
   ui::headless::AdvanceTime(1000);
-  EXPECT_EQ(F_AlarmHandler->StatusBar.SimpleText(), "00:00:04 - msg a");
+  EXPECT_EQ(F_AlarmHandler->StatusBar.SimpleText(), "00:00:04 - a message longer than thirty c");
   ui::headless::AdvanceTime(3000);
   os::fake::world().calls.clear();
+  os::fake::world().cursor = {5, -7};
   EXPECT_EQ(F_ShowMessage->M_Message.Lines(), Lines{});
   ui::headless::AdvanceTime(1000);
-  EXPECT_EQ(F_ShowMessage->M_Message.Lines(), (Lines{"[08:00:05] - msg b", "[08:00:05] - msg a"}));
+  EXPECT_EQ(F_ShowMessage->M_Message.Lines(),
+            (Lines{"[08:00:05] - msg b", "[08:00:05] - a message longer than thirty characters",
+                   "[08:00:05] - msg #q"}));
+  EXPECT_EQ(F_ShowMessage->CursorX * 100 + F_ShowMessage->CursorY, 493);
   EXPECT_EQ(F_AlarmHandler->StatusBar.SimpleText(), "");
   EXPECT_TRUE(InStep());
   EXPECT_EQ(os::fake::CallsStartingWith("files::SaveAtomically").size(), 1u);
+  EXPECT_EQ(TrayItems(), (Lines{"b", "a", "+later"}));
+  EXPECT_EQ(F_AlarmHandler->Caption() + " / " + ui::headless::ShownTrayTip(),
+            "Active alarms 1, total 3 / Velmarind - 1 Active alarms.");
+  EXPECT_EQ(F_AlarmHandler->LB_Alarms.Count() * 10 + F_AlarmHandler->LB_AlarmsActive.Count(), 21);
+  // A one-shot countdown is stored with its full length, a running one with the time left.
+  const std::string file = File("alarmlist.ini");
+  EXPECT_NE(file.find(Record({"a", "", "00:00:05", "note", a.Message}, "0 0 5 1 64 0 0 0")),
+            std::string::npos);
+  EXPECT_NE(file.find(Record({"later", "", "00:01:00", "note", "msg later"}, "0 0 55 1 64 1 0 0")),
+            std::string::npos);
+}
+
+// The auto-close count comes with the message signal only; 1 second shows its count once.
+TEST_F(AlarmTimersTest, OnlyAShownMessageArmsTheAutoClose) {
+  Settings().AutoCloseSeconds = 1;
+  Add(MakeAlarm("sound only", kCountdown, "00:00:01", "", kPlaySound), 1);
+  ui::headless::AdvanceTime(1000);
+  EXPECT_EQ(F_ShowMessage->AutoCloseCount, 0);
+  Add(MakeAlarm("shown", kCountdown, "00:00:01"), 1);
+  ui::headless::AdvanceTime(1000);
+  ASSERT_TRUE(F_ShowMessage->Visible());
+  ui::headless::AdvanceTime(1000);
+  EXPECT_EQ(F_ShowMessage->B_Ok.Caption(), "Closing in 1");
+  ui::headless::AdvanceTime(1000);
+  EXPECT_FALSE(F_ShowMessage->Visible());
+}
+
+// A save that fails after a firing is said once, tried again at every tick and at the close.
+TEST_F(AlarmTimersTest, AFailedSaveAfterAFiringIsReportedOnceAndRetried) {
+  const std::string path = std::string(kDir) + "alarmlist.ini";
+  Add(MakeAlarm("one", kCountdown, "00:00:01"), 1);
+  Add(MakeAlarm("two", kCountdown, "00:00:03"), 1);
+  Add(MakeAlarm("three", kCountdown, "00:00:06"), 1);
+  os::fake::world().failingSaves.insert(path);
+  ui::headless::ExpectButton(ui::IDOK);
+  ui::headless::AdvanceTime(3000);  // "one" and "two" fire, two saves fail
+  EXPECT_EQ(ui::headless::ShownDialogs().size(), 1u);
+  EXPECT_EQ(ui::headless::ShownDialogs()[0].text, "Could not save " + path);
+  os::fake::world().failingSaves.clear();
+  ui::headless::AdvanceTime(1000);  // a tick that fires nothing writes the list
+  EXPECT_NE(File("alarmlist.ini")
+                .find("two\r\n\r\n00:00:03\r\nnote\r\nmsg two\r\n0\r\n0\r\n3\r\n1\r\n64\r\n0"),
+            std::string::npos);
+  os::fake::world().failingSaves.insert(path);
+  ui::headless::ExpectButton(ui::IDOK);
+  ui::headless::AdvanceTime(2000);  // "three" fires; a new failure is said again
+  os::fake::world().failingSaves.clear();
+  Velmarind->M_Quit.Click();  // no tick left: the close writes it
+  EXPECT_NE(File("alarmlist.ini")
+                .find("three\r\n\r\n00:00:06\r\nnote\r\nmsg three\r\n0\r\n0\r\n6\r\n1\r\n64\r\n0"),
+            std::string::npos);
+}
+
+// A thousand countdowns due at once: each line is added at the end, no text is set whole.
+TEST_F(AlarmTimersTest, AThousandAlarmsDueAtOnceAppendTheirLines) {
+  std::string file = CrLf({"1000"});
+  for (int i = 0; i < 1000; ++i)
+    file += Record({"c" + std::to_string(1000 + i), "", "0:0:2", "", ""}, "0 0 0 1 64 1 0 0");
+  Restart(file);
+  const int rewrites = ui::headless::TextRewrites(F_ShowMessage->M_Message);
+  ui::headless::AdvanceTime(2000);
+  EXPECT_EQ(F_ShowMessage->M_Message.LineCount(), 1000);
+  EXPECT_EQ(ui::headless::TextRewrites(F_ShowMessage->M_Message), rewrites);
+  EXPECT_EQ(F_AlarmHandler->Caption(), "Active alarms 0, total 1000");
 }
 
 // Steps: 'a' runs the clock (ms), 'h' holds the loop (ms; asleep or busy), 'j' sets the wall
-// clock (ms), 'o' changes the UTC offset (minutes; daylight saving). 6 December 2026 is a Sunday.
+// clock (ms), 'o' changes the UTC offset (minutes; daylight saving), 'r' restarts the program. 6
+// December 2026 is a Sunday.
 TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
   constexpr std::int64_t m = 60000, week = (7 * 1440 + 2) * m;
   // clang-format off
@@ -59,6 +133,12 @@ TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
       {"fall back",            kTimeOfDay,   "02:30:00", "",           1, 1, 0, 2, 25,  {{'a', 10 * m}, {'o', 0}, {'a', 60 * m}}, {"02:30:00"}},
       {"clock set past it",    kTimeOfDay,   "07:00:00", "",           1, 1, 0, 6, 50,  {{'j', 30 * m}, {'a', m}}, {"07:21:00"}},
       {"clock set back",       kTimeOfDay,   "07:00:00", "",           1, 1, 0, 7, 10,  {{'j', -20 * m}, {'a', 15 * m}}, {"07:00:00"}},
+      {"tomorrow, time passed", kDateAndTime, "07:00:00", "07.12.2026", 1, 0, 0, 8, 0,   {{'a', 3 * m}},    {}},
+      {"23:59, tick at 00:00", kTimeOfDay,   "11:59:00", "",           0, 1, 0, 23, 58, {{'h', 130000}},   {"00:00:10"}},
+      {"day, restarted",       kDayOnly,     "",         "",           0, 1, 1, 8, 0,   {{'a', 2 * m}, {'r', 0}, {'a', 2 * m}}, {"08:03:00"}},
+      {"clock set 2 h ahead",  kTimeOfDay,   "09:00:00", "",           1, 1, 0, 8, 0,   {{'j', 120 * m}, {'a', m}}, {"10:01:00"}},
+      {"clock set 20 h ahead", kTimeOfDay,   "09:00:00", "",           1, 1, 0, 8, 0,   {{'j', 1200 * m}, {'a', 2 * m}}, {}},
+      {"zone moved 3 h ahead", kDayAndTime,  "09:00:00", "",           1, 1, 1, 8, 0,   {{'o', 240}, {'a', 2 * m}}, {}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -73,6 +153,7 @@ TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
       if (kind == 'h') ui::headless::HoldLoop(amount);
       if (kind == 'j') os::fake::JumpWallClock(amount);
       if (kind == 'o') os::fake::SetUtcOffset(static_cast<int>(amount));
+      if (kind == 'r') Restart(File("alarmlist.ini"));
     }
     EXPECT_EQ(FiredAt(), c.fired) << c.what;
   }
@@ -92,6 +173,7 @@ TEST_F(AlarmTimersTest, OutputsFollowSignalsSettingsScreenSaverAndResolution) {
       {"screen saver",   all,                   "V",  "",     "",     1,  1500, "msg a", "ST"},
       {"other screen",   all,                   "R",  "800",  "600",  1,  1500, "msg a", ""},
       {"this screen",    all,                   "R",  "1280", "1024", 1,  1500, "msg a", "MST"},
+      {"other height",   all,                   "R",  "1280", "600",  1,  1500, "msg a", ""},
       {"not a number",   all,                   "R",  "800",  "abc",  1,  1500, "msg a", "MST"},
       {"unrestricted",   all,                   "",   "800",  "600",  1,  1500, "msg a", "MST"},
       {"no display",     all,                   "RD", "800",  "600",  1,  1500, "msg a", "MST"},

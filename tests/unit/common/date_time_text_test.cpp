@@ -13,6 +13,11 @@ using os::fake::LocaleFormats;
 using std::to_string;
 constexpr int kThisYear = 2026;
 
+Formats WithDate(const char* locale, const char* shortDate) {
+  Formats f = LocaleFormats(locale);
+  f.ShortDate = shortDate;
+  return f;
+}
 Formats Clock(const char* longTime, const std::string& am, const std::string& pm) {
   Formats f;
   f.LongTime = longTime, f.Am = am, f.Pm = pm;
@@ -79,8 +84,10 @@ TEST(DateTimeText, StoredTextsFollowTheLocaleAndReadBack) {
       {LocaleFormats("en-US"), "12/6/2026", "3:04:05 PM"}, {LocaleFormats("de-DE"), "06.12.2026", "15:04:05"},
       {LocaleFormats("en-GB"), "06/12/2026", "15:04:05"},  {ja, "2026/12/06", "15:04:05"},
       {LocaleFormats("en-US-custom"), "06-Dec-26", "p.m. 03:04:05"},
+      {WithDate("de-DE", "ddd, dd.MM.yyyy"), "So, 06.12.2026", "15:04:05"},
       {Clock("h:mm:ss", "AM", "PM"), "", "15:04:05"}, {Clock("hh:mm:ss tt", "AM", ""), "", "15:04:05"},
       {Clock("t h:mm:ss", ja.Am, ja.Pm), "", "15:04:05"},  // designators alike in the first byte
+      {Clock("h:mm:ss tt", "am", "AM"), "", "15:04:05"},   // alike but for their case
   };
   // clang-format on
   for (const auto& r : rows) {
@@ -108,8 +115,9 @@ TEST(DateTimeText, StoredDatesStoredTimesAndTypedTimes) {
   const Formats custom = LocaleFormats("en-US-custom"), dots = Clock("HH.mm", "a", "i");
   // clang-format off
   const struct { char reader; const Formats& f; const char *text, *read; } rows[] = {
-      {'D', us, "12/6/2026", "2026-12-6"},    {'D', de, "12/6/2026", "2026-6-12"},   {'D', us, "12-6-2026", "2026-12-6"},
-      {'D', none, "12-6-2026", "2026-6-12"},  {'D', us, "13/6/2026", "2026-6-13"},   {'D', ja, "2026-12-06", "2026-12-6"},
+      {'D', us, "12/6/2026", "2026-12-6"},    {'D', de, "12/6/2026", "-"},           {'D', us, "12-6-2026", "-"},
+      {'D', none, "12-6-2026", "-"},          {'D', us, "13/6/2026", "2026-6-13"},   {'D', ja, "2026-12-06", "2026-12-6"},
+      {'D', de, "6/13/2026", "2026-6-13"},    {'D', us, "5.5.2026", "2026-5-5"},     {'D', de, "12/8/2026", "-"},
       {'D', gb, " 6 Dec 2026 ", "2026-12-6"}, {'D', de, "6-dec-26", "2026-12-6"},    {'D', us, "Dec 6, 2026", "2026-12-6"},
       {'D', de, "6. M\xe4rz 2026", "2026-3-6"}, {'D', us, "1/1/75", "2075-1-1"},    {'D', us, "1/1/76", "1976-1-1"},
       {'D', us, "2/29/2028", "2028-2-29"},    {'D', us, "2/29/2026", "-"},           {'D', de, "0.1.2026", "-"},

@@ -54,6 +54,7 @@ TEST_F(TaskListTest, LoadOfOddFiles) {
       {"many\r\n" + x, {}},
       {"-1\r\n" + x + "y\r\n\r\n\r\n\r\n\r\nPrint", {"x Open 0 0", "y Print 0 0"}},  // those there
       {"70000\r\n" + x, {"x Open 0 0"}},  // above the most tasks: the records there
+      {"3\r\n" + x + x + TaskLines("x (2)", "Print"), {"x Open 0 0", "x (2) Open 0 0", "x (2) (2) Print 0 0"}},  // names kept apart
       {"1\r\n" + CrLfLines({"t", "", "", "", "", "Open", "70000", "12abc"}), {"t Open 4464 12"}},  // 16 bits, signed
   };
   // clang-format on
