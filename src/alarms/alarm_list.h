@@ -119,7 +119,8 @@ class CAlarmHandler {
   // Deactivates a one-shot alarm and reloads the working values; the copy
   // that the outputs use.
   CAlarm PrepareFiring(CAlarm& alarm, std::int64_t nowMs);
-  // The message line, the window, the sound and the task of one firing.
+  // The window, the sound and the task of one firing (its message line is
+  // added with those of the other alarms of the tick).
   void FireAlarm(const CAlarm& fired);
   // Whether the alarm waits on that timer: active and not firing now.
   bool IsWaiting(const CAlarm& alarm, AlarmTimer timer) const;

@@ -34,6 +34,12 @@ std::string TwoDigits(std::int64_t n) {
   return text;
 }
 
+// The message line of a firing: the alarm's message, or its name when it
+// does not show its message.
+std::string MessageText(const CAlarm& alarm) {
+  return alarm.Signals & alarm_signal::kShowMessage ? alarm.Message : "(" + alarm.Name + ")";
+}
+
 void SetRemaining(CAlarm& alarm, std::int64_t seconds) {
   alarm.Hour = static_cast<std::uint16_t>(seconds / 3600);
   alarm.Minute = static_cast<std::uint16_t>(seconds / 60 % 60);
@@ -93,6 +99,11 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
     firing_.insert(fired.back().Name);
   }
   SyncTimersAndItems();
+  if (F_ShowMessage) {
+    std::vector<std::string> lines;
+    for (const CAlarm& alarm : fired) lines.push_back(MessageText(alarm));
+    F_ShowMessage->AddAlarmMessage(lines);
+  }
   // The outputs may run a task with its own dialogs, whose nested loop runs
   // further ticks and may change the list: only the copies are used here.
   for (const CAlarm& alarm : fired) FireAlarm(alarm);
@@ -121,9 +132,7 @@ void CAlarmHandler::FireAlarm(const CAlarm& fired) {
   window.CursorX = static_cast<short>(cursor.X);
   window.CursorY = static_cast<short>(cursor.Y);
   if (Velmarind) Velmarind->SetTrayAnimation(true);
-  const bool message = fired.Signals & alarm_signal::kShowMessage;
-  window.AddAlarmMessage(message ? fired.Message : "(" + fired.Name + ")");
-  if (message) {
+  if (fired.Signals & alarm_signal::kShowMessage) {
     if (settings.AutoCloseSeconds > 0) window.AutoCloseCount = settings.AutoCloseSeconds;
     if (settings.NoMessages != 1 && !os::display::ScreenSaverRunning() &&
         ResolutionAllows(settings, settings.ResOnlyMessages))

@@ -81,19 +81,23 @@ void TF_ShowMessage::StopAlarmSound() {
   T_SoundTimer.SetEnabled(false);
 }
 
-// Appended at the end rather than by setting the whole text anew, so that a
-// thousand alarms firing at once stay quick.
-void TF_ShowMessage::AddLine(const std::string& line) {
+// Appended at the end rather than by setting the whole text anew, and all
+// in one edit: a visible edit control lays its whole text out again on
+// every change, so a thousand alarms firing at once stay quick.
+void TF_ShowMessage::AddLines(const std::vector<std::string>& lines) {
+  std::string block;
+  for (const std::string& line : lines) block.append("\r\n").append(line);
   const int end = static_cast<int>(M_Message.Text().size());
   M_Message.SetSel(end, 0);
-  M_Message.SetSelText(end == 0 ? line : "\r\n" + line);
+  M_Message.SetSelText(end == 0 ? block.substr(2) : block);
   M_Message.LineScroll(M_Message.LineCount() - 1);
 }
 
-void TF_ShowMessage::AddAlarmMessage(const std::string& text) {
-  std::string line = "[";
-  line.append(os::locale::TimeText(os::clock::Read().Local)).append("] - ").append(text);
-  AddLine(line);
+void TF_ShowMessage::AddAlarmMessage(const std::vector<std::string>& texts) {
+  const std::string stamp = "[" + os::locale::TimeText(os::clock::Read().Local) + "] - ";
+  std::vector<std::string> lines;
+  for (const std::string& text : texts) lines.push_back(stamp + text);
+  AddLines(lines);
 }
 
 // The seconds as the general number format writes them, widened from single
@@ -103,7 +107,7 @@ void TF_ShowMessage::AddStopwatchMessage(float seconds) {
   std::snprintf(number, sizeof number, "%.15g", static_cast<double>(seconds));
   std::string line = "Stopwatch, Time: ";
   line.append(number).append(" seconds.");
-  AddLine(line);
+  AddLines({line});
 }
 
 void TF_ShowMessage::StopAutoclose() {

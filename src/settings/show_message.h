@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -30,8 +31,9 @@ class TF_ShowMessage : public ui::TForm {
   void SetSoundInterval(int delayMs);
   // Drops the plays still due; a sound already playing goes on.
   void StopAlarmSound();
-  // Adds "[time] - text" and scrolls it into view; does not show the window.
-  void AddAlarmMessage(const std::string& text);
+  // Adds "[time] - text" for each text, in one edit, and scrolls the last
+  // into view; does not show the window.
+  void AddAlarmMessage(const std::vector<std::string>& texts);
   // Adds a stopwatch result in seconds.
   void AddStopwatchMessage(float seconds);
   // Ends the auto-close countdown and gives the button its caption back.
@@ -56,7 +58,7 @@ class TF_ShowMessage : public ui::TForm {
  private:
   void WireEvents();
   void PlayAlarmSound();
-  void AddLine(const std::string& line);
+  void AddLines(const std::vector<std::string>& lines);
   bool CursorMoved() const;
   void T_SoundTimerTimer(ui::TObject* sender);
   void T_AutocloseTimer(ui::TObject* sender);

@@ -49,7 +49,7 @@ TEST_F(ShowMessageTest, AlarmSoundPlaysAtOnceThenOncePerDelayUntilStopped) {
 
 TEST_F(ShowMessageTest, LinesCarryTheTimeOrTheStopwatchResultAndShowNothing) {
   os::fake::SetLocalTime({2026, 12, 6, 8, 30, 5, 0, 1});
-  W().AddAlarmMessage("Tea is ready");
+  W().AddAlarmMessage({"Tea is ready"});
   W().AddStopwatchMessage(1.5f);
   W().AddStopwatchMessage(1.234f);
   EXPECT_EQ(W().M_Message.Text(),
@@ -92,7 +92,7 @@ TEST_F(ShowMessageTest, TheWindowClosesByItsCountdownOrByTheUser) {
   for (const auto& c : cases) {
     os::fake::world().cursor = {0, 0};
     os::fake::world().calls.clear();
-    W().AddAlarmMessage("wake");
+    W().AddAlarmMessage({"wake"});
     W().AutoCloseCount = c.count;
     Velmarind->SetTrayAnimation(true);
     W().Show();
