@@ -1,4 +1,5 @@
-// The alarm list window, which holds the alarm list and its two timers.
+// The alarm list window, which holds the alarm list and its two timers: the
+// active and the non-active alarms, and what can be done with them.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 #include "alarms/alarm_list.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/label.h"
 #include "ui/lists.h"
 #include "ui/timer.h"
 
@@ -18,8 +20,16 @@ class TF_AlarmHandler : public ui::TForm {
 
   // The names of the active and of the inactive alarms, sorted by the list
   // boxes. An entry is only a name: every action looks its alarm up again.
+  ui::TLabel L_ActiveAlarms;
   ui::TListBox LB_AlarmsActive;
+  ui::TLabel L_NonActiveAlarms;
   ui::TListBox LB_Alarms;
+  ui::TButton B_Stop;
+  ui::TButton B_New;
+  ui::TButton B_Activate;
+  ui::TButton B_Edit;
+  ui::TButton B_Delete;
+  ui::TButton B_Close;
   ui::TStatusBar StatusBar;
   // Each runs only while an active alarm of its kind exists.
   ui::TTimer T_TimerCountDown{1000, false};
@@ -33,18 +43,39 @@ class TF_AlarmHandler : public ui::TForm {
 
   // The window's caption and the tray icon's hint: how many alarms are active.
   void UpdateAlarmCaption();
-  // Brings the status bar in line with the lists after a change.
+  // Status bar and buttons for the selection in the active list, and in the
+  // non-active list; each empties the status bar and disables the buttons
+  // that need a selection when its list has none.
+  void ShowActiveAlarmInfo();
   void ShowAlarmInfo();
   // Click handler of every alarm's tray item: switches the alarm its caption names.
   void AlarmMenuItemClick(ui::TObject* sender);
   // A notice that waits until the message loop runs (found while loading).
   void QueueNotice(const std::string& text);
 
+  void B_NewClick(ui::TObject* sender);
+  void B_EditClick(ui::TObject* sender);
+  void B_DeleteClick(ui::TObject* sender);
+  void B_ActivateClick(ui::TObject* sender);
+  void B_StopClick(ui::TObject* sender);
+  void B_CloseClick(ui::TObject* sender);
+  void LB_AlarmsActiveClick(ui::TObject* sender);
+  void LB_AlarmsClick(ui::TObject* sender);
+  void LB_AlarmsDblClick(ui::TObject* sender);
+  void LB_AlarmsActiveDblClick(ui::TObject* sender);
+
  private:
+  void WireEvents();
+  void FormShow(ui::TObject* sender);
+  void FormHide(ui::TObject* sender);
   void T_TimerCountDownTimer(ui::TObject* sender);
   void T_TimerDateTimeTimer(ui::TObject* sender);
   // Shows the boxes that waited for the loop.
   void T_NoticesTimer(ui::TObject* sender);
+  // After a change the user made here: save, refill the lists, show the state.
+  void ListChanged();
+  // The four buttons that need a selection.
+  void SetSelectionButtons(bool edit, bool remove, bool activate, bool stop);
 
   std::vector<std::string> notices_;
   ui::TTimer T_Notices{1, false};

@@ -39,7 +39,7 @@ bool CAlarm::ParseTexts() {
   ParsedDate = datetime::ParseStoredDate(DateText, formats, year);
   ParsedTime = datetime::ParseStoredTime(TimeText, formats);
   const AlarmTypeInfo* type = TypeInfo();
-  return !type || ((ParsedDate || !type->NeedsDate) && (ParsedTime || !type->NeedsTime));
+  return !type || ((ParsedDate || !type->NeedsDate()) && (ParsedTime || !type->NeedsTime()));
 }
 
 int CAlarmHandler::ActiveOn(AlarmTimer timer) const {
@@ -124,6 +124,7 @@ void CAlarmHandler::SaveIfUnsaved() {
 int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {
   if (common::RefuseWhenFull(Alarms.size(), kMaxAlarms, "alarm")) return 0;
   CAlarm added = alarm;
+  added.Id = ++lastId_;
   added.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
     if (F_AlarmHandler) F_AlarmHandler->AlarmMenuItemClick(sender);
   });
@@ -165,8 +166,14 @@ int CAlarmHandler::GetAlarmState(const std::string& name) const {
   return state == 0 || state == 1 ? state : -1;
 }
 
-int CAlarmHandler::IsAlarmNameFree(const std::string& name, int editIndex) const {
-  return common::IsNameFree(Alarms, name, editIndex) ? 1 : 0;
+int CAlarmHandler::FindAlarmById(std::uint64_t id) const {
+  const auto found = std::find_if(Alarms.begin(), Alarms.end(),
+                                  [id](const CAlarm& alarm) { return alarm.Id == id; });
+  return found == Alarms.end() ? -1 : static_cast<int>(found - Alarms.begin());
+}
+
+int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId) const {
+  return common::IsNameFree(Alarms, name, editId == 0 ? -1 : FindAlarmById(editId)) ? 1 : 0;
 }
 
 int CAlarmHandler::DeleteAlarm(const std::string& name) {

@@ -33,6 +33,9 @@ class CAlarm {
   std::int16_t Repeat = 0;            // 0: deactivated when it fires
   std::int16_t AM = 0;                // 1: the time lies before noon; anything else: after it
   ui::TMenuItem* MenuItem = nullptr;  // its item under the tray's "Alarms"; the menu owns it
+  // Not saved: given by AddAlarm, so an alarm can be found again whatever
+  // happened to the list meanwhile (0 for none).
+  std::uint64_t Id = 0;
 
   // Not saved. The texts as read when the alarm was last loaded or
   // activated: ticks never read texts.
@@ -88,13 +91,20 @@ class CAlarmHandler {
   // Appends a copy with its own tray item and activates it when it comes
   // active; 0 with an "Error" box when the list is full.
   int AddAlarm(const CAlarm& alarm, bool refresh);
+  // A quick alarm (quick_alarm.cpp): an active one-shot Time alarm (countdown
+  // 0) or countdown, named "#Alarm - (...) " or "#Countdown - (...) " and
+  // numbered when the name is taken, saved at once. 0, after an "Error" box,
+  // when the time does not read or the list is full.
+  int AddQuickAlarm(const std::string& time, const std::string& message, int am, int countdown);
   // Refills the window's two lists, dropping inactive quick alarms first.
   int RefreshLists();
   int FindAlarm(const std::string& name) const;
+  // The index of the alarm with that Id, or -1.
+  int FindAlarmById(std::uint64_t id) const;
   // 1 active, 0 inactive, -1 no such alarm or an odd state.
   int GetAlarmState(const std::string& name) const;
-  // 1 when no alarm but the one being edited (its index, -1 for none) has that name.
-  int IsAlarmNameFree(const std::string& name, int editIndex = -1) const;
+  // 1 when no alarm but the one being edited (its Id, 0 for none) has that name.
+  int IsAlarmNameFree(const std::string& name, std::uint64_t editId = 0) const;
   // Removes the alarm and its tray item; -1 when no alarm has that name.
   int DeleteAlarm(const std::string& name);
 
@@ -134,6 +144,7 @@ class CAlarmHandler {
   std::set<std::string> firing_;
   // The date-and-time timer's previous tick, or its start.
   os::ClockReading previousDateTick_;
+  std::uint64_t lastId_ = 0;
   bool loading_ = false;
   bool unsaved_ = false;       // the last save failed: the file is older than the list
   bool failureShown_ = false;  // and the user has been told since the last save that worked

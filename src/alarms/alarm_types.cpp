@@ -122,13 +122,13 @@ constexpr unsigned kHourAndMinute = kHourValue | kMinuteValue;
 
 // clang-format off
 const AlarmTypeInfo kAlarmTypes[kAlarmTypeCount] = {
-  // type                    name             timer                  date   time   one shot activation        firing             due
-  {AlarmType::Countdown,   "Countdown",     AlarmTimer::Countdown, false, true,  false, kAllWorkingValues, kAllWorkingValues, CountdownIsDue},
-  {AlarmType::DateAndTime, "Date and Time", AlarmTimer::DateTime,  true,  true,  true,  kAllWorkingValues, kAllWorkingValues, DateAndTimeIsDue},
-  {AlarmType::Date,        "Date",          AlarmTimer::DateTime,  true,  false, true,  kAllWorkingValues, kAllWorkingValues, DateIsDue},
-  {AlarmType::Time,        "Time",          AlarmTimer::DateTime,  false, true,  false, kAllWorkingValues, kAllWorkingValues, TimeIsDue},
-  {AlarmType::DayAndTime,  "Day and Time",  AlarmTimer::DateTime,  false, true,  false, kHourAndMinute,    kHourAndMinute,    DayAndTimeIsDue},
-  {AlarmType::Day,         "Day",           AlarmTimer::DateTime,  false, false, false, 0,                 kHourValue,        DayIsDue},
+  // type                    name             timer                  date   weekday time   one shot activation        firing             due
+  {AlarmType::Countdown,   "Countdown",     AlarmTimer::Countdown, false, false,  true,  false, kAllWorkingValues, kAllWorkingValues, CountdownIsDue},
+  {AlarmType::DateAndTime, "Date and Time", AlarmTimer::DateTime,  true,  false,  true,  true,  kAllWorkingValues, kAllWorkingValues, DateAndTimeIsDue},
+  {AlarmType::Date,        "Date",          AlarmTimer::DateTime,  true,  false,  false, true,  kAllWorkingValues, kAllWorkingValues, DateIsDue},
+  {AlarmType::Time,        "Time",          AlarmTimer::DateTime,  false, false,  true,  false, kAllWorkingValues, kAllWorkingValues, TimeIsDue},
+  {AlarmType::DayAndTime,  "Day and Time",  AlarmTimer::DateTime,  true,  true,   true,  false, kHourAndMinute,    kHourAndMinute,    DayAndTimeIsDue},
+  {AlarmType::Day,         "Day",           AlarmTimer::DateTime,  true,  true,   false, false, 0,                 kHourValue,        DayIsDue},
 };
 // clang-format on
 

@@ -43,12 +43,18 @@ struct AlarmTypeInfo {
   AlarmType Type;
   const char* Name;  // in the editor's type list
   AlarmTimer Timer;
-  bool NeedsDate, NeedsTime;  // the texts that must read for it to run
+  bool PicksDate;             // the editor's date picker gives its date,
+  bool ByWeekday;             // or only the weekday of that date (shown as "dddd")
+  bool PicksTime;             // the editor's time picker gives its time or length
   bool OneShot;               // stops when it fires, whatever Repeat says
   unsigned ActivationValues;  // loaded when it is activated
   unsigned FiringValues;      // loaded again after it fired
   // Whether it is due now; a Day alarm keeps its fired-today guard here.
   bool (*IsDue)(CAlarm& alarm, const DueClock& clock);
+
+  // The texts that must read for it to run.
+  bool NeedsDate() const { return PicksDate && !ByWeekday; }
+  bool NeedsTime() const { return PicksTime; }
 };
 
 extern const AlarmTypeInfo kAlarmTypes[kAlarmTypeCount];

@@ -193,7 +193,9 @@ void TVelmarind::TrayIconMouseUp(ui::TObject*, ui::TMouseButton button, ui::TShi
 }
 
 void TVelmarind::M_newalarmClick(ui::TObject*) {
-  if (F_Alarm && !F_Alarm->Visible()) F_Alarm->ShowModal();
+  if (!F_Alarm) return;
+  F_Alarm->ResetForNewAlarm();
+  if (!F_Alarm->Visible()) F_Alarm->ShowModal();
 }
 
 void TVelmarind::ApplyTrayMenuOptions(const CSettings& s) {

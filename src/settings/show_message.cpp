@@ -94,7 +94,8 @@ void TF_ShowMessage::AddLines(const std::vector<std::string>& lines) {
 }
 
 void TF_ShowMessage::AddAlarmMessage(const std::vector<std::string>& texts) {
-  const std::string stamp = "[" + os::locale::TimeText(os::clock::Read().Local) + "] - ";
+  std::string stamp = "[";
+  stamp.append(os::locale::TimeText(os::clock::Read().Local)).append("] - ");
   std::vector<std::string> lines;
   for (const std::string& text : texts) lines.push_back(stamp + text);
   AddLines(lines);

@@ -78,23 +78,13 @@ void TF_Task::WireEvents() {
   LE_File.EditLabel.OnClick = ui::Handler(this, &TF_Task::LE_FileSubLabelClick);
   B_Ok.OnClick = ui::Handler(this, &TF_Task::B_OkClick);
   B_Cancel.OnClick = ui::Handler(this, &TF_Task::B_CancelClick);
-  MoveFocusOnEnter(LE_Name, {&LE_File, &LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
-  MoveFocusOnEnter(LE_File, {&LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
-  MoveFocusOnEnter(LE_Directory, {&LE_Parameters, &LE_Comment, &B_Ok});
-  MoveFocusOnEnter(LE_Parameters, {&LE_Comment, &B_Ok});
-  MoveFocusOnEnter(LE_Comment, {&CB_Operation});
-  MoveFocusOnEnter(CB_Operation, {&CB_Showcommand});
-  MoveFocusOnEnter(CB_Showcommand, {&B_Ok});
-}
-
-void TF_Task::MoveFocusOnEnter(ui::TControl& from, std::initializer_list<ui::TControl*> chain) {
-  from.OnKeyPress = [targets = std::vector<ui::TControl*>(chain)](ui::TObject*, char& key) {
-    if (key != '\r') return;
-    key = 0;
-    const auto usable = std::find_if(targets.begin(), targets.end(),
-                                     [](ui::TControl* target) { return target->Enabled(); });
-    if (usable != targets.end()) (*usable)->SetFocus();
-  };
+  ui::MoveFocusOnEnter(LE_Name, {&LE_File, &LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
+  ui::MoveFocusOnEnter(LE_File, {&LE_Directory, &LE_Parameters, &LE_Comment, &B_Ok});
+  ui::MoveFocusOnEnter(LE_Directory, {&LE_Parameters, &LE_Comment, &B_Ok});
+  ui::MoveFocusOnEnter(LE_Parameters, {&LE_Comment, &B_Ok});
+  ui::MoveFocusOnEnter(LE_Comment, {&CB_Operation});
+  ui::MoveFocusOnEnter(CB_Operation, {&CB_Showcommand});
+  ui::MoveFocusOnEnter(CB_Showcommand, {&B_Ok});
 }
 
 void TF_Task::ResetTaskEditor() {

@@ -1,7 +1,6 @@
 // The task editor: a new task, or a change to one, stored on OK.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
 #include "ui/control.h"
@@ -60,8 +59,6 @@ class TF_Task : public ui::TForm {
  private:
   void WireEvents();
   void FormShow(ui::TObject* sender);
-  // Enter moves the focus to the first usable control of the chain.
-  void MoveFocusOnEnter(ui::TControl& from, std::initializer_list<ui::TControl*> chain);
   void ShowHelp();
   // Stores the editor's fields; false while the editor must stay open.
   bool StoreTask();

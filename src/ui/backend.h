@@ -82,9 +82,11 @@ enum class ControlKind {
   SortedListBox,
   ComboBox,  // a drop-down list: the user picks, never types
   CheckBox,
-  GroupBox,    // a labelled frame drawn behind the controls it surrounds
-  TrackBar,    // a horizontal slider
-  PageControl  // a row of tabs; the items are the tabs' captions
+  GroupBox,     // a labelled frame drawn behind the controls it surrounds
+  TrackBar,     // a horizontal slider
+  PageControl,  // a row of tabs; the items are the tabs' captions
+  DatePicker,   // a date the user picks from a calendar
+  TimePicker    // a time of day the user types or spins
 };
 
 // How a control draws its text: colour 0xRRGGBB, underlined or bold, and a
@@ -138,6 +140,14 @@ class ControlPeer : public WindowPeer {
   virtual void SetRange(int minimum, int maximum) = 0;
   virtual int Position() const = 0;
   virtual void SetPosition(int position) = 0;
+  // A date or time picker's value (setting it notifies nobody; a user's
+  // change is reported with NotifyChange) and its display format with the
+  // Windows picture letters, "" for the user's own format.
+  virtual TDateAndTime DateTimeValue() const = 0;
+  virtual void SetDateTimeValue(const TDateAndTime& value) = 0;
+  virtual void SetFormat(const std::string& format) = 0;
+  // The tooltip shown while the mouse rests on the control; "" for none.
+  virtual void SetHint(const std::string& hint) = 0;
 };
 
 class TimerPeer {

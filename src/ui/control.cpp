@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <vector>
+
 #include "ui/form.h"
 #include "ui/page_control.h"
 
@@ -20,6 +22,11 @@ TControl::~TControl() {
 void TControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
   peer_->SetEnabled(enabled);
+}
+
+void TControl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  peer_->SetHint(hint);
 }
 
 void TControl::SetFocus() {
@@ -60,6 +67,19 @@ void TControl::NotifyMouseMove(TShiftState shift, int x, int y) {
 
 void TControl::NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void MoveFocusOnEnter(TControl& from, std::initializer_list<TControl*> chain) {
+  from.OnKeyPress = [targets = std::vector<TControl*>(chain)](TObject*, char& key) {
+    if (key != '\r') return;
+    key = 0;
+    for (TControl* target : targets) {
+      if (target->Visible() && target->Enabled()) {
+        target->SetFocus();
+        return;
+      }
+    }
+  };
 }
 
 TButton::TButton(TForm& parent, const std::string& caption, const TControlPlace& place,

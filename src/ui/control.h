@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -58,6 +59,9 @@ class TControl : public TComponent {
   // Gives the control the keyboard focus; nothing when it is hidden or disabled.
   void SetFocus();
   void SetTextStyle(const TTextStyle& style) { peer_->SetTextStyle(style); }
+  // The tooltip shown while the mouse rests on the control.
+  std::string Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -89,7 +93,12 @@ class TControl : public TComponent {
   TControlPlace place_;
   std::unique_ptr<ControlPeer> peer_;
   bool enabled_ = true;
+  std::string hint_;
 };
+
+// Enter in `from` gives the focus to the first control of `chain` that is
+// shown and enabled, if there is one; the key goes no further.
+void MoveFocusOnEnter(TControl& from, std::initializer_list<TControl*> chain);
 
 // A push button; "&" in the caption marks its Alt+letter.
 class TButton : public TControl {

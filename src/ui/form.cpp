@@ -27,7 +27,9 @@ void TForm::Show() {
 }
 
 void TForm::Hide() {
+  const bool wasVisible = Visible();
   peer_->SetVisible(false);
+  if (wasVisible && OnHide) OnHide(this);
 }
 
 void TForm::Close() {

@@ -60,6 +60,8 @@ class TForm : public TComponent {
   virtual void Dispatch(TMessage& message);
 
   TNotifyEvent OnShow;
+  // The form was visible and is hidden now (closed, or hidden from code).
+  TNotifyEvent OnHide;
   TCloseEvent OnClose;
   // Mouse events of the client area outside the controls.
   TMouseEvent OnMouseDown;

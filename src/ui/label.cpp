@@ -29,4 +29,9 @@ TLabeledEdit::TLabeledEdit(TForm& parent, const std::string& label, const TContr
                            int maxLength)
     : TEdit(parent, place, maxLength), EditLabel(parent, label, LabelPlaceAbove(place)) {}
 
+void TLabeledEdit::SetVisible(bool visible) {
+  TEdit::SetVisible(visible);
+  EditLabel.SetVisible(visible);
+}
+
 }  // namespace ui

@@ -23,6 +23,8 @@ class TLabeledEdit : public TEdit {
  public:
   TLabeledEdit(TForm& parent, const std::string& label, const TControlPlace& place,
                int maxLength = 0);
+  // Shows or hides the edit with its label.
+  void SetVisible(bool visible);
   TLabel EditLabel;
 };
 

@@ -1,5 +1,8 @@
 #include "ui/lists.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace ui {
 
 void TItemsControl::SetItems(const std::vector<std::string>& items) {
@@ -16,6 +19,15 @@ std::vector<std::string> TItemsControl::Items() const {
 std::string TItemsControl::Text() const {
   const int index = ItemIndex();
   return index >= 0 && index < Count() ? Item(index) : "";
+}
+
+int TItemsControl::IndexOfIgnoringCase(const std::string& text) const {
+  const auto lower = [](unsigned char c) { return std::tolower(c); };
+  for (int i = 0; i < Count(); ++i) {
+    const std::string item = Item(i);
+    if (std::ranges::equal(item, text, {}, lower, lower)) return i;
+  }
+  return -1;
 }
 
 TListBox::TListBox(TForm& parent, const TControlPlace& place, bool sorted)

@@ -24,6 +24,8 @@ class TItemsControl : public TControl {
   void SetItemIndex(int index) { Peer().SetItemIndex(index); }
   // The selected item's text; "" without a selection.
   std::string Text() const;
+  // The first item equal to the text but for the case of its letters; -1 for none.
+  int IndexOfIgnoringCase(const std::string& text) const;
 };
 
 class TListBox : public TItemsControl {

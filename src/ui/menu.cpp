@@ -6,8 +6,9 @@
 
 namespace ui {
 
+// The action runs from a copy: it may remove the very item it belongs to.
 void TMenuItem::Click() {
-  if (OnClick) OnClick(this);
+  if (const TNotifyEvent action = OnClick) action(this);
 }
 
 void TMenuItem::Add(TMenuItem& item) {

@@ -15,6 +15,13 @@ struct TRect {
   bool operator==(const TRect&) const = default;
 };
 
+// A date and a time of day, as a date and time picker holds them.
+struct TDateAndTime {
+  int Year = 1899, Month = 12, Day = 30;
+  int Hour = 0, Minute = 0, Second = 0;
+  bool operator==(const TDateAndTime&) const = default;
+};
+
 struct TMessage {
   unsigned Msg = 0;
   std::uintptr_t WParam = 0;

@@ -5,6 +5,7 @@
 #include <limits>
 #include <map>
 
+#include "os/calendar.h"
 #include "os/fake/fake_os.h"
 #include "ui/application.h"
 #include "ui/backend.h"
@@ -195,6 +196,19 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetPosition(int position) override { position_ = std::clamp(position, minimum_, maximum_); }
   int MaxLength() const { return maxLength_; }
   bool NumbersOnly() const { return numbersOnly_; }
+  TDateAndTime DateTimeValue() const override { return value_; }
+  void SetDateTimeValue(const TDateAndTime& value) override { value_ = value; }
+  void SetFormat(const std::string& format) override { format_ = format; }
+  void SetHint(const std::string&) override {}
+  // A picker shows its value as the window system writes it.
+  std::string Text() const override {
+    if (kind_ != ControlKind::DatePicker && kind_ != ControlKind::TimePicker) return text_;
+    const os::locale::Formats formats = os::locale::UserFormats();
+    const std::string own = kind_ == ControlKind::DatePicker ? formats.ShortDate : formats.LongTime;
+    const os::DateTime t{value_.Year, value_.Month, value_.Day,
+                         value_.Hour, value_.Minute, value_.Second};
+    return os::calendar::Format(format_.empty() ? own : format_, t, formats);
+  }
 
  private:
   static bool LessIgnoringCase(const std::string& a, const std::string& b) {
@@ -218,6 +232,8 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   int maximum_ = 10;
   int position_ = 0;
   int textRewrites_ = 0;
+  TDateAndTime value_;
+  std::string format_;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -351,6 +367,11 @@ void Type(TControl& control, const std::string& text) {
 
 std::string ControlEvent(const std::string& what, const TControl& control) {
   return what + "(" + std::to_string(control.Handle()) + ")";
+}
+
+void EditDateTime(TControl& picker, const TDateAndTime& value) {
+  picker.Peer().SetDateTimeValue(value);
+  picker.NotifyChange();
 }
 
 std::string ShownTrayTip() {

@@ -71,6 +71,8 @@ void PressKey(TControl& control, unsigned short key, TShiftState shift = 0);
 // to the control's typing limit. A digits-only edit drops every other
 // character, as the window system does with typed keys.
 void Type(TControl& control, const std::string& text);
+// The user changes a date or time picker's value.
+void EditDateTime(TControl& picker, const TDateAndTime& value);
 // A control's entry in the event log: "Focus(4101)", "ScrollCaret(4101)".
 std::string ControlEvent(const std::string& what, const TControl& control);
 // The tooltip the tray icon shows; "" when it has none.

@@ -49,12 +49,28 @@ class ButtonPeer final : public NativeControl {
   HICON icon_ = nullptr;
 };
 
+// The form clips its children, so nobody else paints behind the frame:
+// it fills its own background, its siblings left out.
+class GroupBoxPeer final : public NativeControl {
+ public:
+  GroupBoxPeer(TControl& control, TForm& parent)
+      : NativeControl(control, parent, ButtonClass(ControlKind::GroupBox)) {}
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override {
+    if (msg != WM_ERASEBKGND) return NativeControl::HandleMessage(msg, wparam, lparam);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent,
                                                 ControlKind kind) {
-  if (kind == ControlKind::GroupBox)
-    return std::make_unique<NativeControl>(control, parent, ButtonClass(kind));
+  if (kind == ControlKind::GroupBox) return std::make_unique<GroupBoxPeer>(control, parent);
   return std::make_unique<ButtonPeer>(control, parent, kind);
 }
 

@@ -1,4 +1,6 @@
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -36,6 +38,7 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
 }
 
 NativeControl::~NativeControl() {
+  if (tooltip_) DestroyWindow(tooltip_);
   DestroyWindow(hwnd_);
   if (styledFont_) DeleteObject(styledFont_);
 }
@@ -56,6 +59,24 @@ void NativeControl::SetTextStyle(const TTextStyle& style) {
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(styledFont_), TRUE);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// One tooltip window per control with a hint; it follows the mouse over the
+// control by itself (TTF_SUBCLASS).
+void NativeControl::SetHint(const std::string& hint) {
+  if (!tooltip_ && hint.empty()) return;
+  if (!tooltip_)
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               GetParent(hwnd_), nullptr, GetModuleHandleA(nullptr), nullptr);
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(hwnd_);
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = const_cast<char*>(hint.c_str());
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!hint.empty()) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 COLORREF NativeControl::TextColor() const {
@@ -160,6 +181,9 @@ std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent,
       return CreateLabelPeer(control, parent);
     case ControlKind::StatusBar:
       return CreateStatusBarPeer(control, parent);
+    case ControlKind::DatePicker:
+    case ControlKind::TimePicker:
+      return CreateDateTimePeer(control, parent, kind);
   }
   return std::make_unique<NativeControl>(control, parent, NativeClass{"STATIC", kChild, 0});
 }

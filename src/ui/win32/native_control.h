@@ -61,6 +61,10 @@ class NativeControl : public NativeWindow<ControlPeer> {
   void SetRange(int, int) override {}
   int Position() const override { return 0; }
   void SetPosition(int) override {}
+  TDateAndTime DateTimeValue() const override { return {}; }
+  void SetDateTimeValue(const TDateAndTime&) override {}
+  void SetFormat(const std::string&) override {}
+  void SetHint(const std::string& hint) override;
 
   // The notifications the form reflects to its control: a WM_COMMAND code,
   // a WM_NOTIFY code, a WM_HSCROLL.
@@ -103,6 +107,7 @@ class NativeControl : public NativeWindow<ControlPeer> {
   static inline int nextId_ = 1000;
   WNDPROC original_ = nullptr;
   HFONT styledFont_ = nullptr;
+  HWND tooltip_ = nullptr;
   bool changingText_ = false;
 };
 
@@ -114,5 +119,7 @@ std::unique_ptr<NativeControl> CreateTabsPeer(TControl& control, TForm& parent);
 std::unique_ptr<NativeControl> CreateTrackBarPeer(TControl& control, TForm& parent);
 std::unique_ptr<NativeControl> CreateLabelPeer(TControl& control, TForm& parent);
 std::unique_ptr<NativeControl> CreateStatusBarPeer(TControl& control, TForm& parent);
+std::unique_ptr<NativeControl> CreateDateTimePeer(TControl& control, TForm& parent,
+                                                  ControlKind kind);
 
 }  // namespace ui::win32

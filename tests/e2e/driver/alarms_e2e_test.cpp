@@ -1,5 +1,7 @@
 // An alarm saved active fires in the real program: its message, the blinking tray, task, saved
 // list.
+#include <thread>
+
 #include "program.h"
 
 namespace e2e {
@@ -48,6 +50,83 @@ TEST_F(AlarmsE2E, ACountdownSavedActiveFiresWithItsMessageTaskAndBlinking) {
   // One-shot: saved inactive, with its full length.
   EXPECT_TRUE(WaitUntil([&] { return Read("alarmlist.ini") == alarmlist("0"); }))
       << Read("alarmlist.ini");
+}
+
+// A list box's items, asked in UTF-16: Wine answers the ANSI call of another process so.
+std::vector<std::wstring> ListItems(HWND list) {
+  std::vector<std::wstring> items;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t item[256] = L"";
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    items.push_back(item);
+  }
+  return items;
+}
+
+// Picks an item of a drop-down list as a user does: the selection, then its notification.
+void Pick(HWND form, HWND combo, int index) {
+  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+// A countdown made in the editor fires a second after OK; the tray switches a prepared alarm
+// on; the Day type's date picker names a weekday; quitting asks about the active alarm.
+TEST_F(AlarmsE2E, AnAlarmMadeInTheEditorFiresAndTheTraySwitchesAnotherOn) {
+  const std::string later =
+      "Later\r\n12/7/2026\r\n7:30:00 PM\r\n\r\nmsg\r\n7\r\n30\r\n0\r\n8\r\n64\r\n";
+  Start({}, {{"alarmlist.ini", "1\r\n" + later + "0\r\n1\r\n0\r\n"}});
+  const HWND window = FindWindowA("TF_AlarmHandler", nullptr),
+             editor = FindWindowA("TF_Alarm", nullptr);
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Alarms, Add / Edit
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
+  const HWND active = FindWindowExA(window, nullptr, "ListBox", nullptr);
+  const HWND inactive = FindWindowExA(window, active, "ListBox", nullptr);
+  EXPECT_EQ(ListItems(inactive), std::vector<std::wstring>{L"Later"});
+  PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && Text(editor) == "New Alarm"; }));
+  SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), "Egg");
+  const HWND type = FindWindowExA(editor, nullptr, "ComboBox", nullptr);
+  Pick(editor, type, 0);  // Countdown, of 00:00:00
+  PostMessageA(Button(editor, "&Ok"), BM_CLICK, 0, 0);
+  const DWORD ok = GetTickCount();
+  HWND message = WaitForWindow("TF_ShowMessage");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(message) != 0; }));
+  EXPECT_LT(GetTickCount() - ok, 3000u);
+  EXPECT_NE(Text(FindWindowExA(message, nullptr, "Edit", nullptr)).find("] - Wake up!"),
+            std::string::npos);
+  // Fired once: saved inactive.
+  EXPECT_TRUE(WaitUntil([&] {
+    return Read("alarmlist.ini").find("1\r\n192\r\n0\r\n") != std::string::npos;
+  })) << Read("alarmlist.ini");
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});  // "Later" on
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(active) == std::vector<std::wstring>{L"Later"}; }));
+  EXPECT_TRUE(WaitUntil([&] {
+    return Read("alarmlist.ini").find("8\r\n64\r\n1\r\n") != std::string::npos;
+  })) << Read("alarmlist.ini");
+
+  PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor); }));
+  Pick(editor, type, 5);  // Day: the date picker shows the weekday's name
+  const HWND time = FindWindowExA(editor, nullptr, "SysDateTimePick32", nullptr);
+  const std::string day = Text(FindWindowExA(editor, time, "SysDateTimePick32", nullptr));
+  const std::string days = "Sunday Monday Tuesday Wednesday Thursday Friday Saturday";
+  EXPECT_TRUE(!day.empty() && days.find(day) != std::string::npos) << day;
+  PostMessageA(Button(editor, "&Cancel"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
+
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  HWND box = WaitForBox("Confirm");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(BoxText(box), "You have 1 active alarms, quit anyway?");
+  SendDlgItemMessageA(box, IDNO, BM_CLICK, 0, 0);
+  Sleep(300);
+  EXPECT_TRUE(IsWindow(main_)) << "No keeps the program";
+  std::thread yes([] { SendDlgItemMessageA(WaitForBox("Confirm"), IDYES, BM_CLICK, 0, 0); });
+  EXPECT_EQ(Close(), 0);
+  yes.join();
+  main_ = nullptr;
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(AlarmListTest, FilesInTheUsersFormatsAreReadAndSavedSortedByteForByte) {
               "Active alarms 1, total 3 / Velmarind - 1 Active alarms.");
     // Names are compared exactly; the alarm being edited does not take its own name.
     EXPECT_EQ(Handler().IsAlarmNameFree("a") * 100 + Handler().IsAlarmNameFree("A") * 10 +
-                  Handler().IsAlarmNameFree("a", Handler().FindAlarm("a")),
+                  Handler().IsAlarmNameFree("a", Handler().Alarms[Handler().FindAlarm("a")].Id),
               11);
     // Capitals first; a countdown starts from its full length, an inactive alarm keeps its values.
     EXPECT_EQ(File("alarmlist.ini"), CrLf({"3"}) + z + Record(a, "0 0 5 1 64 0 0 0") + b);

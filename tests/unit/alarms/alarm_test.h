@@ -1,6 +1,9 @@
 // Fixture of the alarm tests: the program started headless with a task "note"; alarm helpers.
 #pragma once
 
+#include <algorithm>
+
+#include "alarms/alarm_form.h"
 #include "alarms/alarm_handler_form.h"
 #include "settings/show_message.h"
 #include "support/app_test.h"
@@ -58,6 +61,31 @@ class AlarmTest : public AppTest {
   static void Add(CAlarm alarm, std::int16_t state = 0) {
     alarm.State = state;
     ASSERT_EQ(Handler().AddAlarm(alarm, true), 1);
+  }
+  static TF_AlarmHandler& Window() { return *F_AlarmHandler; }
+  // The user clicks the entry of that name in one of the window's lists.
+  static void Select(ui::TListBox& list, const std::string& name) {
+    const Lines items = list.Items();
+    const auto at = std::find(items.begin(), items.end(), name);
+    ASSERT_NE(at, items.end()) << name << " is not listed";
+    list.SetItemIndex(static_cast<int>(at - items.begin()));
+    list.NotifyClick();
+  }
+  // Which of Edit, Delete, Activate and Stop are enabled, "EDAS" with '-' for a disabled one.
+  static std::string Buttons() {
+    const TF_AlarmHandler& w = Window();
+    std::string state;
+    for (const auto& [button, letter] :
+         {std::pair{&w.B_Edit, 'E'}, {&w.B_Delete, 'D'}, {&w.B_Activate, 'A'}, {&w.B_Stop, 'S'}})
+      state += button->Enabled() ? letter : '-';
+    return state;
+  }
+  // The next box must be this one ("Error: text"); it is answered with OK.
+  static void ExpectBox(const std::string& box) {
+    ui::headless::Expect([box](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.caption + ": " + d.text, box);
+      return ui::IDOK;
+    });
   }
   // The tray's "Alarms" items after the fixed ones, "+" before a checked one.
   static Lines TrayItems() {

@@ -1,0 +1,125 @@
+// The alarm list window as the user works with it, and quick alarms.
+#include "alarms/alarm_test.h"
+
+namespace {
+
+using AlarmWindowTest = AlarmTest;
+
+const std::string k35(35, 'x');
+
+TEST_F(AlarmWindowTest, TheSelectionIsDescribedAndDecidesTheButtons) {
+  CAlarm day = MakeAlarm("day", kDayOnly, "", "", kShowMessage, 1),
+         m36 = MakeAlarm("m36", kTimeOfDay, "8:00");
+  day.Second = 1;
+  m36.Message = k35 + "y";
+  CAlarm dt = MakeAlarm("dt", kDateAndTime, "7:30:00 PM", "06.12.2099");
+  dt.Message = "a message that is longer than fifteen";
+  CAlarm odd = MakeAlarm("odd day", kDayAndTime, "8:00", "", kShowMessage, 1, 1);
+  odd.Second = 9;
+  for (const CAlarm& a : {day, dt, odd, MakeAlarm("t", kTimeOfDay, "7:30", "", kShowMessage, 1, 1),
+                          MakeAlarm("cd", kCountdown, "0:0:10")})
+    Add(a, 1);
+  Add(m36);
+  CAlarm m35 = MakeAlarm("m35", kTimeOfDay, "8:00");
+  m35.Message = k35;
+  Add(m35);
+  Window().Show();
+  EXPECT_EQ(Buttons(), "----");
+  // clang-format off
+  const struct { char list; const char* name; std::string status; const char* buttons; } rows[] = {
+      {'N', "m35",     k35,                                          "EDA-"},
+      {'N', "m36",     k35 + "...",                                  "EDA-"},
+      {'A', "day",     "[Sunday] - msg day",                         "---S"},
+      {'A', "dt",      "[06.12.2099, 7:30:00 PM PM] - a message that ...", "---S"},
+      {'A', "t",       "[7:30 AM] - msg t",                          "---S"},
+      {'A', "odd day", "[, 8:00 AM] - msg odd day",                  "---S"},
+  };
+  // clang-format on
+  for (const auto& r : rows) {
+    Select(r.list == 'A' ? Window().LB_AlarmsActive : Window().LB_Alarms, r.name);
+    EXPECT_EQ(Window().StatusBar.SimpleText(), r.status) << r.name;
+    EXPECT_EQ(Buttons(), r.buttons) << r.name;
+    EXPECT_EQ((r.list == 'A' ? Window().LB_Alarms : Window().LB_AlarmsActive).ItemIndex(), -1);
+  }
+  Select(Window().LB_AlarmsActive, "cd");  // a countdown: the next tick writes the time left
+  EXPECT_EQ(Window().StatusBar.SimpleText(), "[, 8:00 AM] - msg odd day");
+  ui::headless::AdvanceTime(1000);
+  EXPECT_EQ(Window().StatusBar.SimpleText(), "00:00:09 - msg cd");
+  Window().B_Close.Click();
+  EXPECT_EQ(Window().LB_AlarmsActive.ItemIndex() + Window().LiveCountdown, -1);
+  EXPECT_EQ(Window().StatusBar.SimpleText(), "");
+}
+
+TEST_F(AlarmWindowTest, ButtonsAndDoubleClicksChangeTheListAndSaveIt) {
+  os::fake::world().screen = os::Size{1280, 1024};
+  Window().Show();
+  EXPECT_EQ(Window().Caption() + " / " + ui::headless::ShownTrayTip(),
+            "Active alarms 0, total 0 / Velmarind - 0 Active alarms.");
+  EXPECT_EQ(std::pair(Window().Left(), Window().Top()),
+            std::pair(1248 - Window().Width(), 992 - Window().Height()));
+  Add(MakeAlarm("x", kCountdown, "0:10"));
+  Add(MakeAlarm("y", kCountdown, "0:10"));
+  Select(Window().LB_Alarms, "x");
+  Window().LB_Alarms.NotifyDblClick();
+  EXPECT_EQ(TrayItems(), (Lines{"+x", "y"}));
+  EXPECT_EQ(Buttons() + " " + Window().Caption(), "---- Active alarms 1, total 2");
+  EXPECT_NE(
+      File("alarmlist.ini").find("x\r\n\r\n0:10\r\nnote\r\nmsg x\r\n0\r\n10\r\n0\r\n1\r\n64\r\n1"),
+      std::string::npos);
+  Select(Window().LB_AlarmsActive, "x");
+  Window().LB_AlarmsActive.NotifyDblClick();
+  EXPECT_EQ(Window().LB_Alarms.Items(), (Lines{"x", "y"}));
+  Select(Window().LB_Alarms, "y");
+  os::fake::world().failingSaves.insert(std::string(kDir) + "alarmlist.ini");
+  ExpectBox("Error: Could not save C:\\Velmarind\\alarmlist.ini");
+  Window().B_Delete.Click();  // no question
+  EXPECT_EQ(TrayItems(), Lines{"x"});
+  EXPECT_TRUE(InStep());
+}
+
+// A quick alarm's item stops it; the list then drops the alarm with the very item clicked.
+TEST_F(AlarmWindowTest, QuickAlarmsAreNamedAndTimedByWhatWasTyped) {
+  constexpr std::int64_t m = 60000;
+  // clang-format off
+  const struct { const char* time; const char* message; int am, countdown; const char* name; std::int16_t storedAm; std::int64_t firesAfter; } rows[] = {
+      {"7:30",   "",      0, 0, "#Alarm - (7:30 PM) ",   0, 690 * m},  // the clock reads 08:00
+      {"7:30",   "",      1, 0, "#Alarm - (7:30 AM) ",   1, 1410 * m},
+      {"7:30am", "",      0, 0, "#Alarm - (7:30am AM) ", 1, 1410 * m},
+      {"0:30",   "",      0, 0, "#Alarm - (0:30 AM) ",   1, 990 * m},
+      {"19:30",  "",      1, 0, "#Alarm - (19:30 PM) ",  0, 690 * m},
+      {"0:05",   " tea",  0, 1, "#Countdown - (0:05) ",  0, 5 * m},
+      {"13:00",  "",      1, 1, "#Countdown - (13:00) ", 1, 780 * m},
+  };
+  // clang-format on
+  for (const auto& r : rows) {
+    os::fake::SetLocalTime({2026, 12, 6, 8, 0, 0, 0, 1});
+    Restart("");
+    ASSERT_EQ(Handler().AddQuickAlarm(r.time, r.message, r.am, r.countdown), 1) << r.time;
+    const CAlarm& a = Handler().Alarms.at(0);
+    EXPECT_EQ(a.Name + "|" + a.Message + "|" + a.DateText,
+              std::string(r.name) + "|" + (*r.message ? r.message : "Wake up!") + "|06.12.2026");
+    EXPECT_EQ(a.AM * 10 + a.Signals * 100 + a.State, r.storedAm * 10 + 19201) << r.time;
+    EXPECT_NE(File("alarmlist.ini").find(r.name), std::string::npos);
+    ui::headless::AdvanceTime(r.firesAfter - m);
+    EXPECT_EQ(F_ShowMessage->M_Message.LineCount(), 0) << r.time;
+    ui::headless::AdvanceTime(2 * m);
+    EXPECT_EQ(F_ShowMessage->M_Message.LineCount(), 1) << r.time;
+    EXPECT_EQ(TrayItems(), Lines{}) << "fired and dropped";
+    EXPECT_EQ(File("alarmlist.ini"), "0\r\n");
+  }
+  for (const char* name : {"#Alarm - (7:30 PM) ", "#Alarm - (7:30 PM) 2", "#Alarm - (7:30 PM) 3"}) {
+    Handler().AddQuickAlarm("7:30", std::string(300, 'm'), 0, 0);
+    EXPECT_EQ(TrayItems().back(), std::string("+") + name);
+  }
+  Restart(File("alarmlist.ini"));
+  EXPECT_EQ(Handler().Alarms.at(2).Message, std::string(300, 'm'));
+  Velmarind->M_Timer.Items(3)->Click();
+  EXPECT_EQ(TrayItems().size(), 2u);
+  ExpectBox("Error: 25:00 is not a valid time.");
+  EXPECT_EQ(Handler().AddQuickAlarm("25:00", "", 0, 0), 0);
+  Handler().Alarms.resize(CAlarmHandler::kMaxAlarms);
+  ExpectBox("Error: Too many alarms");
+  EXPECT_EQ(Handler().AddQuickAlarm("7:30", "", 0, 0), 0);
+}
+
+}  // namespace
