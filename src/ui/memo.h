@@ -1,6 +1,7 @@
 // A multi-line edit control. Its text is one string with CR LF line breaks;
 // lines are numbered from 0 and an empty last line after a final break is
-// not counted.
+// not counted. Only CR LF ends a line: a lone CR or LF (pasted or added
+// text keeps its bytes) is text of its line, for every line operation alike.
 #pragma once
 
 #include <string>

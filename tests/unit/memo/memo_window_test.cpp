@@ -57,6 +57,7 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {kDelete, "l1\r\nl2", {4, 0}, "", "l1\r\n", {4, 0}, "2/2", false},
       {kDelete, "l1\r\nl2\r\n", {8, 0}, "", nullptr, {8, 0}, "3/3", false},
       {kDelete, "l1\r\nl2\r\nl3", {1, 5}, "", "l\r\nl3", {1, 0}, "1/3", false},
+      {kDelete, "a\nb\r\nc", {2, 0}, "", "c", {0, 0}, "1/2", false},  // a lone LF is no break
       {kDown,   "a\r\nb\r\na", {0, 0}, "a", nullptr, {6, 1}, "3/4", true},
       {kDown,   "abab", {2, 1}, "a", nullptr, {2, 1}, "1/2", false},  // no wrapping
       {kUp,     "abab", {2, 1}, "a", nullptr, {0, 1}, "1/2", true},
@@ -72,6 +73,7 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: no]\r\nd", {18, 0}, "2/4", false},
       {Key<VK_F8>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c2\r\nd", {7, 0}, "2/4", false},
       {Key<VK_F9>, "a\r\nb c\r\nd", {4, 0}, "", "a\r\nB C\r\nd", {6, 0}, "2/4", false},
+      {Key<VK_F9>, "a\nb\r\nc", {2, 0}, "", "A\nB\r\nc", {3, 0}, "1/3", false},
       {Key<VK_F11>, "a\r\nb c\r\nd", {5, 0}, "", "a\r\nb c!\r\nd", {7, 0}, "2/4", false},
       {Key<VK_F11>, "a\r\n\r\nb", {3, 0}, "", nullptr, {3, 0}, "2/4", false},  // an empty line
   };
@@ -152,7 +154,8 @@ TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines
 TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSelection) {
   // clang-format off
   const struct { std::string text; Sel sel; std::string clipboard; } cases[] = {
-      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"one\r\n\r\nz", {5, 0}, "old"},
+      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"a\nb\r\nc", {2, 0}, "a\nb"},
+      {"one\r\n\r\nz", {5, 0}, "old"},
   };
   // clang-format on
   for (const auto& c : cases) {
