@@ -33,6 +33,21 @@ inline std::string Text(HWND window) {
   return text;
 }
 
+// Clicks the tray icon (its window, callback message and id) and works the
+// menu with keys: Close, About, Settings, -, Memo, Hotkeys, Tasks (Add / Edit,
+// -, the tasks), Alarms, Clipboard.
+inline void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
+  PostMessageA(FindWindowA("VelmarindTrayIcon", nullptr), WM_APP + 1, 1, WM_LBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr; }));
+  Sleep(200);  // the menu takes keys once it is tracked
+  for (WPARAM key : keys) {
+    PostMessageA(menu, WM_KEYDOWN, key, 0);
+    PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
+  }
+  EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }));
+}
+
 // Each test has velmarind.exe and the factory sound.wav in a new temporary
 // folder; the program is closed when the test ends and must exit with 0.
 class ProgramTest : public ::testing::Test {

@@ -22,21 +22,6 @@ std::vector<HWND> TabStops(HWND form, Strings& names) {
   return stops;
 }
 
-// Clicks the tray icon (its window, callback message and id) and works the
-// menu with keys: Close, About, Settings, -, Memo, Hotkeys, Tasks (Add / Edit,
-// -, the tasks), Alarms, Clipboard.
-void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
-  PostMessageA(FindWindowA("VelmarindTrayIcon", nullptr), WM_APP + 1, 1, WM_LBUTTONUP);
-  HWND menu = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr; }));
-  Sleep(200);  // the menu takes keys once it is tracked
-  for (WPARAM key : keys) {
-    PostMessageA(menu, WM_KEYDOWN, key, 0);
-    PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-  }
-  EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }));
-}
-
 HWND Button(HWND form, const char* caption) {
   return FindWindowExA(form, nullptr, "Button", caption);
 }
