@@ -319,13 +319,16 @@ void TF_Memo::MemoClick(ui::TObject*) {
   UpdateStatus();
 }
 
-void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
+void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState shift) {
   UpdateStatus();
   switch (key) {
+    case ui::VK_F4:
+      // Alt+F4 closes the window; it must not send the caret line to an address first.
+      if (shift & ui::ssAlt) break;
+      [[fallthrough]];
     case ui::VK_F1:
     case ui::VK_F2:
     case ui::VK_F3:
-    case ui::VK_F4:
       // F1 opens the first word; F2 to F4 run web commands 1 to 3 on the memo.
       if (Velmarind) Velmarind->RunWebCommand(kOpenMemoWord + (key - ui::VK_F1));
       break;

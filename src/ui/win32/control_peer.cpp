@@ -87,13 +87,19 @@ LRESULT NativeControl::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         return TRUE;
       }
       break;
+    // Keys pressed with Alt (and F10) come as system keys; they reach the
+    // key events too, then go on to the default handling (Alt+F4 closes).
     case WM_KEYDOWN:
-    case WM_KEYUP: {
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
       unsigned short key = static_cast<unsigned short>(wparam);
-      if (msg == WM_KEYDOWN)
-        control_.NotifyKeyDown(key, KeyShiftState());
+      TShiftState shift = KeyShiftState();
+      if (HIWORD(lparam) & KF_ALTDOWN) shift |= ssAlt;
+      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
+        control_.NotifyKeyDown(key, shift);
       else
-        control_.NotifyKeyUp(key, KeyShiftState());
+        control_.NotifyKeyUp(key, shift);
       if (key == 0) return 0;
       wparam = key;
       break;

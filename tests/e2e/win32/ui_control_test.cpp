@@ -36,7 +36,9 @@ class UiControl : public ui_test::UiTest {
       log.push_back((sender == &memo ? "memo " : "search ") + std::string(1, key));
       if (key == 'x') key = 0;  // swallowed
     };
-    memo.OnKeyDown = [&](auto, auto& key, auto) { log.push_back(Str("memo down ", key)); };
+    memo.OnKeyDown = [&](auto, auto& key, auto shift) {
+      log.push_back(Str("memo down ", key) + (shift & ui::ssAlt ? " alt" : ""));
+    };
     status.OnMouseDown = [&](auto, auto, auto, int x, int y) { log.push_back(Str("down@", x, y)); };
     status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move@", x, y)); };
     form.OnMouseUp = [&](auto, auto b, auto, int x, int y) {
@@ -95,6 +97,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"typed", [&] { Send(memo, WM_CHAR, 'e'); }, {"memo e", "memo change e"}},
       {"typed key swallowed", [&] { Send(memo, WM_CHAR, 'x'); }, {"memo x"}},
       {"key down", [&] { Send(memo, WM_KEYDOWN, VK_F5); }, {"memo down 116"}},
+      {"system key down without Alt", [&] { Send(memo, WM_SYSKEYDOWN, VK_F9); }, {"memo down 120"}},
       {"typed up to the limit", [&] { search.SetText("1234"), log.clear(), Send(search, WM_CHAR, 'a'); }, {"search a", "search change a1234"}},
       {"slider dragged", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
       {"slider keys", [&] { Send(bar, WM_KEYDOWN, VK_RIGHT); }, {"bar change 4"}},
@@ -111,9 +114,12 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"Tab and Enter typed into the memo", [&] { memo.SetText(""), log.clear(), Keys(memo, {VK_TAB, VK_RETURN}, memo); }, {"memo down 9", "memo down 13", "memo \t", "memo change \t", "memo \r", "memo change \t\r\n"}},
       {"Tab moves on from the search box", [&] { Keys(search, {VK_TAB}, close); }, {}},
       {"Enter reaches a key-press handler", [&] { Keys(search, {VK_RETURN}, search); }, {"search \r"}},
+      {"Alt and a function key", [&] { Keys(memo, {VK_F9}, memo, true); }, {"memo down 120 alt"}},
       {"Alt and the marked letter", [&] { Keys(search, {'C'}, close, true); }, {"close click -"}},
       {"Escape without a cancel button", [&] { Keys(search, {VK_ESCAPE}, search); }, {}},
       {"Escape with a cancel button", [&] { form.CancelButton = &close, Keys(search, {VK_ESCAPE}, search); }, {"close click -"}},
+      // The key event first, then the default handling of the system key.
+      {"Alt+F4 closes the form", [&] { Send(memo, WM_SYSKEYDOWN, VK_F4, KF_ALTDOWN << 16), ui_test::Pump(100), log.push_back(form.Visible() ? "open" : "closed"); }, {"memo down 115 alt", "closed"}},
   };
   // clang-format on
   for (const auto& c : cases) {

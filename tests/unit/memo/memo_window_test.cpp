@@ -5,6 +5,7 @@
 
 #include "memo/memo_form.h"
 #include "support/app_test.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -93,6 +94,27 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
     const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
     EXPECT_EQ(std::ranges::count(ui::headless::Events(), scroll), c.scrolls ? 1 : 0);
     EXPECT_EQ(ui::headless::FocusedHandle(), M().Memo.Handle()) << "typing goes on in the memo";
+  }
+}
+
+// The key decides whatever Shift, Ctrl or Alt say, but Alt+F4 closes the window and must not
+// send the caret line to web command 3 first.
+TEST_F(MemoWindowTest, FunctionKeysActWithAnyModifierButAltF4RunsNoWebCommand) {
+  Settings().Filter3 = "uppercase()";
+  // clang-format off
+  const struct { unsigned short key; ui::TShiftState shift; const char* after; std::size_t opened; } cases[] = {
+      {ui::VK_F4, ui::ssShift, "a\r\nb c", 1}, {ui::VK_F4, ui::ssCtrl, "a\r\nb c", 1},
+      {ui::VK_F4, ui::ssAlt, "a\r\nb c", 0}, {ui::VK_F4, ui::ssAlt | ui::ssShift, "a\r\nb c", 0},
+      {VK_F9, ui::ssAlt, "a\r\nB C", 0}, {VK_F9, ui::ssShift | ui::ssCtrl, "a\r\nB C", 0},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Set("a\r\nb c", 3);
+    os::fake::world().calls.clear();
+    ui::headless::PressKey(M().Memo, c.key, c.shift);
+    EXPECT_EQ(M().Memo.Text(), c.after) << c.key << "," << c.shift;
+    EXPECT_EQ(os::fake::CallsStartingWith("shell::Execute").size(), c.opened)
+        << c.key << "," << c.shift;
   }
 }
 
