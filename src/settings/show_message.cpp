@@ -31,7 +31,7 @@ TF_ShowMessage::TF_ShowMessage()
                                 .SaveBits = true,
                                 .MinWidth = 300,
                                 .MinHeight = 150}),
-      M_Message(*this, {{0, 0, 312, 183}, ui::kAnchorsAll}),
+      M_Message(*this, {{0, 0, 312, 183}, ui::kAnchorsAll}, ui::TScrollStyle::ssVertical),
       B_Ok(*this, "&Close", {{229, 191, 75, 25}, kRightBottom, 0}),
       B_Clear(*this, "Clear", {{150, 191, 75, 25}, kRightBottom, 1}),
       L_site(*this, "velmarind.example.org", {{8, 188, 138, 13}, kLeftBottom}),
@@ -41,6 +41,7 @@ TF_ShowMessage::TF_ShowMessage()
   L_site.SetTextStyle(ui::TTextStyle{.Color = kBlue, .Underline = true, .HandCursor = true});
   L_donate.SetTextStyle(
       ui::TTextStyle{.Color = kBlue, .Underline = true, .Bold = true, .HandCursor = true});
+  L_donate.SetFont({.Height = 15});
   CancelButton = &B_Ok;
   WireEvents();
 }

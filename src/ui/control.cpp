@@ -22,6 +22,11 @@ void TControl::SetEnabled(bool enabled) {
   peer_->SetEnabled(enabled);
 }
 
+void TControl::SetFont(const TFont& font) {
+  font_ = font;
+  peer_->SetFont(font);
+}
+
 void TControl::SetFocus() {
   if (Visible() && Enabled()) peer_->SetFocus();
 }

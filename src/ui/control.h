@@ -58,6 +58,9 @@ class TControl : public TComponent {
   // Gives the control the keyboard focus; nothing when it is hidden or disabled.
   void SetFocus();
   void SetTextStyle(const TTextStyle& style) { peer_->SetTextStyle(style); }
+  // The font as asked for, the whole face name included.
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -89,6 +92,7 @@ class TControl : public TComponent {
   TControlPlace place_;
   std::unique_ptr<ControlPeer> peer_;
   bool enabled_ = true;
+  TFont font_;
 };
 
 // A push button; "&" in the caption marks its Alt+letter.

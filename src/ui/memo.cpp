@@ -4,8 +4,24 @@
 
 namespace ui {
 
-TMemo::TMemo(TForm& parent, const TControlPlace& place)
-    : TControl(parent, ControlKind::Memo, place) {}
+namespace {
+
+ControlKind MemoKind(TScrollStyle scrollBars) {
+  switch (scrollBars) {
+    case TScrollStyle::ssNone:
+      return ControlKind::WrappingMemoBare;
+    case TScrollStyle::ssVertical:
+      return ControlKind::WrappingMemo;
+    case TScrollStyle::ssBoth:
+      break;
+  }
+  return ControlKind::Memo;
+}
+
+}  // namespace
+
+TMemo::TMemo(TForm& parent, const TControlPlace& place, TScrollStyle scrollBars)
+    : TControl(parent, MemoKind(scrollBars), place) {}
 
 std::string TMemo::SelText() const {
   return Text().substr(SelStart(), SelLength());

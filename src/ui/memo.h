@@ -11,9 +11,12 @@
 
 namespace ui {
 
+// Which scroll bars a memo has; without the horizontal one its lines wrap.
+enum class TScrollStyle { ssNone, ssVertical, ssBoth };
+
 class TMemo : public TControl {
  public:
-  TMemo(TForm& parent, const TControlPlace& place);
+  TMemo(TForm& parent, const TControlPlace& place, TScrollStyle scrollBars = TScrollStyle::ssBoth);
 
   std::string Text() const { return Peer().Text(); }
   // New text; the caret goes to the start. OnChange runs when it differs.

@@ -159,6 +159,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetMaxLength(int length) override { maxLength_ = length; }
   void SetGlyph(const TImage&) override {}
   void SetTextStyle(const TTextStyle&) override {}
+  void SetFont(const TFont&) override {}
   void AddItem(const std::string& text) override {
     auto at = items_.end();
     if (kind_ == ControlKind::SortedListBox)

@@ -37,7 +37,7 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
 
 NativeControl::~NativeControl() {
   DestroyWindow(hwnd_);
-  if (styledFont_) DeleteObject(styledFont_);
+  if (ownFont_) DeleteObject(ownFont_);
 }
 
 void NativeControl::SetText(const std::string& text) {
@@ -46,16 +46,37 @@ void NativeControl::SetText(const std::string& text) {
 
 void NativeControl::SetTextStyle(const TTextStyle& style) {
   style_ = style;
-  if (style.Underline || style.Bold) {
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), sizeof font, &font);
-    font.lfUnderline = style.Underline;
-    if (style.Bold) font.lfWeight = FW_BOLD;
-    if (styledFont_) DeleteObject(styledFont_);
-    styledFont_ = CreateFontIndirectA(&font);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(styledFont_), TRUE);
-  }
+  ApplyFont();
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void NativeControl::SetFont(const TFont& font) {
+  font_ = font;
+  ApplyFont();
+}
+
+void NativeControl::ApplyFont() {
+  const HWND form = GetParent(hwnd_);
+  const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
+  HFONT font = formFont;
+  if (!font_.Name.empty() || font_.Height > 0 || style_.Bold || style_.Underline) {
+    LOGFONTA description{};
+    GetObjectA(formFont, sizeof description, &description);
+    if (!font_.Name.empty())
+      lstrcpynA(description.lfFaceName, font_.Name.c_str(), LF_FACESIZE);  // cut to 31
+    if (font_.Height > 0) {
+      const HDC screen = GetDC(nullptr);
+      const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+      ReleaseDC(nullptr, screen);
+      description.lfHeight = -(font_.InPoints ? MulDiv(font_.Height, dpi, 72) : font_.Height);
+    }
+    description.lfUnderline = style_.Underline;
+    if (style_.Bold) description.lfWeight = FW_BOLD;
+    font = CreateFontIndirectA(&description);
+  }
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (ownFont_) DeleteObject(ownFont_);
+  ownFont_ = font == formFont ? nullptr : font;
 }
 
 COLORREF NativeControl::TextColor() const {
@@ -147,8 +168,10 @@ std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent,
   using namespace win32;
   switch (kind) {
     case ControlKind::Memo:
+    case ControlKind::WrappingMemo:
+    case ControlKind::WrappingMemoBare:
     case ControlKind::Edit:
-      return CreateEditPeer(control, parent, kind == ControlKind::Memo);
+      return CreateEditPeer(control, parent, kind);
     case ControlKind::Button:
     case ControlKind::BitBtn:
     case ControlKind::CheckBox:

@@ -65,5 +65,18 @@ TEST_F(StartupE2E, MemoKeysLogOffAndCloseKeepTheMemoAndItsPlace) {
   EXPECT_EQ(placeAndCaret, "60 70 410 310 2 ");
 }
 
+// Scroll bars as the windows' tables give them, on the program's real windows (their fonts are
+// the program's own handles, which another process cannot read).
+TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindow) {
+  Start({}, {});
+  const auto bars = [](const char* form) {
+    const HWND edit = FindWindowExA(FindWindowA(form, nullptr), nullptr, "Edit", nullptr);
+    return GetWindowLongA(edit, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL);
+  };
+  EXPECT_EQ(bars("TF_About"), 0);
+  EXPECT_EQ(bars("TF_ShowMessage"), WS_VSCROLL);
+  EXPECT_EQ(bars("TF_Memo"), WS_VSCROLL | WS_HSCROLL);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -143,4 +143,44 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   }
 }
 
+// A control's own font keeps its text style and the form's font for what it does not name;
+// points follow the display's resolution, and the window system keeps 31 characters of a name.
+TEST_F(UiControl, AControlTakesItsOwnFontAndAMemoOnlyTheScrollBarsAskedFor) {
+  const auto font = [](const ui::TControl& c) {
+    LOGFONTA f{};
+    GetObjectA(reinterpret_cast<HFONT>(Send(c, WM_GETFONT)), sizeof f, &f);
+    return Str(f.lfFaceName, " ", f.lfHeight, " ", f.lfWeight, " ", int{f.lfUnderline});
+  };
+  const HDC screen = GetDC(nullptr);
+  const int points12 = MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  const std::string longName = "Courier New and a name too long for the window system";
+  ui::TLabel& label = edit.EditLabel;
+  // clang-format off
+  const struct { ui::TControl* control; std::function<void()> act; std::string font; } cases[] = {
+      {&close, [&] { close.SetFont({.Height = 12}); }, "Tahoma -12 400 0"},
+      {&label, [&] { label.SetTextStyle({.Underline = true, .Bold = true}), label.SetFont({.Height = 15}); }, "Tahoma -15 700 1"},
+      {&label, [&] { label.SetFont({"Courier New", 12, true}); }, Str("Courier New -", points12, " 700 1")},
+      {&close, [&] { close.SetFont({longName}); }, longName.substr(0, 31) + " -11 400 0"},
+      {&close, [&] { close.SetFont({}); }, "Tahoma -11 400 0"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    c.act();
+    EXPECT_EQ(font(*c.control), c.font);
+  }
+  close.SetFont({longName});
+  EXPECT_EQ(close.Font().Name, longName) << "the name as asked for";
+
+  ui::TMemo wrapped{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssVertical};
+  ui::TMemo bare{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssNone};
+  constexpr LONG kBars = WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
+  for (auto [m, bars] : {std::pair{&memo, kBars}, {&wrapped, WS_VSCROLL}, {&bare, 0L}}) {
+    EXPECT_EQ(GetWindowLongA(Hwnd(*m), GWL_STYLE) & kBars, bars);
+    m->SetText("a line far too long to fit into the width of the smallest of these memos");
+    EXPECT_EQ(Send(*m, EM_GETLINECOUNT) > 1, m != &memo)
+        << "only a memo without a horizontal bar wraps";
+  }
+}
+
 }  // namespace
