@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/images.h"
 #include "app/main_form.h"
 #include "memo/filter.h"
 #include "memo/filter_programs.h"
@@ -37,7 +38,8 @@ TF_Memo::TF_Memo()
                                 .AppWindow = true,
                                 .SaveBits = true,
                                 .MinWidth = 325,
-                                .MinHeight = 69}),
+                                .MinHeight = 69,
+                                .Icon = app::MemoIcon()}),
       Memo(*this, {{0, 0, 316, 172}, ui::kAnchorsAll, 0}),
       B_Close(*this, "&Close", {{259, 175, 57, 25}, ui::akRight | ui::akBottom, 6}),
       B_Copy(*this, "Copy", {{1, 175, 42, 25}, kLeftBottom, 1}),

@@ -52,6 +52,8 @@ struct TFormParams {
   int MinWidth = 0, MinHeight = 0;
   std::string FontName = "Tahoma";
   int FontHeight = -11;
+  // The window's own icon; without one the window system's default.
+  TImage Icon{};
 };
 
 class FormPeer : public WindowPeer {

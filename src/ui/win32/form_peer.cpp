@@ -113,6 +113,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
     CreateWindowExA(s.exStyle, params.ClassName.c_str(), params.Caption.c_str(), s.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner,
                     nullptr, GetModuleHandleA(nullptr), this);
+    SetIcon(params.Icon);
     // From here on TForm owns this peer, so messages may go to its Dispatch.
     attached_ = true;
   }
@@ -121,6 +122,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
     attached_ = false;
     DestroyWindow(hwnd_);
     DeleteObject(font_);
+    if (icon_) DestroyIcon(icon_);
   }
 
   void BringToFront() override {
@@ -274,6 +276,14 @@ class Win32Form final : public NativeWindow<FormPeer> {
     PostMessageA(hwnd_, WM_NULL, 0, 0);
   }
 
+  // The title bar and the taskbar button show the same picture.
+  void SetIcon(const TImage& image) {
+    icon_ = CreateIconFromImage(image);
+    if (!icon_) return;
+    for (WPARAM size : {ICON_SMALL, ICON_BIG})
+      SendMessageA(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon_));
+  }
+
   std::vector<HWND> ChildrenWhere(bool (*matches)(HWND)) const {
     std::vector<HWND> found;
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -283,6 +293,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
 
   TForm& form_;
   HFONT font_;
+  HICON icon_ = nullptr;
   int minWidth_;
   int minHeight_;
   bool attached_ = false;
