@@ -383,8 +383,11 @@ std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication&) {
 }
 
 TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle) {
+  const bool leftOnly = menu.TrackButton == TTrackButton::tbLeftButton;
+  const bool upwards = menu.MenuAnimation == TMenuAnimation::maBottomToTop;
   headless::Events().push_back("Popup(" + menu.Name + "," + std::to_string(x) + "," +
-                               std::to_string(y) + ")");
+                               std::to_string(y) + (leftOnly ? ",left button" : "") +
+                               (upwards ? ",bottom to top" : "") + ")");
   return nullptr;
 }
 
