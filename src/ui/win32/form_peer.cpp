@@ -61,23 +61,6 @@ bool HasClass(HWND window, const char* className) {
   return lstrcmpiA(name, className) == 0;
 }
 
-BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
-  if (IsWindowVisible(window) && IsWindowEnabled(window))
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-  return TRUE;
-}
-
-// Only visible windows: a window shown while the modal form is open (an
-// alarm fired by a timer) must still take clicks.
-std::vector<HWND> DisableOtherWindows(HWND modal) {
-  std::vector<HWND> windows;
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,
-                    reinterpret_cast<LPARAM>(&windows));
-  std::erase(windows, modal);
-  for (HWND window : windows) EnableWindow(window, FALSE);
-  return windows;
-}
-
 bool IsGroupBox(HWND window) {
   return HasClass(window, "Button") &&
          (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
@@ -177,7 +160,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
       DispatchQueuedMessage(message);
     }
     inModalLoop_ = false;
-    for (HWND window : disabled) EnableWindow(window, TRUE);
+    EnableWindows(disabled);
     // Wakes a loop further out that may be waiting inside GetMessage, when
     // this one ran from a sent message.
     PostMessageA(hwnd_, WM_NULL, 0, 0);

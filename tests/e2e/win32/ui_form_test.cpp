@@ -81,13 +81,21 @@ TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
       {[](HWND, HWND e) { PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
   };
   // clang-format on
+  ProbeForm other;  // a window of the program, which waits for the answer
+  other.Show();
   for (const auto& c : cases) {
     std::string value = "old value";
-    Driver hands("#32770", "Rename", [&](HWND d) { c.answer(d, FindWindowExA(d, 0, "Edit", 0)); });
+    bool otherEnabledMeanwhile = true;
+    Driver hands("#32770", "Rename", [&](HWND d) {
+      otherEnabledMeanwhile = IsWindowEnabled(Hwnd(other));
+      c.answer(d, FindWindowExA(d, 0, "Edit", 0));
+    });
     LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
     EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
     EXPECT_TRUE(hands.Finish());
     EXPECT_EQ(value, c.value);
+    EXPECT_FALSE(otherEnabledMeanwhile) << c.value;
+    EXPECT_TRUE(IsWindowEnabled(Hwnd(other))) << c.value << ": enabled again afterwards";
   }
 }
 
