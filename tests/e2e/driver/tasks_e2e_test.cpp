@@ -74,22 +74,5 @@ TEST_F(TasksE2E, ATaskMadeInTheEditorRunsFromTheListTheTrayAndTheRemoteCommand) 
   EXPECT_TRUE(WaitUntil([&] { return Read("out.txt") == "ran\r\nran\r\nran\r\n"; }));
 }
 
-// While a task asks for a value, the task window waits: its list cannot change under the run.
-TEST_F(TasksE2E, ATaskPromptDisablesTheTaskWindowUntilItIsAnswered) {
-  Start({}, {{"tasklist.ini", "1\r\nAsk\r\n\r\n[Name]\r\n\r\n\r\nAdd To Clipboard\r\n1\r\n0\r\n"}});
-  const HWND window = FindWindowA("TF_TaskHandler", nullptr);
-  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Add / Edit
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
-  SendMessageA(FindWindowExA(window, nullptr, "ListBox", nullptr), LB_SETCURSEL, 0, 0);
-  PostMessageA(Button(window, "E&xecute"), BM_CLICK, 0, 0);
-  const HWND prompt = WaitForWindow("#32770", "Velmarind");
-  ASSERT_NE(prompt, nullptr);
-  EXPECT_FALSE(IsWindowEnabled(window));
-  SetWindowTextA(FindWindowExA(prompt, nullptr, "Edit", nullptr), "typed");
-  PostMessageA(GetDlgItem(prompt, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(prompt); }));
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window); }));
-}
-
 }  // namespace
 }  // namespace e2e

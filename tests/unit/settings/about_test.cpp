@@ -1,6 +1,5 @@
 #include "settings/about.h"
 
-#include "settings/show_message.h"
 #include "support/app_test.h"
 
 namespace {
@@ -22,17 +21,6 @@ TEST_F(AboutTest, ShowsItsTextReadOnlyAndItsLinksOpen) {
       (std::vector<std::string>{kOpen + "mailto:velmarind@example.org\",\"\",\"\",1)",
                                 kOpen + "http://velmarind.example.org/\",\"\",\"\",1)",
                                 kOpen + "http://velmarind.example.org/donate\",\"\",\"\",1)"}));
-}
-
-// Pixel heights of their own; the rest keep the form's 11 pixels.
-TEST_F(AboutTest, OkAndDonateHaveFontsOfTheirOwn) {
-  PrepareSettings();
-  Start();
-  const ui::TControl* controls[] = {&F_About->B_ok, &F_About->L_donate, &F_ShowMessage->L_donate,
-                                    &F_About->L_url, &F_ShowMessage->B_Ok};
-  std::vector<int> heights;
-  for (const ui::TControl* control : controls) heights.push_back(control->Font().Height);
-  EXPECT_EQ(heights, (std::vector<int>{12, 15, 15, 0, 0}));
 }
 
 }  // namespace
