@@ -177,7 +177,7 @@ TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSel
   // clang-format off
   const struct { std::string text; Sel sel; std::string clipboard; } cases[] = {
       {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"a\nb\r\nc", {2, 0}, "a\nb"},
-      {"one\r\n\r\nz", {5, 0}, "old"},
+      {"one\r\n\r\nz", {5, 0}, "old"}, {"one\r\n", {5, 0}, "old"},  // empty lines copy nothing
   };
   // clang-format on
   for (const auto& c : cases) {

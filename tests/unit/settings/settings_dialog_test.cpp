@@ -182,6 +182,7 @@ TEST_F(SettingsDialog, AFieldInErrorKeepsTheDialogOpenOnItsPageAndNothingIsStore
     EXPECT_EQ(ui::headless::FocusedHandle(), c.edit->Handle()) << c.message;
     EXPECT_EQ(Settings().ToFileText(), record) << c.message;
     EXPECT_EQ(Settings().AnyTrayExtra, 1) << c.message;
+    EXPECT_TRUE(Velmarind->M_addclipboard.Visible && !Velmarind->M_newalarm.Visible) << c.message;
     EXPECT_EQ(File("settings.ini"), file) << c.message;
     for (ui::TEdit* edit : {c.edit, c.alsoMissing})
       if (edit) edit->SetText(edit == &F().LE_autoclose ? "30" : "");

@@ -66,7 +66,7 @@ TEST_F(ShowMessageTest, StopwatchSecondsReadAsTheGeneralNumberFormatWritesThem) 
       {0.00002f, "de-DE", "0,0000199999994947575"}, {0.25f, "en-US", "0.25"}, {0, "en-US", "0"},
       {100, "en-US", "100"}, {86400.5f, "de-DE", "86400,5"}, {1e14f, "en-US", "100000000376832"},
       {1e15f, "en-US", "999999986991104"}, {1e16f, "en-US", "1.00000002725642E16"}, {0x1p-20f, "de-DE", "9,5367431640625E-7"},
-      {-2.5f, "en-US", "-2.5"},
+      {-2.5f, "en-US", "-2.5"}, {-0.0f, "en-US", "0"},
   };
   // clang-format on
   for (const auto& c : cases) {
