@@ -565,4 +565,8 @@ void AddTrayIcons(ui::TImageList& list) {
   AddPixmaps(list, kTrayPixmaps);
 }
 
+ui::TImage MemoIcon() {
+  return ImageFromPixmap(kMemo);
+}
+
 }  // namespace app

@@ -20,4 +20,7 @@ void AddMenuImages(ui::TImageList& list);
 // flashes to.
 void AddTrayIcons(ui::TImageList& list);
 
+// The memo window's icon (16x16), the picture of its menu item.
+ui::TImage MemoIcon();
+
 }  // namespace app

@@ -58,6 +58,8 @@ TVelmarind::~TVelmarind() {
 void TVelmarind::BuildMainMenu() {
   MainMenu.Name = "MainMenu";
   MainMenu.Images = &ImageList;
+  MainMenu.TrackButton = ui::TTrackButton::tbLeftButton;
+  MainMenu.MenuAnimation = ui::TMenuAnimation::maBottomToTop;
   AddAll(MainMenu.Items, {&M_Quit, &M_About, &M_Settings, &N6, &M_Memo, &M_Hotkeys, &M_Run,
                           &M_Timer, &M_Clipboard});
   AddAll(M_Hotkeys, {&M_HotkeyEdit, &M_enable, &M_disable, &N5});

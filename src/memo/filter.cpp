@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "memo/ansi_case.h"
 #include "memo/filter_operations.h"
+#include "os/os.h"
 #include "ui/dialogs.h"
 #include "ui/messages.h"
 
@@ -54,8 +54,8 @@ constexpr Keyword kKeywords[] = {
      [](FilterRun& r, const FilterCall& c) { r.Text = AppendStartIf(r.Text, c.First); }},
     {"strip", [](FilterRun& r, const FilterCall& c) { r.Text = Strip(r.Text, c.First); }},
     {"strip_end", [](FilterRun& r, const FilterCall& c) { r.Text = StripEnd(r.Text, c.First); }},
-    {"uppercase", [](FilterRun& r, const FilterCall&) { r.Text = AnsiUpperCase(r.Text); }},
-    {"lowercase", [](FilterRun& r, const FilterCall&) { r.Text = AnsiLowerCase(r.Text); }},
+    {"uppercase", [](FilterRun& r, const FilterCall&) { r.Text = os::locale::UpperCase(r.Text); }},
+    {"lowercase", [](FilterRun& r, const FilterCall&) { r.Text = os::locale::LowerCase(r.Text); }},
     {"delete_inside",
      [](FilterRun& r, const FilterCall& c) { r.Text = DeleteInside(r.Text, c.First, c.Second); }},
     {"delete_outside",
@@ -114,7 +114,7 @@ void ApplyFilterOp(FilterRun& run, const FilterCall& call) {
     return;
   }
   if (run.SkipState == 2) return;
-  const std::string name = AnsiLowerCase(call.Name);
+  const std::string name = os::locale::LowerCase(call.Name);
   for (const Keyword& keyword : kKeywords) {
     if (name == keyword.name) {
       keyword.run(run, call);

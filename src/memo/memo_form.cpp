@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/images.h"
 #include "app/main_form.h"
 #include "memo/filter.h"
 #include "memo/filter_programs.h"
@@ -37,7 +38,8 @@ TF_Memo::TF_Memo()
                                 .AppWindow = true,
                                 .SaveBits = true,
                                 .MinWidth = 325,
-                                .MinHeight = 69}),
+                                .MinHeight = 69,
+                                .Icon = app::MemoIcon()}),
       Memo(*this, {{0, 0, 316, 172}, ui::kAnchorsAll, 0}),
       B_Close(*this, "&Close", {{259, 175, 57, 25}, ui::akRight | ui::akBottom, 6}),
       B_Copy(*this, "Copy", {{1, 175, 42, 25}, kLeftBottom, 1}),
@@ -318,13 +320,16 @@ void TF_Memo::MemoClick(ui::TObject*) {
   UpdateStatus();
 }
 
-void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState) {
+void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState shift) {
   UpdateStatus();
   switch (key) {
+    case ui::VK_F4:
+      // Alt+F4 closes the window; it must not send the caret line to an address first.
+      if (shift & ui::ssAlt) break;
+      [[fallthrough]];
     case ui::VK_F1:
     case ui::VK_F2:
     case ui::VK_F3:
-    case ui::VK_F4:
       // F1 opens the first word; F2 to F4 run web commands 1 to 3 on the memo.
       if (Velmarind) Velmarind->RunWebCommand(kOpenMemoWord + (key - ui::VK_F1));
       break;

@@ -140,6 +140,10 @@ Formats UserFormats();
 // A time as the user's long time format writes it, a date in the short date format.
 std::string TimeText(const DateTime& time);
 std::string DateText(const DateTime& date);
+// Upper and lower case by the window system's ANSI code page, so that letters
+// beyond ASCII change case too; every byte is mapped, NUL included.
+std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
 }  // namespace locale
 
 namespace sound {

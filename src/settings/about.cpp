@@ -39,7 +39,7 @@ TF_About::TF_About()
                                 .SystemMenu = false}),
       B_ok(*this, "&Ok", {{229, 225, 75, 25}, ui::akLeft | ui::akTop, 0}),
       L_mail(*this, kMakerMail, {{8, 199, 200, 13}}),
-      M_About(*this, {{0, 0, 313, 193}}),
+      M_About(*this, {{0, 0, 313, 193}}, ui::TScrollStyle::ssNone),
       L_url(*this, kMakerPage, {{8, 215, 200, 13}}),
       L_donate(*this, "Donate", {{8, 233, 100, 18}}) {
   Name = "F_About";
@@ -49,6 +49,8 @@ TF_About::TF_About()
   L_url.SetTextStyle(kLink);
   L_donate.SetTextStyle(
       ui::TTextStyle{.Color = 0x0000FF, .Underline = true, .Bold = true, .HandCursor = true});
+  L_donate.SetFont({.Height = 15});
+  B_ok.SetFont({.Height = 12});
   OnShow = ui::Handler(this, &TF_About::FormShow);
   B_ok.OnClick = ui::Handler(this, &TF_About::B_okClick);
   L_mail.OnClick = ui::Handler(this, &TF_About::L_mailClick);

@@ -168,12 +168,19 @@ void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction& action) {
   if (!Settings.SaveSettings()) ui::ReportSaveFailure(Settings.ProgramDir + Settings.FileName);
 }
 
+// Every check comes first: a refused close leaves the record as it was, so
+// a later quit or log-off saves nothing the user did not confirm.
 bool TF_Settings::StoreControls() {
   if (!NumbersAreValid()) return false;
+  const auto confirmSound = SoundFileToStore(LE_conf_sound, kExtra2Page);
+  if (!confirmSound) return false;
+  const auto soundFile = SoundFileToStore(LE_Sound, kMainPage);
+  if (!soundFile) return false;
   Settings.ResetFlags();
   ApplyResolutionBoxes();
-  if (!StoreSoundFile(LE_conf_sound, kExtra2Page, Settings.ConfirmSound)) return false;
-  if (!StoreSoundFile(LE_Sound, kMainPage, Settings.SoundFile)) return false;
+  Settings.ConfirmSound = *confirmSound;
+  Settings.SoundFile = *soundFile;
+  LE_Sound.SetText(*soundFile);
   StoreNumbers();
   for (const auto& [box, flag] : FlagBoxes()) Settings.*flag = box->Checked() ? 1 : 0;
   Settings.MemoTransparency = TB_transvalue.Position();
@@ -231,23 +238,15 @@ void TF_Settings::ApplyResolutionBoxes() {
 // An empty box clears the sound; a named file must exist. A bare alarm
 // sound name found in the program folder becomes that full name, also when
 // the current folder lacks it (the factory "sound.wav" after Default Settings).
-bool TF_Settings::StoreSoundFile(ui::TLabeledEdit& edit, int page, std::string& member) {
+std::optional<std::string> TF_Settings::SoundFileToStore(ui::TLabeledEdit& edit, int page) {
   const std::string name = edit.Text();
-  member.clear();
-  if (name.empty()) return true;
+  if (name.empty()) return name;
   const bool bare = name.find('\\') == std::string::npos;
   const std::string full = Settings.ProgramDir + name;
-  if (&edit == &LE_Sound && bare && os::files::Exists(full)) {
-    member = full;
-    edit.SetText(full);
-    return true;
-  }
-  if (!os::files::Exists(name)) {
-    ShowFieldError(edit, page, kMissingFile);
-    return false;
-  }
-  member = name;
-  return true;
+  if (&edit == &LE_Sound && bare && os::files::Exists(full)) return full;
+  if (os::files::Exists(name)) return name;
+  ShowFieldError(edit, page, kMissingFile);
+  return std::nullopt;
 }
 
 void TF_Settings::StoreNumbers() {

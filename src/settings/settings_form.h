@@ -3,6 +3,7 @@
 // tray menu options.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -164,7 +165,8 @@ class TF_Settings : public ui::TForm {
   bool StoreControls();
   bool NumbersAreValid();
   void ApplyResolutionBoxes();
-  bool StoreSoundFile(ui::TLabeledEdit& edit, int page, std::string& member);
+  // The name a sound box stores; nullopt, after the message, when its file is missing.
+  std::optional<std::string> SoundFileToStore(ui::TLabeledEdit& edit, int page);
   void StoreNumbers();
   void StoreTexts();
   // Shows a fault of one field: its page, the message, the focus.

@@ -1,7 +1,9 @@
 #include "settings/show_message.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "app/main_form.h"
 #include "os/os.h"
@@ -18,6 +20,33 @@ constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr ui::TAnchors kRightBottom = ui::akRight | ui::akBottom;
 constexpr ui::TAnchors kLeftBottom = ui::akLeft | ui::akBottom;
 
+// A number in the general format of 15 significant digits, trailing zeros
+// dropped: fixed notation from 1E-5 up to below 1E15, else a mantissa, "E"
+// and the exponent without leading zeros ("9.99999974737875E-6").
+std::string GeneralNumberText(double value, char decimalSeparator) {
+  if (value == 0 || !std::isfinite(value)) return "0";
+  char scientific[32];  // "-d.ddddddddddddddde-XXX", rounded once to 15 digits
+  std::snprintf(scientific, sizeof scientific, "%.14e", value);
+  const std::string text = scientific;
+  const bool negative = text[0] == '-';
+  const std::size_t e = text.find('e');
+  std::string digits = text.substr(negative, e - negative);
+  digits.erase(1, 1);  // the point
+  digits.erase(digits.find_last_not_of('0') + 1);
+  const int exponent = std::stoi(text.substr(e + 1));
+  const bool fixed = exponent >= -5 && exponent <= 14;
+  // Digits before the separator: those up to the units in fixed notation, else one.
+  std::size_t whole = 1;
+  if (fixed && exponent < 0) digits.insert(0, static_cast<std::size_t>(-exponent), '0');
+  if (fixed && exponent > 0) whole = static_cast<std::size_t>(exponent) + 1;
+  digits.resize(std::max(digits.size(), whole), '0');
+  std::string number(negative ? "-" : "");
+  number.append(digits, 0, whole);
+  if (digits.size() > whole) number.append(1, decimalSeparator).append(digits, whole);
+  if (!fixed) number.append(1, 'E').append(std::to_string(exponent));
+  return number;
+}
+
 }  // namespace
 
 TF_ShowMessage::TF_ShowMessage()
@@ -31,7 +60,7 @@ TF_ShowMessage::TF_ShowMessage()
                                 .SaveBits = true,
                                 .MinWidth = 300,
                                 .MinHeight = 150}),
-      M_Message(*this, {{0, 0, 312, 183}, ui::kAnchorsAll}),
+      M_Message(*this, {{0, 0, 312, 183}, ui::kAnchorsAll}, ui::TScrollStyle::ssVertical),
       B_Ok(*this, "&Close", {{229, 191, 75, 25}, kRightBottom, 0}),
       B_Clear(*this, "Clear", {{150, 191, 75, 25}, kRightBottom, 1}),
       L_site(*this, "velmarind.example.org", {{8, 188, 138, 13}, kLeftBottom}),
@@ -41,6 +70,7 @@ TF_ShowMessage::TF_ShowMessage()
   L_site.SetTextStyle(ui::TTextStyle{.Color = kBlue, .Underline = true, .HandCursor = true});
   L_donate.SetTextStyle(
       ui::TTextStyle{.Color = kBlue, .Underline = true, .Bold = true, .HandCursor = true});
+  L_donate.SetFont({.Height = 15});
   CancelButton = &B_Ok;
   WireEvents();
 }
@@ -101,14 +131,11 @@ void TF_ShowMessage::AddAlarmMessage(const std::vector<std::string>& texts) {
   AddLines(lines);
 }
 
-// The seconds as the general number format writes them, widened from single
-// precision: 1.5 reads "1.5", 1.234 reads "1.23399996757507".
+// The seconds widened from single precision, with the user's decimal
+// separator: 1.5 reads "1.5", 1.234 reads "1.23399996757507".
 void TF_ShowMessage::AddStopwatchMessage(float seconds) {
-  char number[32];
-  std::snprintf(number, sizeof number, "%.15g", static_cast<double>(seconds));
-  std::string line = "Stopwatch, Time: ";
-  line.append(number).append(" seconds.");
-  AddLines({line});
+  const char separator = os::locale::UserFormats().DecimalSeparator;
+  AddLines({"Stopwatch, Time: " + GeneralNumberText(seconds, separator) + " seconds."});
 }
 
 void TF_ShowMessage::StopAutoclose() {

@@ -157,8 +157,8 @@ int PlaySound(const TaskRun& run) {
 }
 
 int SendWindowsMessage(const TaskRun& run) {
-  if (run.file.empty()) return 0;
-  const os::WindowHandle window = os::windows::FindByClass(run.file);
+  // An empty class names no window, so it is not looked up.
+  const os::WindowHandle window = run.file.empty() ? 0 : os::windows::FindByClass(run.file);
   if (!window) {
     // The one error box without an icon.
     ui::MessageBox("Could not locate that window", "Error", ui::MB_OK);

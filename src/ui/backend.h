@@ -52,6 +52,8 @@ struct TFormParams {
   int MinWidth = 0, MinHeight = 0;
   std::string FontName = "Tahoma";
   int FontHeight = -11;
+  // The window's own icon; without one the window system's default.
+  TImage Icon{};
 };
 
 class FormPeer : public WindowPeer {
@@ -72,7 +74,9 @@ class FormPeer : public WindowPeer {
 
 // The kinds of child control a form can hold.
 enum class ControlKind {
-  Memo,
+  Memo,              // lines not wrapped, both scroll bars
+  WrappingMemo,      // lines wrap at the right edge, a vertical scroll bar
+  WrappingMemoBare,  // lines wrap, no scroll bars
   Edit,
   Button,
   BitBtn,
@@ -98,6 +102,16 @@ struct TTextStyle {
   bool HandCursor = false;
 };
 
+// A control's own font instead of its form's: a face name ("" keeps the
+// form's) and a height (0 keeps the form's), the character height in pixels
+// or the size in points, which the display's resolution turns into pixels.
+// The window system takes at most 31 characters of a face name.
+struct TFont {
+  std::string Name{};
+  int Height = 0;
+  bool InPoints = false;
+};
+
 // A child control. The text operations serve the edit kinds; the others
 // ignore them. Every change of an edit's text, by the user or by these
 // calls, is reported to the control (NotifyChange) once.
@@ -118,6 +132,7 @@ class ControlPeer : public WindowPeer {
   virtual void SetMaxLength(int length) = 0;
   virtual void SetGlyph(const TImage& glyph) = 0;
   virtual void SetTextStyle(const TTextStyle& style) = 0;
+  virtual void SetFont(const TFont& font) = 0;
   // The items of a list box or drop-down list. A sorted list box keeps them
   // in the window system's order (case-insensitive).
   virtual void AddItem(const std::string& text) = 0;

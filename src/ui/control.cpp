@@ -29,6 +29,11 @@ void TControl::SetHint(const std::string& hint) {
   peer_->SetHint(hint);
 }
 
+void TControl::SetFont(const TFont& font) {
+  font_ = font;
+  peer_->SetFont(font);
+}
+
 void TControl::SetFocus() {
   if (Visible() && Enabled()) peer_->SetFocus();
 }

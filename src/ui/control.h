@@ -62,6 +62,9 @@ class TControl : public TComponent {
   // The tooltip shown while the mouse rests on the control.
   std::string Hint() const { return hint_; }
   void SetHint(const std::string& hint);
+  // The font as asked for, the whole face name included.
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font);
 
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
@@ -94,6 +97,7 @@ class TControl : public TComponent {
   std::unique_ptr<ControlPeer> peer_;
   bool enabled_ = true;
   std::string hint_;
+  TFont font_;
 };
 
 // Enter in `from` gives the focus to the first control of `chain` that is

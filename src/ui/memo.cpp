@@ -4,8 +4,24 @@
 
 namespace ui {
 
-TMemo::TMemo(TForm& parent, const TControlPlace& place)
-    : TControl(parent, ControlKind::Memo, place) {}
+namespace {
+
+ControlKind MemoKind(TScrollStyle scrollBars) {
+  switch (scrollBars) {
+    case TScrollStyle::ssNone:
+      return ControlKind::WrappingMemoBare;
+    case TScrollStyle::ssVertical:
+      return ControlKind::WrappingMemo;
+    case TScrollStyle::ssBoth:
+      break;
+  }
+  return ControlKind::Memo;
+}
+
+}  // namespace
+
+TMemo::TMemo(TForm& parent, const TControlPlace& place, TScrollStyle scrollBars)
+    : TControl(parent, MemoKind(scrollBars), place) {}
 
 std::string TMemo::SelText() const {
   return Text().substr(SelStart(), SelLength());
@@ -39,10 +55,11 @@ void TMemo::SetLines(const std::vector<std::string>& lines) {
 
 int TMemo::LineFromChar(int position) const {
   const std::string text = Text();
-  int line = 0;
   const std::size_t end = std::min<std::size_t>(position < 0 ? 0 : position, text.size());
-  for (std::size_t i = 0; i < end; ++i)
-    if (text[i] == '\n') ++line;
+  int line = 0;
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos && at + 1 < end;
+       at = text.find("\r\n", at + 2))
+    ++line;
   return line;
 }
 
@@ -51,9 +68,9 @@ int TMemo::LineIndex(int line) const {
   const std::string text = Text();
   std::size_t position = 0;
   for (int i = 0; i < line; ++i) {
-    position = text.find('\n', position);
+    position = text.find("\r\n", position);
     if (position == std::string::npos) return -1;
-    ++position;
+    position += 2;
   }
   return static_cast<int>(position);
 }

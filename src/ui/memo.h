@@ -1,6 +1,7 @@
 // A multi-line edit control. Its text is one string with CR LF line breaks;
 // lines are numbered from 0 and an empty last line after a final break is
-// not counted.
+// not counted. Only CR LF ends a line: a lone CR or LF (pasted or added
+// text keeps its bytes) is text of its line, for every line operation alike.
 #pragma once
 
 #include <string>
@@ -10,9 +11,12 @@
 
 namespace ui {
 
+// Which scroll bars a memo has; without the horizontal one its lines wrap.
+enum class TScrollStyle { ssNone, ssVertical, ssBoth };
+
 class TMemo : public TControl {
  public:
-  TMemo(TForm& parent, const TControlPlace& place);
+  TMemo(TForm& parent, const TControlPlace& place, TScrollStyle scrollBars = TScrollStyle::ssBoth);
 
   std::string Text() const { return Peer().Text(); }
   // New text; the caret goes to the start. OnChange runs when it differs.

@@ -51,10 +51,17 @@ class TMenuItem : public TComponent {
   std::vector<std::unique_ptr<TMenuItem>> owned_;
 };
 
+// Which mouse buttons choose an item: either of them, or the left one only.
+enum class TTrackButton { tbRightButton, tbLeftButton };
+// How a menu unrolls as it opens.
+enum class TMenuAnimation { maNone, maBottomToTop };
+
 class TPopupMenu : public TComponent {
  public:
   TMenuItem Items;
   TImageList* Images = nullptr;
+  TTrackButton TrackButton = TTrackButton::tbRightButton;
+  TMenuAnimation MenuAnimation = TMenuAnimation::maNone;
   // Shows the menu at a screen position and runs the chosen item's action.
   void Popup(int x, int y, NativeHandle owner);
 };

@@ -13,6 +13,8 @@
 
 #include "memo/filter.h"
 #include "memo/filter_operations.h"
+#include "os/fake/cp1252_case.h"
+#include "os/os.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -69,6 +71,15 @@ bool ui::InputQuery(const std::string&, const std::string&, std::string& value) 
   const auto answer = NextAnswer();
   if (answer) value = *answer;
   return answer.has_value();
+}
+
+// Nor an OS layer: case maps as with the ANSI code page 1252.
+std::string os::locale::UpperCase(std::string text) {
+  return os::fake::Cp1252UpperCase(std::move(text));
+}
+
+std::string os::locale::LowerCase(std::string text) {
+  return os::fake::Cp1252LowerCase(std::move(text));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "os/calendar.h"
+#include "os/fake/cp1252_case.h"
 
 namespace os::fake {
 namespace {
@@ -310,6 +311,14 @@ std::string TimeText(const DateTime& t) {
 
 std::string DateText(const DateTime& d) {
   return calendar::Format(fake::g_world.locale.ShortDate, d, fake::g_world.locale);
+}
+
+std::string UpperCase(std::string text) {
+  return fake::Cp1252UpperCase(std::move(text));
+}
+
+std::string LowerCase(std::string text) {
+  return fake::Cp1252LowerCase(std::move(text));
 }
 }  // namespace locale
 

@@ -60,4 +60,14 @@ std::string DateText(const DateTime& date) {
   return text;
 }
 
+std::string UpperCase(std::string text) {
+  CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+std::string LowerCase(std::string text) {
+  CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
 }  // namespace os::locale

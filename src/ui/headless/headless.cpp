@@ -164,6 +164,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetMaxLength(int length) override { maxLength_ = length; }
   void SetGlyph(const TImage&) override {}
   void SetTextStyle(const TTextStyle&) override {}
+  void SetFont(const TFont&) override {}
   void AddItem(const std::string& text) override {
     auto at = items_.end();
     if (kind_ == ControlKind::SortedListBox)
@@ -421,8 +422,11 @@ std::unique_ptr<ApplicationPeer> CreateApplicationPeer(TApplication&) {
 }
 
 TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle) {
+  const bool leftOnly = menu.TrackButton == TTrackButton::tbLeftButton;
+  const bool upwards = menu.MenuAnimation == TMenuAnimation::maBottomToTop;
   headless::Events().push_back("Popup(" + menu.Name + "," + std::to_string(x) + "," +
-                               std::to_string(y) + ")");
+                               std::to_string(y) + (leftOnly ? ",left button" : "") +
+                               (upwards ? ",bottom to top" : "") + ")");
   return nullptr;
 }
 

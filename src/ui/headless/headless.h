@@ -49,7 +49,9 @@ const std::vector<Dialog>& ShownDialogs();
 // the test with the dialog's text. The dialog is then cancelled.
 void SetUnexpectedDialogHandler(std::function<void(const Dialog&)> handler);
 
-// What the windows would have done: "Popup(MainMenu,10,20)", "Post(0,0,0)",
+// What the windows would have done: "Popup(SecondMenu,10,20)" (a menu that
+// takes only the left button or unrolls upwards says so after the place),
+// "Post(0,0,0)",
 // "SetForeground", "HideFromTaskbar". Menus log the component's Name;
 // controls their handle, as ControlEvent writes it.
 std::vector<std::string>& Events();

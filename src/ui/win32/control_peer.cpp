@@ -40,7 +40,7 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
 NativeControl::~NativeControl() {
   if (tooltip_) DestroyWindow(tooltip_);
   DestroyWindow(hwnd_);
-  if (styledFont_) DeleteObject(styledFont_);
+  if (ownFont_) DeleteObject(ownFont_);
 }
 
 void NativeControl::SetText(const std::string& text) {
@@ -49,15 +49,7 @@ void NativeControl::SetText(const std::string& text) {
 
 void NativeControl::SetTextStyle(const TTextStyle& style) {
   style_ = style;
-  if (style.Underline || style.Bold) {
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), sizeof font, &font);
-    font.lfUnderline = style.Underline;
-    if (style.Bold) font.lfWeight = FW_BOLD;
-    if (styledFont_) DeleteObject(styledFont_);
-    styledFont_ = CreateFontIndirectA(&font);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(styledFont_), TRUE);
-  }
+  ApplyFont();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -77,6 +69,35 @@ void NativeControl::SetHint(const std::string& hint) {
   tool.lpszText = const_cast<char*>(hint.c_str());
   SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   if (!hint.empty()) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void NativeControl::SetFont(const TFont& font) {
+  font_ = font;
+  ApplyFont();
+}
+
+void NativeControl::ApplyFont() {
+  const HWND form = GetParent(hwnd_);
+  const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
+  HFONT font = formFont;
+  if (!font_.Name.empty() || font_.Height > 0 || style_.Bold || style_.Underline) {
+    LOGFONTA description{};
+    GetObjectA(formFont, sizeof description, &description);
+    if (!font_.Name.empty())
+      lstrcpynA(description.lfFaceName, font_.Name.c_str(), LF_FACESIZE);  // cut to 31
+    if (font_.Height > 0) {
+      const HDC screen = GetDC(nullptr);
+      const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+      ReleaseDC(nullptr, screen);
+      description.lfHeight = -(font_.InPoints ? MulDiv(font_.Height, dpi, 72) : font_.Height);
+    }
+    description.lfUnderline = style_.Underline;
+    if (style_.Bold) description.lfWeight = FW_BOLD;
+    font = CreateFontIndirectA(&description);
+  }
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (ownFont_) DeleteObject(ownFont_);
+  ownFont_ = font == formFont ? nullptr : font;
 }
 
 COLORREF NativeControl::TextColor() const {
@@ -108,13 +129,19 @@ LRESULT NativeControl::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         return TRUE;
       }
       break;
+    // Keys pressed with Alt (and F10) come as system keys; they reach the
+    // key events too, then go on to the default handling (Alt+F4 closes).
     case WM_KEYDOWN:
-    case WM_KEYUP: {
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
       unsigned short key = static_cast<unsigned short>(wparam);
-      if (msg == WM_KEYDOWN)
-        control_.NotifyKeyDown(key, KeyShiftState());
+      TShiftState shift = KeyShiftState();
+      if (HIWORD(lparam) & KF_ALTDOWN) shift |= ssAlt;
+      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)
+        control_.NotifyKeyDown(key, shift);
       else
-        control_.NotifyKeyUp(key, KeyShiftState());
+        control_.NotifyKeyUp(key, shift);
       if (key == 0) return 0;
       wparam = key;
       break;
@@ -162,8 +189,10 @@ std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent,
   using namespace win32;
   switch (kind) {
     case ControlKind::Memo:
+    case ControlKind::WrappingMemo:
+    case ControlKind::WrappingMemoBare:
     case ControlKind::Edit:
-      return CreateEditPeer(control, parent, kind == ControlKind::Memo);
+      return CreateEditPeer(control, parent, kind);
     case ControlKind::Button:
     case ControlKind::BitBtn:
     case ControlKind::CheckBox:

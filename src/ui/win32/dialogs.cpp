@@ -66,22 +66,23 @@ struct InputQueryData {
   const std::string& caption;
   const std::string& prompt;
   std::string& value;
+  std::vector<HWND> disabled;  // the program's windows, while the prompt is open
 };
 
 INT_PTR CALLBACK InputQueryProc(HWND dialog, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-    const auto& query = *reinterpret_cast<InputQueryData*>(lparam);
+    auto& query = *reinterpret_cast<InputQueryData*>(lparam);
+    query.disabled = DisableOtherWindows(dialog);
     SetWindowTextA(dialog, query.caption.c_str());
     SetDlgItemTextA(dialog, kPromptId, query.prompt.c_str());
     SetDlgItemTextA(dialog, kValueId, query.value.c_str());
     return TRUE;  // focus to the edit, which selects its text
   }
   if (msg != WM_COMMAND || (LOWORD(wparam) != IDOK && LOWORD(wparam) != IDCANCEL)) return FALSE;
-  if (LOWORD(wparam) == IDOK) {
-    auto& query = *reinterpret_cast<InputQueryData*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    query.value = WindowText(GetDlgItem(dialog, kValueId));
-  }
+  auto& query = *reinterpret_cast<InputQueryData*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (LOWORD(wparam) == IDOK) query.value = WindowText(GetDlgItem(dialog, kValueId));
+  EnableWindows(query.disabled);  // before the prompt goes, so one of them takes the focus back
   EndDialog(dialog, LOWORD(wparam));
   return TRUE;
 }
@@ -98,7 +99,7 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
 
 bool ShowInputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
   const win32::DialogTemplate dialog = win32::InputQueryTemplate();
-  win32::InputQueryData query{caption, prompt, value};
+  win32::InputQueryData query{caption, prompt, value, {}};
   return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(),
                                  win32::ApplicationWindow(), win32::InputQueryProc,
                                  reinterpret_cast<LPARAM>(&query)) == IDOK;

@@ -8,19 +8,28 @@
 namespace ui::win32 {
 namespace {
 
-constexpr DWORD kMemoStyle = kChild | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                             ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
+constexpr DWORD kMemoStyle = kChild | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
 
-NativeClass EditClass(bool memo) {
-  if (memo) return {"EDIT", kMemoStyle, WS_EX_CLIENTEDGE};
-  return {"EDIT", kChild | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+// Without ES_AUTOHSCROLL a memo wraps its lines at the right edge.
+DWORD StyleOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Memo:
+      return kMemoStyle | WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
+    case ControlKind::WrappingMemo:
+      return kMemoStyle | WS_VSCROLL;
+    case ControlKind::WrappingMemoBare:
+      return kMemoStyle;
+    default:
+      return kChild | ES_AUTOHSCROLL;
+  }
 }
 
 class EditPeer final : public NativeControl {
  public:
-  EditPeer(TControl& control, TForm& parent, bool memo)
-      : NativeControl(control, parent, EditClass(memo)), memo_(memo) {
-    if (memo) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
+  EditPeer(TControl& control, TForm& parent, ControlKind kind)
+      : NativeControl(control, parent, {"EDIT", StyleOf(kind), WS_EX_CLIENTEDGE}),
+        memo_(kind != ControlKind::Edit) {
+    if (memo_) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
   }
 
   int SelStart() const override { return Selection().start; }
@@ -96,8 +105,8 @@ class EditPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, bool memo) {
-  return std::make_unique<EditPeer>(control, parent, memo);
+std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, ControlKind kind) {
+  return std::make_unique<EditPeer>(control, parent, kind);
 }
 
 }  // namespace ui::win32

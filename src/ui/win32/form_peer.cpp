@@ -61,23 +61,6 @@ bool HasClass(HWND window, const char* className) {
   return lstrcmpiA(name, className) == 0;
 }
 
-BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
-  if (IsWindowVisible(window) && IsWindowEnabled(window))
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-  return TRUE;
-}
-
-// Only visible windows: a window shown while the modal form is open (an
-// alarm fired by a timer) must still take clicks.
-std::vector<HWND> DisableOtherWindows(HWND modal) {
-  std::vector<HWND> windows;
-  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,
-                    reinterpret_cast<LPARAM>(&windows));
-  std::erase(windows, modal);
-  for (HWND window : windows) EnableWindow(window, FALSE);
-  return windows;
-}
-
 bool IsGroupBox(HWND window) {
   return HasClass(window, "Button") &&
          (GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
@@ -113,6 +96,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
     CreateWindowExA(s.exStyle, params.ClassName.c_str(), params.Caption.c_str(), s.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner,
                     nullptr, GetModuleHandleA(nullptr), this);
+    SetIcon(params.Icon);
     // From here on TForm owns this peer, so messages may go to its Dispatch.
     attached_ = true;
   }
@@ -121,6 +105,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
     attached_ = false;
     DestroyWindow(hwnd_);
     DeleteObject(font_);
+    if (icon_) DestroyIcon(icon_);
   }
 
   void BringToFront() override {
@@ -175,7 +160,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
       DispatchQueuedMessage(message);
     }
     inModalLoop_ = false;
-    for (HWND window : disabled) EnableWindow(window, TRUE);
+    EnableWindows(disabled);
     // Wakes a loop further out that may be waiting inside GetMessage, when
     // this one ran from a sent message.
     PostMessageA(hwnd_, WM_NULL, 0, 0);
@@ -274,6 +259,14 @@ class Win32Form final : public NativeWindow<FormPeer> {
     PostMessageA(hwnd_, WM_NULL, 0, 0);
   }
 
+  // The title bar and the taskbar button show the same picture.
+  void SetIcon(const TImage& image) {
+    icon_ = CreateIconFromImage(image);
+    if (!icon_) return;
+    for (WPARAM size : {ICON_SMALL, ICON_BIG})
+      SendMessageA(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icon_));
+  }
+
   std::vector<HWND> ChildrenWhere(bool (*matches)(HWND)) const {
     std::vector<HWND> found;
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -283,6 +276,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
 
   TForm& form_;
   HFONT font_;
+  HICON icon_ = nullptr;
   int minWidth_;
   int minHeight_;
   bool attached_ = false;

@@ -36,6 +36,7 @@ class NativeControl : public NativeWindow<ControlPeer> {
   // A change of the text by the program notifies the control (see ChangeText).
   void SetText(const std::string& text) override;
   void SetTextStyle(const TTextStyle& style) override;
+  void SetFont(const TFont& font) override;
 
   // What the families that have them override; others ignore them.
   int SelStart() const override { return 0; }
@@ -104,15 +105,19 @@ class NativeControl : public NativeWindow<ControlPeer> {
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
 
+  // The form's font with this control's own face, height, weight and underline.
+  void ApplyFont();
+
   static inline int nextId_ = 1000;
   WNDPROC original_ = nullptr;
-  HFONT styledFont_ = nullptr;
   HWND tooltip_ = nullptr;
+  TFont font_;
+  HFONT ownFont_ = nullptr;  // null while the control shows its form's font
   bool changingText_ = false;
 };
 
 // The families, one file each.
-std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, bool memo);
+std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, ControlKind kind);
 std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent, ControlKind kind);
 std::unique_ptr<NativeControl> CreateListPeer(TControl& control, TForm& parent, ControlKind kind);
 std::unique_ptr<NativeControl> CreateTabsPeer(TControl& control, TForm& parent);

@@ -128,8 +128,10 @@ TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle owner) {
   // clicks elsewhere; without the task switch the posted message brings, the
   // next menu would close as soon as it opens.
   SetForegroundWindow(window);
-  const UINT id = ::TrackPopupMenu(native.Handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                                   x, y, 0, window, nullptr);
+  UINT flags = TPM_RETURNCMD | TPM_NONOTIFY;
+  flags |= menu.TrackButton == TTrackButton::tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
+  if (menu.MenuAnimation == TMenuAnimation::maBottomToTop) flags |= TPM_VERNEGANIMATION;
+  const UINT id = ::TrackPopupMenu(native.Handle(), flags, x, y, 0, window, nullptr);
   PostMessageA(window, WM_NULL, 0, 0);
   return native.ItemOf(id);
 }

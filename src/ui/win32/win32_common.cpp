@@ -1,4 +1,5 @@
 #include <exception>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/win32/win32_peers.h"
@@ -17,6 +18,31 @@ void RegisterWindowClass(const char* name, WNDPROC procedure, UINT style) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   RegisterClassExA(&windowClass);
+}
+
+namespace {
+
+BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window))
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+// Only visible windows: a window shown while the modal one is open (an
+// alarm fired by a timer) must still take clicks.
+std::vector<HWND> DisableOtherWindows(HWND modal) {
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,
+                    reinterpret_cast<LPARAM>(&windows));
+  std::erase(windows, modal);
+  for (HWND window : windows) EnableWindow(window, FALSE);
+  return windows;
+}
+
+void EnableWindows(const std::vector<HWND>& windows) {
+  for (HWND window : windows) EnableWindow(window, TRUE);
 }
 
 std::string WindowText(HWND window) {

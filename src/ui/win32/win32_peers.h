@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/backend.h"
 #include "ui/imagelist.h"
@@ -29,6 +30,11 @@ std::string WindowText(HWND window);
 // The window rectangle in the coordinates SetWindowPos takes: the parent's
 // client area for a child, the screen for a top-level window.
 TRect WindowBounds(HWND window);
+// While a modal window is open the program's other windows take no input:
+// disables the visible, enabled windows of this thread but `modal` and
+// returns them, for EnableWindows when the modal window ends.
+std::vector<HWND> DisableOtherWindows(HWND modal);
+void EnableWindows(const std::vector<HWND>& windows);
 // Translates and dispatches a message taken from the queue; keyboard input
 // of a form goes through the dialog manager first, so Tab moves between its
 // controls.

@@ -65,5 +65,34 @@ TEST_F(StartupE2E, MemoKeysLogOffAndCloseKeepTheMemoAndItsPlace) {
   EXPECT_EQ(placeAndCaret, "60 70 410 310 2 ");
 }
 
+// Scroll bars as the windows' tables give them, on the program's real windows (their fonts are
+// the program's own handles, which another process cannot read); the memo window has an icon
+// of its own for its title bar and taskbar button.
+TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindowAndTheMemoWindowItsIcon) {
+  Start({}, {});
+  const auto bars = [](const char* form) {
+    const HWND edit = FindWindowExA(FindWindowA(form, nullptr), nullptr, "Edit", nullptr);
+    return GetWindowLongA(edit, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL);
+  };
+  EXPECT_EQ(bars("TF_About"), 0);
+  EXPECT_EQ(bars("TF_ShowMessage"), WS_VSCROLL);
+  EXPECT_EQ(bars("TF_Memo"), WS_VSCROLL | WS_HSCROLL);
+  // Another process cannot ask for the icon under Wine, so look at the title bar: the memo
+  // picture's yellow is there.
+  const HWND memo = FindWindowA("TF_Memo", nullptr);
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);
+  ASSERT_TRUE(IsWindowVisible(memo));
+  RECT window;
+  GetWindowRect(memo, &window);
+  POINT client{0, 0};
+  ClientToScreen(memo, &client);
+  const HDC dc = GetWindowDC(memo);
+  int yellow = 0;
+  for (int y = 0; y < client.y - window.top; ++y)  // the frame and title bar
+    for (int x = 0; x < 40; ++x) yellow += GetPixel(dc, x, y) == RGB(0xFF, 0xE4, 0x6A);
+  ReleaseDC(memo, dc);
+  EXPECT_GT(yellow, 20);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -36,7 +36,9 @@ class UiControl : public ui_test::UiTest {
       log.push_back((sender == &memo ? "memo " : "search ") + std::string(1, key));
       if (key == 'x') key = 0;  // swallowed
     };
-    memo.OnKeyDown = [&](auto, auto& key, auto) { log.push_back(Str("memo down ", key)); };
+    memo.OnKeyDown = [&](auto, auto& key, auto shift) {
+      log.push_back(Str("memo down ", key) + (shift & ui::ssAlt ? " alt" : ""));
+    };
     status.OnMouseDown = [&](auto, auto, auto, int x, int y) { log.push_back(Str("down@", x, y)); };
     status.OnMouseMove = [&](auto, auto, int x, int y) { log.push_back(Str("move@", x, y)); };
     form.OnMouseUp = [&](auto, auto b, auto, int x, int y) {
@@ -95,6 +97,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"typed", [&] { Send(memo, WM_CHAR, 'e'); }, {"memo e", "memo change e"}},
       {"typed key swallowed", [&] { Send(memo, WM_CHAR, 'x'); }, {"memo x"}},
       {"key down", [&] { Send(memo, WM_KEYDOWN, VK_F5); }, {"memo down 116"}},
+      {"system key down without Alt", [&] { Send(memo, WM_SYSKEYDOWN, VK_F9); }, {"memo down 120"}},
       {"typed up to the limit", [&] { search.SetText("1234"), log.clear(), Send(search, WM_CHAR, 'a'); }, {"search a", "search change a1234"}},
       {"slider dragged", [&] { Send(bar, TBM_SETPOS, TRUE, 3); for (WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) Notify(bar, code, WM_HSCROLL); }, {"bar change 3"}},
       {"slider keys", [&] { Send(bar, WM_KEYDOWN, VK_RIGHT); }, {"bar change 4"}},
@@ -111,9 +114,12 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"Tab and Enter typed into the memo", [&] { memo.SetText(""), log.clear(), Keys(memo, {VK_TAB, VK_RETURN}, memo); }, {"memo down 9", "memo down 13", "memo \t", "memo change \t", "memo \r", "memo change \t\r\n"}},
       {"Tab moves on from the search box", [&] { Keys(search, {VK_TAB}, close); }, {}},
       {"Enter reaches a key-press handler", [&] { Keys(search, {VK_RETURN}, search); }, {"search \r"}},
+      {"Alt and a function key", [&] { Keys(memo, {VK_F9}, memo, true); }, {"memo down 120 alt"}},
       {"Alt and the marked letter", [&] { Keys(search, {'C'}, close, true); }, {"close click -"}},
       {"Escape without a cancel button", [&] { Keys(search, {VK_ESCAPE}, search); }, {}},
       {"Escape with a cancel button", [&] { form.CancelButton = &close, Keys(search, {VK_ESCAPE}, search); }, {"close click -"}},
+      // The key event first, then the default handling of the system key.
+      {"Alt+F4 closes the form", [&] { Send(memo, WM_SYSKEYDOWN, VK_F4, KF_ALTDOWN << 16), ui_test::Pump(100), log.push_back(form.Visible() ? "open" : "closed"); }, {"memo down 115 alt", "closed"}},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -134,6 +140,46 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
     list.Clear();
     for (const auto& item : c.added) list.Add(item);
     EXPECT_EQ(list.Items(), c.listed) << c.name;
+  }
+}
+
+// A control's own font keeps its text style and the form's font for what it does not name;
+// points follow the display's resolution, and the window system keeps 31 characters of a name.
+TEST_F(UiControl, AControlTakesItsOwnFontAndAMemoOnlyTheScrollBarsAskedFor) {
+  const auto font = [](const ui::TControl& c) {
+    LOGFONTA f{};
+    GetObjectA(reinterpret_cast<HFONT>(Send(c, WM_GETFONT)), sizeof f, &f);
+    return Str(f.lfFaceName, " ", f.lfHeight, " ", f.lfWeight, " ", int{f.lfUnderline});
+  };
+  const HDC screen = GetDC(nullptr);
+  const int points12 = MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  const std::string longName = "Courier New and a name too long for the window system";
+  ui::TLabel& label = edit.EditLabel;
+  // clang-format off
+  const struct { ui::TControl* control; std::function<void()> act; std::string font; } cases[] = {
+      {&close, [&] { close.SetFont({.Height = 12}); }, "Tahoma -12 400 0"},
+      {&label, [&] { label.SetTextStyle({.Underline = true, .Bold = true}), label.SetFont({.Height = 15}); }, "Tahoma -15 700 1"},
+      {&label, [&] { label.SetFont({"Courier New", 12, true}); }, Str("Courier New -", points12, " 700 1")},
+      {&close, [&] { close.SetFont({longName}); }, longName.substr(0, 31) + " -11 400 0"},
+      {&close, [&] { close.SetFont({}); }, "Tahoma -11 400 0"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    c.act();
+    EXPECT_EQ(font(*c.control), c.font);
+  }
+  close.SetFont({longName});
+  EXPECT_EQ(close.Font().Name, longName) << "the name as asked for";
+
+  ui::TMemo wrapped{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssVertical};
+  ui::TMemo bare{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssNone};
+  constexpr LONG kBars = WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL;
+  for (auto [m, bars] : {std::pair{&memo, kBars}, {&wrapped, WS_VSCROLL}, {&bare, 0L}}) {
+    EXPECT_EQ(GetWindowLongA(Hwnd(*m), GWL_STYLE) & kBars, bars);
+    m->SetText("a line far too long to fit into the width of the smallest of these memos");
+    EXPECT_EQ(Send(*m, EM_GETLINECOUNT) > 1, m != &memo)
+        << "only a memo without a horizontal bar wraps";
   }
 }
 

@@ -81,13 +81,21 @@ TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
       {[](HWND, HWND e) { PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
   };
   // clang-format on
+  ProbeForm other;  // a window of the program, which waits for the answer
+  other.Show();
   for (const auto& c : cases) {
     std::string value = "old value";
-    Driver hands("#32770", "Rename", [&](HWND d) { c.answer(d, FindWindowExA(d, 0, "Edit", 0)); });
+    bool otherEnabledMeanwhile = true;
+    Driver hands("#32770", "Rename", [&](HWND d) {
+      otherEnabledMeanwhile = IsWindowEnabled(Hwnd(other));
+      c.answer(d, FindWindowExA(d, 0, "Edit", 0));
+    });
     LoopGuard guard(5000, [] { EndDialog(FindWindowA("#32770", "Rename"), IDCANCEL); });
     EXPECT_EQ(ui::ShowInputQuery("Rename", "New name:", value), c.ok) << c.value;
     EXPECT_TRUE(hands.Finish());
     EXPECT_EQ(value, c.value);
+    EXPECT_FALSE(otherEnabledMeanwhile) << c.value;
+    EXPECT_TRUE(IsWindowEnabled(Hwnd(other))) << c.value << ": enabled again afterwards";
   }
 }
 
@@ -153,6 +161,39 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
                                                "-", "More"}));
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
+  }
+}
+
+// A right-button click on an item chooses it only when the menu tracks both buttons.
+TEST_F(UiForm, PopupMenuTakesTheRightButtonOnlyWhenItTracksIt) {
+  ui::TPopupMenu menu;
+  ui::TMenuItem first{"First"};
+  menu.Items.Add(first);
+  int clicks = 0;
+  first.OnClick = [&](ui::TObject*) { ++clicks; };
+  ProbeForm owner;
+  for (const auto& [track, chosen] :
+       {std::pair{ui::TTrackButton::tbRightButton, 1}, {ui::TTrackButton::tbLeftButton, 0}}) {
+    menu.TrackButton = track;
+    menu.MenuAnimation = ui::TMenuAnimation::maBottomToTop;
+    clicks = 0;
+    Driver hands("#32768", nullptr, [&](HWND window) {
+      Sleep(100);
+      RECT item{};
+      GetMenuItemRect(nullptr, reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)), 0,
+                      &item);
+      SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+      INPUT click[2]{};
+      click[0].type = click[1].type = INPUT_MOUSE;
+      click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN, click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+      SendInput(2, click, sizeof(INPUT));
+      Sleep(200);
+      if (IsWindowVisible(window)) PostKeys(window, {VK_ESCAPE});
+    });
+    LoopGuard guard(5000, [] { EndMenu(); });
+    menu.Popup(100, 100, owner.Handle());
+    EXPECT_TRUE(hands.Finish()) << "no menu came up";
+    EXPECT_EQ(clicks, chosen) << static_cast<int>(track);
   }
 }
 

@@ -33,8 +33,8 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
   using enum ui::TMouseButton;
   // clang-format off
   const struct { ui::TMouseButton button; int anyTrayExtra; std::string menu; } cases[] = {
-      {mbLeft, 0, "MainMenu"}, {mbLeft, 1, "MainMenu"}, {mbRight, 0, ""},
-      {mbRight, 1, "SecondMenu"}, {mbMiddle, 1, ""},
+      {mbLeft, 0, "MainMenu,10,20,left button,bottom to top"}, {mbLeft, 1, "MainMenu,10,20,left button,bottom to top"},
+      {mbRight, 0, ""}, {mbRight, 1, "SecondMenu,10,20"}, {mbMiddle, 1, ""},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -44,7 +44,7 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
     ui::headless::AdvanceTime(250);
     Events().clear();
     Velmarind->TrayIcon.MouseUp(c.button, 10, 20);
-    const Strings popup{"SetForeground(Velmarind)", "Popup(" + c.menu + ",10,20)",
+    const Strings popup{"SetForeground(Velmarind)", "Popup(" + c.menu + ")",
                         "Post(Velmarind,0,0,0)"};
     EXPECT_EQ(Events(), c.menu.empty() ? Strings{} : popup);
     EXPECT_FALSE(Velmarind->TrayIcon.Animate() || F_ShowMessage->T_SoundTimer.Enabled());

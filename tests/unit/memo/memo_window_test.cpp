@@ -5,6 +5,7 @@
 
 #include "memo/memo_form.h"
 #include "support/app_test.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {kDelete, "l1\r\nl2", {4, 0}, "", "l1\r\n", {4, 0}, "2/2", false},
       {kDelete, "l1\r\nl2\r\n", {8, 0}, "", nullptr, {8, 0}, "3/3", false},
       {kDelete, "l1\r\nl2\r\nl3", {1, 5}, "", "l\r\nl3", {1, 0}, "1/3", false},
+      {kDelete, "a\nb\r\nc", {2, 0}, "", "c", {0, 0}, "1/2", false},  // a lone LF is no break
       {kDown,   "a\r\nb\r\na", {0, 0}, "a", nullptr, {6, 1}, "3/4", true},
       {kDown,   "abab", {2, 1}, "a", nullptr, {2, 1}, "1/2", false},  // no wrapping
       {kUp,     "abab", {2, 1}, "a", nullptr, {0, 1}, "1/2", true},
@@ -72,6 +74,7 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
       {Key<VK_F7>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c [ERROR: no]\r\nd", {18, 0}, "2/4", false},
       {Key<VK_F8>, "a\r\nb c\r\nd", {3, 0}, "", "a\r\nb c2\r\nd", {7, 0}, "2/4", false},
       {Key<VK_F9>, "a\r\nb c\r\nd", {4, 0}, "", "a\r\nB C\r\nd", {6, 0}, "2/4", false},
+      {Key<VK_F9>, "a\nb\r\nc", {2, 0}, "", "A\nB\r\nc", {3, 0}, "1/3", false},
       {Key<VK_F11>, "a\r\nb c\r\nd", {5, 0}, "", "a\r\nb c!\r\nd", {7, 0}, "2/4", false},
       {Key<VK_F11>, "a\r\n\r\nb", {3, 0}, "", nullptr, {3, 0}, "2/4", false},  // an empty line
   };
@@ -91,6 +94,27 @@ TEST_F(MemoWindowTest, ButtonsAndKeysActOnTheSelectionOrCaretLineAndUpdateTheSta
     const std::string scroll = ui::headless::ControlEvent("ScrollCaret", M().Memo);
     EXPECT_EQ(std::ranges::count(ui::headless::Events(), scroll), c.scrolls ? 1 : 0);
     EXPECT_EQ(ui::headless::FocusedHandle(), M().Memo.Handle()) << "typing goes on in the memo";
+  }
+}
+
+// The key decides whatever Shift, Ctrl or Alt say, but Alt+F4 closes the window and must not
+// send the caret line to web command 3 first.
+TEST_F(MemoWindowTest, FunctionKeysActWithAnyModifierButAltF4RunsNoWebCommand) {
+  Settings().Filter3 = "uppercase()";
+  // clang-format off
+  const struct { unsigned short key; ui::TShiftState shift; const char* after; std::size_t opened; } cases[] = {
+      {ui::VK_F4, ui::ssShift, "a\r\nb c", 1}, {ui::VK_F4, ui::ssCtrl, "a\r\nb c", 1},
+      {ui::VK_F4, ui::ssAlt, "a\r\nb c", 0}, {ui::VK_F4, ui::ssAlt | ui::ssShift, "a\r\nb c", 0},
+      {VK_F9, ui::ssAlt, "a\r\nB C", 0}, {VK_F9, ui::ssShift | ui::ssCtrl, "a\r\nB C", 0},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Set("a\r\nb c", 3);
+    os::fake::world().calls.clear();
+    ui::headless::PressKey(M().Memo, c.key, c.shift);
+    EXPECT_EQ(M().Memo.Text(), c.after) << c.key << "," << c.shift;
+    EXPECT_EQ(os::fake::CallsStartingWith("shell::Execute").size(), c.opened)
+        << c.key << "," << c.shift;
   }
 }
 
@@ -152,7 +176,8 @@ TEST_F(MemoWindowTest, AddToMemoRunsTheProgramsSwitchedOnForItAndAppendsTheLines
 TEST_F(MemoWindowTest, CopyTakesTheSelectionOrTheCaretLineAndPasteReplacesTheSelection) {
   // clang-format off
   const struct { std::string text; Sel sel; std::string clipboard; } cases[] = {
-      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"one\r\n\r\nz", {5, 0}, "old"},
+      {"one\r\ntwo", {5, 0}, "two"}, {"one\r\ntwo", {1, 2}, "ne"}, {"a\nb\r\nc", {2, 0}, "a\nb"},
+      {"one\r\n\r\nz", {5, 0}, "old"}, {"one\r\n", {5, 0}, "old"},  // empty lines copy nothing
   };
   // clang-format on
   for (const auto& c : cases) {

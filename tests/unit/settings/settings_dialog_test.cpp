@@ -148,30 +148,45 @@ TEST_F(SettingsDialog, ClosingStoresWhatTheBoxesSay) {
   }
 }
 
+// A refused close changes neither the record nor settings.ini, whichever check refused it, so
+// quitting afterwards saves the settings as they were and the second tray menu still opens.
 TEST_F(SettingsDialog, AFieldInErrorKeepsTheDialogOpenOnItsPageAndNothingIsStored) {
   const std::string number = "\" must be a whole number.";
+  const std::string missing = "C:\\none.wav";
   // clang-format off
-  const struct { ui::TEdit* edit; const char* text; std::string message; int page; } cases[] = {
-      {&F().LE_Delay, "12x", "\"Delay between alarm signal" + number, TF_Settings::kMainPage},
-      {&F().E_x, "12x", "\"Horizontal Position" + number, TF_Settings::kMemoPage},
-      {&F().LE_autoclose, "12x", "\"Autoclose Message Window" + number, TF_Settings::kExtra2Page},
-      {&F().LE_conf_sound, "C:\\none.wav", "That file does not exist", TF_Settings::kExtra2Page},
+  const struct { ui::TEdit* edit; std::string message; int page; ui::TEdit* alsoMissing; } cases[] = {
+      {&F().LE_Delay, "\"Delay between alarm signal" + number, TF_Settings::kMainPage, nullptr},
+      {&F().E_x, "\"Horizontal Position" + number, TF_Settings::kMemoPage, nullptr},
+      {&F().LE_autoclose, "\"Autoclose Message Window" + number, TF_Settings::kExtra2Page, nullptr},
+      {&F().LE_conf_sound, "That file does not exist", TF_Settings::kExtra2Page, &F().LE_Sound},  // reported first
+      {&F().LE_Sound, "That file does not exist", TF_Settings::kMainPage, nullptr},
   };
   // clang-format on
+  Open();                              // away from the factory values that closing would put back
   F().CB_lastknown.SetChecked(false);  // enables the geometry boxes
+  F().CB_no_sounds.SetChecked(true);
+  F().CB_aaNew.SetChecked(false);
+  F().CB_add_memo.SetChecked(true);
+  F().LE_autoclose.SetText("30");
+  ASSERT_TRUE(CloseDialog());
   for (const auto& c : cases) {
-    os::fake::world().files.erase(std::string(kDir) + "settings.ini");
+    const std::string file = File("settings.ini"), record = Settings().ToFileText();
     Open();
     F().PC_settings.SetActivePageIndex(TF_Settings::kMenuPage);
-    F().CB_add_memo.SetChecked(true);
-    c.edit->SetText(c.text);  // pasted: the digits-only style lets it in
+    F().CB_add_alarm.SetChecked(true);
+    c.edit->SetText(c.edit == &F().LE_Sound || c.edit == &F().LE_conf_sound ? missing : "12x");
+    if (c.alsoMissing) c.alsoMissing->SetText(missing);
     ExpectBox("Error", c.message);
     EXPECT_FALSE(CloseDialog());
     EXPECT_EQ(F().PC_settings.ActivePageIndex(), c.page) << c.message;
     EXPECT_EQ(ui::headless::FocusedHandle(), c.edit->Handle()) << c.message;
-    EXPECT_FALSE(HasFile("settings.ini") || Settings().ShowAddMemo) << "nothing stored";
-    c.edit->SetText("");
-    F().CB_add_memo.SetChecked(false);
+    EXPECT_EQ(Settings().ToFileText(), record) << c.message;
+    EXPECT_EQ(Settings().AnyTrayExtra, 1) << c.message;
+    EXPECT_TRUE(Velmarind->M_addclipboard.Visible && !Velmarind->M_newalarm.Visible) << c.message;
+    EXPECT_EQ(File("settings.ini"), file) << c.message;
+    for (ui::TEdit* edit : {c.edit, c.alsoMissing})
+      if (edit) edit->SetText(edit == &F().LE_autoclose ? "30" : "");
+    F().CB_add_alarm.SetChecked(false);
     EXPECT_TRUE(CloseDialog());
   }
 }

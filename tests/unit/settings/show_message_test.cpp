@@ -48,14 +48,33 @@ TEST_F(ShowMessageTest, AlarmSoundPlaysAtOnceThenOncePerDelayUntilStopped) {
 }
 
 TEST_F(ShowMessageTest, LinesCarryTheTimeOrTheStopwatchResultAndShowNothing) {
+  os::fake::world().locale = os::fake::LocaleFormats("en-US");
   os::fake::SetLocalTime({2026, 12, 6, 8, 30, 5, 0, 1});
   W().AddAlarmMessage({"Tea is ready"});
   W().AddStopwatchMessage(1.5f);
-  W().AddStopwatchMessage(1.234f);
-  EXPECT_EQ(W().M_Message.Text(),
-            "[08:30:05] - Tea is ready\r\nStopwatch, Time: 1.5 seconds.\r\n"
-            "Stopwatch, Time: 1.23399996757507 seconds.");
+  EXPECT_EQ(W().M_Message.Text(), "[8:30:05 AM] - Tea is ready\r\nStopwatch, Time: 1.5 seconds.");
   EXPECT_FALSE(W().Visible());
+}
+
+// Widened from single precision, 15 significant digits, the user's decimal separator; fixed
+// notation from 1E-5 to below 1E15, else the exponent without leading zeros.
+TEST_F(ShowMessageTest, StopwatchSecondsReadAsTheGeneralNumberFormatWritesThem) {
+  // clang-format off
+  const struct { float seconds; const char* locale; const char* shown; } cases[] = {
+      {1.5f, "en-US", "1.5"}, {1.234f, "en-US", "1.23399996757507"}, {1.5f, "de-DE", "1,5"},
+      {0.00001f, "en-US", "9.99999974737875E-6"}, {0.0000125f, "en-US", "0.0000124999996842234"},
+      {0.00002f, "de-DE", "0,0000199999994947575"}, {0.25f, "en-US", "0.25"}, {0, "en-US", "0"},
+      {100, "en-US", "100"}, {86400.5f, "de-DE", "86400,5"}, {1e14f, "en-US", "100000000376832"},
+      {1e15f, "en-US", "999999986991104"}, {1e16f, "en-US", "1.00000002725642E16"}, {0x1p-20f, "de-DE", "9,5367431640625E-7"},
+      {-2.5f, "en-US", "-2.5"}, {-0.0f, "en-US", "0"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    os::fake::world().locale = os::fake::LocaleFormats(c.locale);
+    W().B_Clear.Click();
+    W().AddStopwatchMessage(c.seconds);
+    EXPECT_EQ(W().M_Message.Text(), std::string("Stopwatch, Time: ") + c.shown + " seconds.");
+  }
 }
 
 TEST_F(ShowMessageTest, ShowingPlacesTheWindowAsTheSettingsSay) {

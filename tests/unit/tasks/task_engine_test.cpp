@@ -82,8 +82,9 @@ TEST_F(TaskEngineTest, FailuresAreShownInAnErrorBox) {
   const struct { CTask task; int shell; std::string box; unsigned flags; } cases[] = {
       {open, 2, "The specified file was not found.", kWarning}, {open, 1, "", kWarning}, {open, -1, "", kWarning},
       {open, 32, "The specified dynamic-link library was not found.", kWarning},
-      {open, 33, "-", 0},  {Send("", "16", ""), 33, "-", 0},  // above 32 is success; no window class
+      {open, 33, "-", 0},  // above 32 is success
       {Send("", "16", "Missing"), 33, "Could not locate that window", kPlain},
+      {Send("", "16", ""), 33, "Could not locate that window", kPlain},  // no window class
       {Send("", "WM_CLOSE"), 33, "\"WM_CLOSE" + kNotInteger, kWarning},
       {Send("1 3000000000"), 33, "\"3000000000" + kNotInteger, kWarning},
   };

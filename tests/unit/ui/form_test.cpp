@@ -70,7 +70,7 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
   // clang-format off
   const struct { std::string text; int lastLine; std::vector<int> starts; } cases[] = {
-      {"", 0, {-1, 0, -1}}, {"a\r\nb", 1, {-1, 0, 3, -1}}, {"\nb", 1, {-1, 0, 1, -1}}, {"a\r\n\r\nb\r\n", 3, {-1, 0, 3, 5, 8, -1}},
+      {"", 0, {-1, 0, -1}}, {"a\r\nb", 1, {-1, 0, 3, -1}}, {"\nb", 0, {-1, 0, -1}}, {"a\r\n\r\nb\r\n", 3, {-1, 0, 3, 5, 8, -1}},
   };
   // clang-format on
   for (const auto& c : cases) {

@@ -1,8 +1,8 @@
-#include "memo/ansi_case.h"
+#include "os/fake/cp1252_case.h"
 
 #include <array>
 
-namespace memo {
+namespace os::fake {
 namespace {
 
 // The lower-case letter of each upper-case one in code page 1252. Bytes that
@@ -41,18 +41,11 @@ std::string MapBytes(std::string text, const std::array<unsigned char, 256>& tab
 
 }  // namespace
 
-unsigned char AnsiUpperChar(unsigned char c) {
-  return kCase.upper[c];
-}
-unsigned char AnsiLowerChar(unsigned char c) {
-  return kCase.lower[c];
-}
-
-std::string AnsiUpperCase(std::string text) {
+std::string Cp1252UpperCase(std::string text) {
   return MapBytes(std::move(text), kCase.upper);
 }
-std::string AnsiLowerCase(std::string text) {
+std::string Cp1252LowerCase(std::string text) {
   return MapBytes(std::move(text), kCase.lower);
 }
 
-}  // namespace memo
+}  // namespace os::fake
