@@ -6,6 +6,7 @@
 #include "../../shared/list_sort_cases.h"
 #include "../../shared/memo_line_model_cases.h"
 #include "ui/checkbox.h"
+#include "ui/datetime_picker.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/lists.h"
@@ -31,6 +32,10 @@ class UiControl : public ui_test::UiTest {
     Watch(box, "box", [&] { return Str(box.Checked()); });
     Watch(bar, "bar", [&] { return Str(bar.Position()); });
     Watch(pages, "pages", [&] { return Str(pages.ActivePageIndex()); });
+    Watch(picker, "picker", [&] {
+      const ui::TDateAndTime t = picker.Value();
+      return Str(t.Day, ".", t.Month, " ", t.Hour, ":", t.Minute, ":", t.Second);
+    });
     Watch(close, "close", [] { return "-"; }), Watch(edit.EditLabel, "label", [] { return "-"; });
     memo.OnKeyPress = search.OnKeyPress = [&](ui::TObject* sender, char& key) {
       log.push_back((sender == &memo ? "memo " : "search ") + std::string(1, key));
@@ -78,6 +83,8 @@ class UiControl : public ui_test::UiTest {
   ui::TListBox list{form, {{326, 100, 100, 60}, ui::akLeft, 5, &first}, true};
   ui::TComboBox combo{form, {{430, 100, 100, 21}, ui::akLeft, 6, &first}, {"a", "b"}};
   ui::TLabeledEdit edit{form, "File", {{330, 60, 150, 21}, ui::akLeft, 7, &second}};
+  ui::TDateTimePicker picker{
+      form, ui::TDateTimePicker::TKind::Time, {{430, 130, 100, 21}, ui::akLeft, 8, &first}};
   Log log;
 };
 
@@ -108,6 +115,8 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       {"set beyond the typing limit", [&] { search.SetText("123456"); }, {"search change 123456"}},
       {"check box ticked", [&] { box.SetChecked(false); }, {"box click 0"}},
       {"slider moved beyond its range", [&] { bar.SetPosition(30); }, {"bar change 16"}},
+      {"picker set from code", [&] { picker.SetValue({2026, 12, 6, 7, 30, 0}), picker.SetTime(8, 15, 0); }, {}},
+      {"picker's hour spun by the user", [&] { ui_test::Pump(100), Send(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 10)), Send(picker, WM_LBUTTONUP), Keys(picker, {VK_UP}, picker); }, {"picker change 6.12 9:15:0"}},
       {"selections", [&] { list.SetItemIndex(0), combo.SetItemIndex(0), pages.SetActivePageIndex(1); }, {}},
       {"tab clicked", [&] { RECT r{}; Send(pages, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)), Send(pages, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 5)); }, {"pages change 0"}},
       // Keys take the dialog manager's route, unless the control wants them.
