@@ -122,6 +122,7 @@ TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
       {"date passed",          kDateOnly,    "",         "05.12.2026", 0, 0, 0, 8, 0,   {{'a', 3 * m}},    {"08:01:00"}},
       {"date tomorrow",        kDateOnly,    "",         "07.12.2026", 0, 0, 0, 23, 58, {{'a', 3 * m}},    {"00:00:00"}},
       {"today, time passed",   kDateAndTime, "07:00:00", "06.12.2026", 1, 0, 0, 8, 0,   {{'a', 3 * m}},    {"08:01:00"}},
+      {"yesterday, time ahead", kDateAndTime, "09:00:00", "05.12.2026", 1, 0, 0, 8, 0,  {{'a', 3 * m}},    {"08:01:00"}},
       {"today at noon",        kDateAndTime, "12:00:00", "06.12.2026", 0, 1, 0, 11, 58, {{'a', 5 * m}},    {"12:00:00"}},
       {"sunday 8:05",          kDayAndTime,  "08:05:00", "",           1, 1, 1, 8, 0,   {{'a', 10 * m}},   {"08:05:00"}},
       {"monday 8:05",          kDayAndTime,  "08:05:00", "",           1, 1, 2, 8, 0,   {{'a', 10 * m}},   {}},
