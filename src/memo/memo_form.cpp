@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "memo/filter.h"
 #include "memo/filter_programs.h"
+#include "memo/line_commands.h"
 #include "os/os.h"
 #include "settings/settings_record.h"
 #include "ui/dialogs.h"
@@ -71,6 +72,7 @@ void TF_Memo::WireEvents() {
   E_s.OnDblClick = ui::Handler(this, &TF_Memo::E_sDblClick);
   Memo.OnChange = ui::Handler(this, &TF_Memo::MemoChange);
   Memo.OnClick = ui::Handler(this, &TF_Memo::MemoClick);
+  Memo.OnKeyPress = ui::Handler(this, &TF_Memo::MemoKeyPress);
   Memo.OnKeyDown = ui::Handler(this, &TF_Memo::MemoKeyDown);
   Memo.OnKeyUp = ui::Handler(this, &TF_Memo::MemoKeyUp);
 }
@@ -318,6 +320,11 @@ void TF_Memo::MemoChange(ui::TObject*) {
 
 void TF_Memo::MemoClick(ui::TObject*) {
   UpdateStatus();
+}
+
+void TF_Memo::MemoKeyPress(ui::TObject*, char& key) {
+  Modified = 1;
+  if (key == ui::VK_RETURN && !memo::RunLineCommand(*this)) key = 0;
 }
 
 void TF_Memo::MemoKeyDown(ui::TObject*, unsigned short& key, ui::TShiftState shift) {

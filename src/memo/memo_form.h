@@ -78,6 +78,9 @@ class TF_Memo : public ui::TForm {
   void E_sDblClick(ui::TObject* sender);
   void MemoChange(ui::TObject* sender);
   void MemoClick(ui::TObject* sender);
+  // Every typed character marks the text changed; Enter runs the caret
+  // line's command, if it holds one.
+  void MemoKeyPress(ui::TObject* sender, char& key);
   void MemoKeyDown(ui::TObject* sender, unsigned short& key, ui::TShiftState shift);
   void MemoKeyUp(ui::TObject* sender, unsigned short& key, ui::TShiftState shift);
   void FormMouseDown(ui::TObject* sender, ui::TMouseButton button, ui::TShiftState shift, int x,

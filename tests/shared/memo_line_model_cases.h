@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,11 @@ struct Case {
   int expectedSelStart, expectedSelLength;
   int expectedLineCount, expectedCaretLine;
   int expectedCaretLineStart;  // where the caret line begins
+  std::string typed = "";      // then typed at the caret
 };
+
+// Types the characters into the memo as the user does.
+using Typist = std::function<void(ui::TMemo& memo, const std::string& text)>;
 
 inline const std::vector<Case>& Cases() {
   static const std::vector<Case> cases = {
@@ -48,16 +53,18 @@ inline const std::vector<Case>& Cases() {
       {"lone CR inside a line", "a\rb\r\nc", 3, 0, false, "", "a\rb\r\nc", 3, 0, 2, 0, 0},
       {"pasted LF text kept", "x\r\ny", 3, 0, true, "p\nq", "x\r\np\nqy", 6, 0, 2, 1, 3},
       {"high ANSI bytes", "\xe4\xf6\xfc", 3, 0, true, "\xdf", "\xe4\xf6\xfc\xdf", 4, 0, 1, 0, 0},
+      {"a typed Enter breaks the line", "ab", 1, 0, false, "", "a\r\nb", 3, 0, 2, 1, 3, "\r"},
   };
   return cases;
 }
 
-inline void RunCase(ui::TMemo& memo, const Case& c) {
+inline void RunCase(ui::TMemo& memo, const Case& c, const Typist& type) {
   SCOPED_TRACE(c.name);
   memo.SetText(c.text);
   EXPECT_EQ(memo.SelStart(), 0) << "new text puts the caret at the start";
   memo.SetSel(c.selStart, c.selLength);
   if (c.replace) memo.SetSelText(c.replacement);
+  if (!c.typed.empty()) type(memo, c.typed);
   EXPECT_EQ(memo.Text(), c.expectedText);
   EXPECT_EQ(memo.SelStart(), c.expectedSelStart);
   EXPECT_EQ(memo.SelLength(), c.expectedSelLength);

@@ -196,6 +196,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   int Position() const override { return position_; }
   void SetPosition(int position) override { position_ = std::clamp(position, minimum_, maximum_); }
   int MaxLength() const { return maxLength_; }
+  ControlKind Kind() const { return kind_; }
   bool NumbersOnly() const { return numbersOnly_; }
   TDateAndTime DateTimeValue() const override { return value_; }
   void SetDateTimeValue(const TDateAndTime& value) override { value_ = value; }
@@ -206,7 +207,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
     if (kind_ != ControlKind::DatePicker && kind_ != ControlKind::TimePicker) return text_;
     const os::locale::Formats formats = os::locale::UserFormats();
     const std::string own = kind_ == ControlKind::DatePicker ? formats.ShortDate : formats.LongTime;
-    const os::DateTime t{value_.Year, value_.Month, value_.Day,
+    const os::DateTime t{value_.Year, value_.Month,  value_.Day,
                          value_.Hour, value_.Minute, value_.Second};
     return os::calendar::Format(format_.empty() ? own : format_, t, formats);
   }
@@ -362,7 +363,8 @@ void Type(TControl& control, const std::string& text) {
     if (peer.NumbersOnly() && !std::isdigit(static_cast<unsigned char>(key))) continue;
     const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
-    peer.ReplaceSel(std::string(1, key));
+    // A memo breaks the line there, as the edit control does.
+    peer.ReplaceSel(key == '\r' && peer.Kind() == ControlKind::Memo ? "\r\n" : std::string(1, key));
   }
 }
 

@@ -67,7 +67,9 @@ TEST_F(FormTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnC
 
 TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   ui::TMemo memo(form, {0, 0, 100, 100});
-  for (const auto& c : memo_cases::Cases()) memo_cases::RunCase(memo, c);
+  for (const auto& c : memo_cases::Cases())
+    memo_cases::RunCase(memo, c,
+                        [](ui::TMemo& m, const std::string& t) { ui::headless::Type(m, t); });
   // clang-format off
   const struct { std::string text; int lastLine; std::vector<int> starts; } cases[] = {
       {"", 0, {-1, 0, -1}}, {"a\r\nb", 1, {-1, 0, 3, -1}}, {"\nb", 0, {-1, 0, -1}}, {"a\r\n\r\nb\r\n", 3, {-1, 0, 3, 5, 8, -1}},
