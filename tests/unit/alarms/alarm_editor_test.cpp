@@ -32,6 +32,7 @@ class AlarmEditorTest : public AlarmTest {
     value.Year = year, value.Month = month, value.Day = day;
     ui::headless::EditDateTime(E().DatePicker, value);
   }
+  static std::string Str(bool b) { return b ? "1" : "0"; }
   static std::string Time() {
     const ui::TDateAndTime t = E().TimePicker.Value();
     return std::to_string(t.Hour) + ":" + std::to_string(t.Minute) +
@@ -54,8 +55,11 @@ TEST_F(AlarmEditorTest, NewOpensForATimeAlarmAndOkWaitsForANameAndASignal) {
     e.RB_Signal3.SetChecked(true);
     EXPECT_TRUE(e.B_ok.Enabled());
     EXPECT_EQ(e.CB_Repeat.Hint(), "Reactivate the alarm after time is up");
+    UserSetsTime(15, 0);
   });
   Window().B_New.Click();
+  ExpectEditor([](TF_Alarm& e) { EXPECT_EQ(Time() + Str(e.CB_AM.Enabled()), "0:0 AM1"); });
+  Velmarind->M_newalarm.Click();  // the second tray menu's "New Alarm"
 }
 
 // date: date picker usable; time: time picker and AM usable; AM checked; repeat shown; the two
@@ -88,6 +92,8 @@ TEST_F(AlarmEditorTest, EachTypeLaysTheEditorOut) {
     e.RB_Signal3.SetChecked(true);
     EXPECT_FALSE(e.LE_Message.Visible() || e.LE_Message.EditLabel.Visible());
     EXPECT_TRUE(e.CB_Task.Visible() && e.L_Task.Visible());
+    e.RB_Signal3.SetChecked(false);
+    EXPECT_FALSE(e.CB_Task.Visible() || e.L_Task.Visible());
   });
   Window().B_New.Click();
 }
@@ -245,11 +251,15 @@ TEST_F(AlarmEditorTest, EditFindsTheTaskIgnoringCaseAndEnterMovesOn) {
   CAlarm gone = MakeAlarm("gone", kTimeOfDay, "7:00", "06.12.2026", kRunTask);
   gone.TaskName = "missing";
   CAlarm noted = MakeAlarm("noted", kTimeOfDay, "7:00", "06.12.2026", kRunTask);
-  noted.TaskName = "NOTE";
+  noted.TaskName = "NOTE", noted.Repeat = 1;
   Add(gone);
   Add(noted);
   Select(Window().LB_Alarms, "noted");
-  ExpectEditor([](TF_Alarm& e) { EXPECT_EQ(e.CB_Task.Text(), "note"); });
+  ExpectEditor([](TF_Alarm& e) {
+    EXPECT_EQ(e.CB_Task.Text(), "note");
+    EXPECT_FALSE(e.RB_Signal1.Checked() || e.RB_Signal2.Checked());
+    EXPECT_TRUE(e.RB_Signal3.Checked() && e.CB_Repeat.Checked());
+  });
   Window().B_Edit.Click();
   Select(Window().LB_Alarms, "gone");
   ExpectBox("Information: This alarm was set to run a task that is no longer available");

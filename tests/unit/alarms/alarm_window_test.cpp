@@ -16,13 +16,13 @@ TEST_F(AlarmWindowTest, TheSelectionIsDescribedAndDecidesTheButtons) {
   dt.Message = "a message that is longer than fifteen";
   CAlarm odd = MakeAlarm("odd day", kDayAndTime, "8:00", "", kShowMessage, 1, 1);
   odd.Second = 9;
-  for (const CAlarm& a : {day, dt, odd, MakeAlarm("t", kTimeOfDay, "7:30", "", kShowMessage, 1, 1),
-                          MakeAlarm("cd", kCountdown, "0:0:10")})
-    Add(a, 1);
   Add(m36);
   CAlarm m35 = MakeAlarm("m35", kTimeOfDay, "8:00");
   m35.Message = k35;
   Add(m35);
+  for (const CAlarm& a : {day, dt, odd, MakeAlarm("t", kTimeOfDay, "7:30", "", kShowMessage, 1, 1),
+                          MakeAlarm("cd", kCountdown, "0:0:10")})
+    Add(a, 1);
   Window().Show();
   EXPECT_EQ(Buttons(), "----");
   // clang-format off
@@ -45,8 +45,11 @@ TEST_F(AlarmWindowTest, TheSelectionIsDescribedAndDecidesTheButtons) {
   EXPECT_EQ(Window().StatusBar.SimpleText(), "[, 8:00 AM] - msg odd day");
   ui::headless::AdvanceTime(1000);
   EXPECT_EQ(Window().StatusBar.SimpleText(), "00:00:09 - msg cd");
+  Select(Window().LB_Alarms, "m35");  // the live status ends
+  ui::headless::AdvanceTime(1000);
+  EXPECT_EQ(Window().StatusBar.SimpleText(), k35);
   Window().B_Close.Click();
-  EXPECT_EQ(Window().LB_AlarmsActive.ItemIndex() + Window().LiveCountdown, -1);
+  EXPECT_EQ(Window().LB_Alarms.ItemIndex() + Window().LiveCountdown, -1);
   EXPECT_EQ(Window().StatusBar.SimpleText(), "");
 }
 
@@ -107,14 +110,17 @@ TEST_F(AlarmWindowTest, QuickAlarmsAreNamedAndTimedByWhatWasTyped) {
     EXPECT_EQ(TrayItems(), Lines{}) << "fired and dropped";
     EXPECT_EQ(File("alarmlist.ini"), "0\r\n");
   }
+  Add(MakeAlarm("x", kCountdown, "0:10"));
+  Select(Window().LB_Alarms, "x");
   for (const char* name : {"#Alarm - (7:30 PM) ", "#Alarm - (7:30 PM) 2", "#Alarm - (7:30 PM) 3"}) {
     Handler().AddQuickAlarm("7:30", std::string(300, 'm'), 0, 0);
     EXPECT_EQ(TrayItems().back(), std::string("+") + name);
   }
+  EXPECT_EQ(Buttons(), "----") << "the lists were refilled, without a selection";
   Restart(File("alarmlist.ini"));
-  EXPECT_EQ(Handler().Alarms.at(2).Message, std::string(300, 'm'));
+  EXPECT_EQ(Handler().Alarms.at(0).Message, std::string(300, 'm'));
   Velmarind->M_Timer.Items(3)->Click();
-  EXPECT_EQ(TrayItems().size(), 2u);
+  EXPECT_EQ(TrayItems().size(), 3u);
   ExpectBox("Error: 25:00 is not a valid time.");
   EXPECT_EQ(Handler().AddQuickAlarm("25:00", "", 0, 0), 0);
   Handler().Alarms.resize(CAlarmHandler::kMaxAlarms);
