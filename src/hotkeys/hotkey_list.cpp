@@ -38,7 +38,7 @@ int DrawRandom() {
 
 // The records of a file: as many as its count line says, but never more than
 // it holds, nor more than there are ids. A count the program never writes (no
-// digits, negative, too high) reads the records present. Enabled is 0 or 1.
+// digits, negative, too high) reads the records present.
 std::vector<CHotkey> ReadHotkeys(const std::string& text) {
   common::LineReader reader(text);
   const std::optional<int> stated = common::LeadingInt(reader.Next());
@@ -46,10 +46,7 @@ std::vector<CHotkey> ReadHotkeys(const std::string& text) {
       std::min(common::RecordsLeft<CHotkey>(reader, kHotkeyFields), CHotkeyHandler::kMaxId);
   const int count = stated && *stated >= 0 && *stated <= present ? *stated : present;
   std::vector<CHotkey> hotkeys(count);
-  for (CHotkey& hotkey : hotkeys) {
-    common::ReadRecord(reader, hotkey, kHotkeyFields);
-    if (hotkey.Enabled != 1) hotkey.Enabled = 0;
-  }
+  for (CHotkey& hotkey : hotkeys) common::ReadRecord(reader, hotkey, kHotkeyFields);
   return hotkeys;
 }
 
@@ -104,7 +101,7 @@ int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
 
 int CHotkeyHandler::AddHotkey(const CHotkey& hotkey, bool refresh) {
   CHotkey added = hotkey;
-  added.Enabled = 0;
+  added.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
   if (Velmarind) {
     added.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
       if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);

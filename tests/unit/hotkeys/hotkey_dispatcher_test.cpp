@@ -100,6 +100,9 @@ TEST_F(HotkeyDispatcherTest, ExtraFunctionsRunTheirActionAndTheSoundFollowsWhere
   // Which slot a click fills.
   Press(kExtraFunction, "Save Clipboard 3");
   EXPECT_EQ(Velmarind->Clip[2].Text, "x");
+  Settings().SoundFile = "";  // no alarm signal: not the system's default sound either
+  Press(kExtraFunction, "Play Alarm Signal");
+  EXPECT_EQ(os::fake::world().calls, Lines{});
 }
 
 // The confirmation sound: after any task, after an activation that worked, not after a

@@ -200,7 +200,8 @@ TEST_F(HotkeyListTest, TrayItemsSitInTheHotkeysMenuAndToggleTheirOwnHotkey) {
   EXPECT_EQ(Listed(), (Lines{"Tea & - 7", "x 8", "+x 9"}));
   const ui::TMenuItem* tea = Velmarind->M_Hotkeys.Items(4);
   EXPECT_TRUE(tea->Verbatim && !tea->IsSeparator());
-  Velmarind->M_Hotkeys.Caption = "Raccourcis";  // a translation
+  // A translation that gives two items of the menu one caption.
+  Velmarind->M_Memo.Caption = Velmarind->M_Hotkeys.Caption = "Raccourcis";
   CHotkey added;
   added.Name = "new", added.Id = Handler().NewHotkeyId(), added.Modifier = "ALT";
   EXPECT_EQ(Handler().AddHotkey(added, true), 1);
