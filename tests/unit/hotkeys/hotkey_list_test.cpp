@@ -40,6 +40,14 @@ TEST_F(HotkeyListTest, SavingSortsByByteOrderAndWritesWhatWasReadByteForByte) {
   Velmarind->M_Hotkeys.Items(5)->Click();  // B, whose key is outside the list: no box for that
   EXPECT_EQ(File("hotkeylist.ini"), saved);
   EXPECT_EQ(Listed()[0], "B 7");
+  ExpectError("Could not save C:\\Velmarind\\hotkeylist.ini");
+  EXPECT_EQ(Handler().SaveHotkeys("hotkeylist.ini"), 0);
+  // Loading tells the window when there was a file to read.
+  listener_.told.clear();
+  EXPECT_EQ(Handler().LoadHotkeys("missing.ini"), 0);
+  EXPECT_EQ(listener_.told, Lines{});
+  EXPECT_EQ(Handler().LoadHotkeys("hotkeylist.ini"), 1);
+  EXPECT_EQ(listener_.told, Lines{"refresh"});
 }
 
 TEST_F(HotkeyListTest, AnyFileLoadsTheRecordsItHoldsEachWithAnIdOfItsOwn) {
@@ -96,6 +104,12 @@ TEST_F(HotkeyListTest, NewIdsSkipTakenOnesAndEndWhenNoneIsFree) {
     CHotkeyHandler::NextRandom = [&] { return c.draws[std::min(next++, c.draws.size() - 1)]; };
     EXPECT_EQ(Handler().NewHotkeyId(), c.id) << c.id;
   }
+  std::string allButLast;  // the scan goes up to the last id
+  for (int id = 1; id < CHotkeyHandler::kMaxId; ++id)
+    allButLast += Hotkey("h", "", 0, "", 0, 0, id);
+  Restart(HotkeyFile({allButLast}, "8999"));
+  CHotkeyHandler::NextRandom = [] { return 0; };
+  EXPECT_EQ(Handler().NewHotkeyId(), CHotkeyHandler::kMaxId);
 }
 
 // The virtual-key code a key's name stands for, worked out from the name alone.
@@ -230,7 +244,9 @@ TEST_F(HotkeyListTest, NamesAreLookedUpExactly) {
         << c.name;
   }
   EXPECT_EQ(h.EnableHotkey("Volume up", true), 0) << "enabled already";
-  EXPECT_EQ(h.DisableHotkey("b") * 10 + h.EnableHotkey("c", true) + h.DisableHotkey("c"), -2);
+  EXPECT_EQ(h.DisableHotkey("Volume up") * 10 + h.DisableHotkey("b"), 10) << "b: disabled already";
+  EXPECT_EQ(h.EnableHotkey("c", true) + h.DisableHotkey("c"), -2);
+  EXPECT_EQ(h.EnableHotkey("Volume up", false), 1);
   EXPECT_EQ(h.DeleteHotkey("Volume up"), 1) << "unregistered as it goes";
   EXPECT_EQ(h.DeleteHotkey("Volume up"), -1);
   EXPECT_EQ(TrayItems(), Lines{"b"});
