@@ -1,8 +1,6 @@
-// Fixture of the hotkey tests: the program started headless with a hotkeylist.ini, the
-// window's side of the list recorded, new ids drawn from a known sequence.
+// Fixture of the hotkey tests: the program started headless with a hotkeylist.ini, what the
+// list tells its window recorded, fresh ids drawn as 1001, 1002, ...
 #pragma once
-
-#include <functional>
 
 #include "hotkeys/hotkey_handler_form.h"
 #include "support/app_test.h"
@@ -10,37 +8,17 @@
 
 using Lines = std::vector<std::string>;
 
-inline std::string CrLf(const Lines& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-// A hotkey's eight lines: name, param, key, modifier, extra, function, enabled, id.
-inline std::string Hotkey(const std::string& name, const std::string& param, int key,
-                          const std::string& modifier, int function, int enabled, int id,
-                          const std::string& extra = "") {
-  return CrLf({name, param, std::to_string(key), modifier, extra, std::to_string(function),
-               std::to_string(enabled), std::to_string(id)});
-}
-// A hotkeylist.ini: the count line (the number of records unless given), then the records.
-inline std::string HotkeyFile(const Lines& records, const char* count = nullptr) {
-  std::string text = CrLf({count ? count : std::to_string(records.size())});
-  for (const std::string& record : records) text += record;
-  return text;
+// hotkeylist.ini of records "name|param|key|modifier|extra|function|enabled|id" (a record cut
+// short has fewer lines), after the count line given or the number of records.
+inline std::string HotkeyFile(const Lines& records, std::string count = "") {
+  std::string file = (count.empty() ? std::to_string(records.size()) : count) + "\r\n";
+  for (const std::string& record : records)
+    for (char c : record + "|") file += c == '|' ? std::string("\r\n") : std::string(1, c);
+  return file;
 }
 
-// Records what the list tells the list window.
-class RecordingListener : public HotkeyListListener {
- public:
-  void RefreshHotkeyLists() override { told.push_back("refresh"); }
-  void UpdateHotkeyButtons() override { told.push_back("buttons"); }
-  Lines told;
-};
-
-class HotkeyTest : public AppTest {
+class HotkeyTest : public AppTest, public HotkeyListListener {
  protected:
-  static constexpr int kAlt = ui::MOD_ALT;
-  static constexpr int kF1 = 50;  // positions in the key list
   static constexpr os::WindowHandle kOtherProgram = 999;
 
   void SetUp() override {
@@ -51,54 +29,58 @@ class HotkeyTest : public AppTest {
     AppTest::TearDown();
     CHotkeyHandler::NextRandom = savedRandom_;
   }
-  // Starts the program afresh with this hotkeylist.ini (none for nullptr). The hotkeys the
-  // program held go with it; fresh ids come out as 1001, 1002, ...
-  void Restart(const std::string* list) {
+  void RefreshHotkeyLists() override { told.push_back("refresh"); }
+  void UpdateHotkeyButtons() override { told.push_back("buttons"); }
+
+  // Starts the program afresh with this hotkeylist.ini, or none; the hotkeys it held go.
+  void Restart(std::optional<std::string> list) {
     Finish();
-    std::erase_if(os::fake::world().hotkeys,
-                  [](const auto& held) { return held.first.first != kOtherProgram; });
+    std::erase_if(os::fake::world().hotkeys, [](auto& held) { return held.first.first != 999; });
     CHotkeyHandler::NextRandom = [next = 1000]() mutable { return next++; };
     os::fake::world().files.erase(std::string(kDir) + "hotkeylist.ini");
     if (list) File("hotkeylist.ini") = *list;
     Start();
-    Handler().Listener = &listener_;
+    Handler().Listener = this;
     os::fake::world().calls.clear();
   }
-  void Restart(const std::string& list) { Restart(&list); }
   static CHotkeyHandler& Handler() { return F_HotkeyHandler->HotkeyHandler; }
-  // Another program holds this combination.
-  static void HoldElsewhere(unsigned modifiers, int virtualKey) {
-    auto& held = os::fake::world().hotkeys;
-    held[{kOtherProgram, static_cast<int>(held.size()) + 1}] = {modifiers, virtualKey};
+  // Another program holds (or releases) the combination.
+  static void Hold(unsigned modifiers, int key, bool held = true) {
+    if (held)
+      os::fake::world().hotkeys[{kOtherProgram, key}] = {modifiers, key};
+    else
+      os::fake::world().hotkeys.erase({kOtherProgram, key});
   }
-  // The tray's hotkey items after the fixed ones, "+" before a checked one.
+  // Each hotkey as "name id", "+" before an enabled one, "!" after one whose tray check mark
+  // or registration disagrees with its flag.
+  static Lines Listed() {
+    Lines listed;
+    for (const CHotkey& h : Handler().Hotkeys) {
+      const bool on = h.Enabled == 1;
+      const bool held = os::fake::world().hotkeys.count({Velmarind->Handle(), h.Id});
+      listed.push_back((on ? "+" : "") + h.Name + " " + std::to_string(h.Id) +
+                       (h.MenuItem->Checked == on && held == on ? "" : "!"));
+    }
+    return listed;
+  }
+  // The tray's hotkey items, after the fixed ones, "+" before a checked one.
   static Lines TrayItems() {
     Lines items;
-    for (int i = 4; i < Velmarind->M_Hotkeys.Count(); ++i) {
-      const ui::TMenuItem* item = Velmarind->M_Hotkeys.Items(i);
-      items.push_back((item->Checked ? "+" : "") + item->Caption);
-    }
+    for (int i = 4; i < Velmarind->M_Hotkeys.Count(); ++i)
+      items.push_back((Velmarind->M_Hotkeys.Items(i)->Checked ? "+" : "") +
+                      Velmarind->M_Hotkeys.Items(i)->Caption);
     return items;
   }
-  // Whether each hotkey's flag, tray check mark and registration agree.
-  static bool InStep() {
-    for (const CHotkey& hotkey : Handler().Hotkeys) {
-      const bool registered = os::fake::world().hotkeys.count({Velmarind->Handle(), hotkey.Id});
-      if (hotkey.MenuItem->Checked != (hotkey.Enabled == 1) || registered != (hotkey.Enabled == 1))
-        return false;
-    }
-    return true;
-  }
-  // The next box must be this "Error".
+  static void ClickTrayItem(int n) { Velmarind->M_Hotkeys.Items(4 + n)->Click(); }
   static void ExpectError(const std::string& text) {
     ui::headless::Expect([=](ui::headless::Dialog& d) {
-      EXPECT_EQ(d.caption + ": " + d.text, "Error: " + text);
-      EXPECT_EQ(d.flags, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+      EXPECT_EQ(d.caption + ": " + d.text + " " + std::to_string(d.flags),
+                "Error: " + text + " " + std::to_string(ui::MB_ICONEXCLAMATION));
       return ui::IDOK;
     });
   }
 
-  RecordingListener listener_;
+  Lines told;  // what the list told its window
 
  private:
   std::function<int()> savedRandom_ = CHotkeyHandler::NextRandom;
