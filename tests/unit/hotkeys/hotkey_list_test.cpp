@@ -133,6 +133,9 @@ TEST_F(HotkeyListTest, RefusedRegistrationsLeaveTheHotkeyDisabledAndOnlyTheTrayS
   EXPECT_EQ(Listed(), (Lines{"f1 1", "f2 2", "+f3 3"}));
   EXPECT_EQ(told, (Lines{"refresh", "refresh"})) << "the buttons are left alone";
   EXPECT_EQ(File("hotkeylist.ini"), HotkeyFile({f(1, 0), f(2, 0), f(3, 1)}));
+  ClickTrayItem(2);
+  EXPECT_EQ(Listed().back() + File("hotkeylist.ini"),
+            "f3 3" + HotkeyFile({f(1, 0), f(2, 0), f(3, 0)}));
 }
 
 TEST_F(HotkeyListTest, EnableAllDisableAllAndExitKeepFlagsMarksAndRegistrationsInStep) {
