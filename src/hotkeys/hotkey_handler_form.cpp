@@ -41,12 +41,13 @@ void TF_HotkeyHandler::UnregisterAllHotkeys() {
 }
 
 void TF_HotkeyHandler::HotkeyMenuItemClick(ui::TObject* sender) {
-  if (const auto* item = dynamic_cast<ui::TMenuItem*>(sender)) {
-    const int index = HotkeyHandler.FindHotkeyById(item->Tag);
-    if (index >= 0 && HotkeyHandler.Hotkeys[index].Enabled == 1)
+  const auto* item = dynamic_cast<ui::TMenuItem*>(sender);
+  const int index = item ? HotkeyHandler.FindHotkeyById(item->Tag) : -1;
+  if (index >= 0) {
+    if (HotkeyHandler.Hotkeys[index].Enabled == 1)
       HotkeyHandler.DisableHotkeyAt(index);
-    else if (index >= 0)
-      HotkeyHandler.EnableHotkeyAt(index, true);
+    else
+      HotkeyHandler.EnableHotkeyAt(index, true);  // a refusal says so
   }
   HotkeyHandler.SaveHotkeys("hotkeylist.ini");
   HotkeyHandler.RefreshHotkeyLists();
