@@ -80,6 +80,12 @@ void TVelmarind::BuildMainMenu() {
   M_HotkeyEdit.OnClick = [](ui::TObject*) {
     if (F_HotkeyHandler) F_HotkeyHandler->Show();
   };
+  M_enable.OnClick = [](ui::TObject*) {
+    if (F_HotkeyHandler) F_HotkeyHandler->HotkeyHandler.EnableAllHotkeys();
+  };
+  M_disable.OnClick = [](ui::TObject*) {
+    if (F_HotkeyHandler) F_HotkeyHandler->HotkeyHandler.DisableAllHotkeys();
+  };
   M_Edit.OnClick = [](ui::TObject*) {
     if (F_TaskHandler && !F_TaskHandler->Visible()) F_TaskHandler->Show();
   };
@@ -155,6 +161,7 @@ void TVelmarind::OnRemoteCommand(ui::TMessage& message) {
 }
 
 void TVelmarind::OnHotkey(ui::TMessage& message) {
+  if (QuitConfirmed) return;
   if (message.WParam == static_cast<std::uintptr_t>(MemoHotkeyId))
     M_Memo.Click();
   else if (F_HotkeyHandler)
@@ -230,6 +237,7 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
     action = ui::TCloseAction::caNone;
     return;
   }
+  QuitConfirmed = true;
   if (F_AlarmHandler) F_AlarmHandler->AlarmHandler.SaveIfUnsaved();
   os::hotkeys::Unregister(Handle(), MemoHotkeyId);
   if (F_HotkeyHandler) F_HotkeyHandler->UnregisterAllHotkeys();
@@ -248,8 +256,12 @@ ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::
                                  ui::TNotifyEvent onClick) {
   if (!Velmarind) return nullptr;
   ui::TMenuItem* parent = Velmarind->MainMenu.Items.Find((Velmarind->*submenu).Caption);
-  if (!parent) return nullptr;
-  ui::TMenuItem* item = parent->AddNew(name);
+  return parent ? AddRecordMenuItem(*parent, name, std::move(onClick)) : nullptr;
+}
+
+ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,
+                                 ui::TNotifyEvent onClick) {
+  ui::TMenuItem* item = submenu.AddNew(name);
   item->Verbatim = true;
   item->OnClick = std::move(onClick);
   return item;

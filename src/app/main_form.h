@@ -70,6 +70,9 @@ class TVelmarind : public ui::TForm {
   ui::TTrayIcon TrayIcon;
 
   std::array<CClipBoard, 3> Clip;
+  // Set once the user may no longer keep the program from ending: from then
+  // on hotkeys run nothing, as the windows they reach are being torn down.
+  bool QuitConfirmed = false;
 
   void Dispatch(ui::TMessage& message) override;
   void OnRemoteCommand(ui::TMessage& message);
@@ -125,8 +128,11 @@ class TVelmarind : public ui::TForm {
 
 extern TVelmarind* Velmarind;
 
-// A new item for a task, alarm or hotkey at the end of the main menu's
-// submenu that carries the caption of `submenu`: it shows the record's name
-// as it is and runs `onClick`. Null while the main form does not exist.
+// A new item for a task, alarm or hotkey at the end of `submenu`: it shows
+// the record's name as it is and runs `onClick`.
+ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,
+                                 ui::TNotifyEvent onClick);
+// The same in the main menu's submenu that carries the caption of `submenu`.
+// Null while the main form does not exist.
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
                                  ui::TNotifyEvent onClick);

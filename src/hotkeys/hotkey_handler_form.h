@@ -1,32 +1,58 @@
-// The hotkey list window and the hotkey list it holds.
+// The hotkey list window, which holds the hotkey list: it registers the
+// hotkeys with Windows on the main window and runs the one pressed.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <vector>
 
+#include "hotkeys/hotkey_list.h"
 #include "ui/form.h"
-
-class CHotkey {
- public:
-  std::string Name;
-  int Enabled = 0;
-  int Id = 0;  // registration id with Windows, 1 to 9000
-};
-
-class CHotkeyHandler {
- public:
-  std::vector<CHotkey> Hotkeys;
-};
 
 class TF_HotkeyHandler : public ui::TForm {
  public:
+  // Loads hotkeylist.ini: every hotkey gets its tray item, the enabled ones
+  // are registered.
   TF_HotkeyHandler();
+
   CHotkeyHandler HotkeyHandler;
 
-  // Runs the enabled hotkey registered under `id`; an unknown id does nothing.
-  void ExecuteHotkey(int id);
-  // Unregisters every enabled hotkey; the enabled flags stay for the next start.
+  // Registers the combination under `id` on the main window. False, and
+  // silent, for a key outside the key list; false when Windows refuses, with
+  // "The hotkey is already in use." when showError is set.
+  static bool RegisterGlobalHotkey(int id, const std::string& modifier, int key, bool showError);
+  static bool UnregisterGlobalHotkey(int id);
+  // The virtual-key code of a key list position; -1 for none.
+  static int KeyIndexToVirtualKey(int key);
+  // Unregisters every enabled hotkey at exit; flags, check marks and file
+  // stay, so the next start registers them again.
   void UnregisterAllHotkeys();
+  // Click handler of every hotkey's tray item: toggles the hotkey whose id
+  // the item carries in its Tag, then saves.
+  void HotkeyMenuItemClick(ui::TObject* sender);
+
+  // The dispatcher (hotkey_dispatcher.cpp): runs the enabled hotkey
+  // registered under `id`, then the confirmation sound when it calls for it.
+  // An unknown id or a disabled hotkey does nothing.
+  void ExecuteHotkey(int id);
+  // The first press starts the stopwatch, the next adds the time between them
+  // to the message window.
+  void ToggleStopwatch();
+  // Wave device 0 a tenth of full volume up or down, both channels set from
+  // the left one.
+  void RaiseVolume();
+  void LowerVolume();
+  // Sends a command to the media player's window when it runs; a player
+  // that does not answer is given up after a while.
+  void SendWinampCommand(int command);
+
+ private:
+  // Whether the confirmation sound follows.
+  bool RunHotkeyFunction(int function, const std::string& param);
+  bool ActivateAlarm(const std::string& name);
+  void ChangeVolume(float step);
+
+  bool StopwatchRunning = false;
+  std::int64_t StopwatchStart = 0;  // the monotonic clock, ms
 };
 
 extern TF_HotkeyHandler* F_HotkeyHandler;

@@ -1,73 +1,49 @@
 #include "hotkeys/key_table.h"
 
+#include <iterator>
+
 #include "ui/messages.h"
 
 namespace hotkeys {
+namespace {
+
+// Where each run of consecutive virtual-key codes starts in the key list.
+struct CodeRun {
+  int position;
+  int code;
+};
+constexpr CodeRun kCodeRuns[] = {
+    {0, ui::VK_0},           // "0".."9"
+    {10, ui::VK_A},          // "A".."Z"
+    {36, ui::VK_NUMPAD0},    // "Numeric keypad 0".."9"
+    {46, ui::VK_SEPARATOR},  // the four keypad keys, then "F1".."F12"; no multiply or add key
+};
+
+std::vector<std::string> MakeKeyNames() {
+  std::vector<std::string> names;
+  for (char digit = '0'; digit <= '9'; ++digit) names.emplace_back(1, digit);
+  for (char letter = 'A'; letter <= 'Z'; ++letter) names.emplace_back(1, letter);
+  for (int digit = 0; digit <= 9; ++digit) names.push_back("Numeric keypad " + names[digit]);
+  for (const char* key : {"Separator key", "Subtract key", "Decimal key", "Divide key"})
+    names.emplace_back(key);
+  // append: the cross compiler's GCC 12 warns falsely about "F" + text
+  for (int f = 1; f <= 12; ++f) names.push_back(std::string("F").append(std::to_string(f)));
+  return names;
+}
+
+}  // namespace
 
 const std::vector<std::string>& KeyNames() {
-  static const std::vector<std::string> names = {"0",
-                                                 "1",
-                                                 "2",
-                                                 "3",
-                                                 "4",
-                                                 "5",
-                                                 "6",
-                                                 "7",
-                                                 "8",
-                                                 "9",
-                                                 "A",
-                                                 "B",
-                                                 "C",
-                                                 "D",
-                                                 "E",
-                                                 "F",
-                                                 "G",
-                                                 "H",
-                                                 "I",
-                                                 "J",
-                                                 "K",
-                                                 "L",
-                                                 "M",
-                                                 "N",
-                                                 "O",
-                                                 "P",
-                                                 "Q",
-                                                 "R",
-                                                 "S",
-                                                 "T",
-                                                 "U",
-                                                 "V",
-                                                 "W",
-                                                 "X",
-                                                 "Y",
-                                                 "Z",
-                                                 "Numeric keypad 0",
-                                                 "Numeric keypad 1",
-                                                 "Numeric keypad 2",
-                                                 "Numeric keypad 3",
-                                                 "Numeric keypad 4",
-                                                 "Numeric keypad 5",
-                                                 "Numeric keypad 6",
-                                                 "Numeric keypad 7",
-                                                 "Numeric keypad 8",
-                                                 "Numeric keypad 9",
-                                                 "Separator key",
-                                                 "Subtract key",
-                                                 "Decimal key",
-                                                 "Divide key",
-                                                 "F1",
-                                                 "F2",
-                                                 "F3",
-                                                 "F4",
-                                                 "F5",
-                                                 "F6",
-                                                 "F7",
-                                                 "F8",
-                                                 "F9",
-                                                 "F10",
-                                                 "F11",
-                                                 "F12"};
+  static const std::vector<std::string> names = MakeKeyNames();
   return names;
+}
+
+int VirtualKeyAt(int position) {
+  if (position < 0 || position >= static_cast<int>(KeyNames().size())) return -1;
+  const CodeRun* run = std::begin(kCodeRuns);
+  for (const CodeRun& next : kCodeRuns)
+    if (next.position <= position) run = &next;
+  return run->code + (position - run->position);
 }
 
 unsigned ModifierFlags(const std::string& modifier) {

@@ -155,8 +155,12 @@ constexpr unsigned kSndFileName = 0x00020000;
 bool PlayWave(const std::string& file, unsigned flags);
 // Number of wave output devices.
 int WaveOutDeviceCount();
-// Sets the volume of wave output device 0: the left channel in the low 16
-// bits, the right one in the high 16 bits. False when the device refuses.
+// The volume of wave output device 0: the left channel in the low 16 bits,
+// the right one in the high 16 bits. nullopt when it cannot be read (no
+// device).
+std::optional<std::uint32_t> WaveOutVolume();
+// Sets the volume of wave output device 0, in the same form. False when the
+// device refuses.
 bool SetWaveOutVolume(std::uint32_t volume);
 }  // namespace sound
 
@@ -167,6 +171,12 @@ WindowHandle FindByTitle(const std::string& title);
 // Sends a message and waits until it has been handled; the window's answer.
 std::intptr_t Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
                    std::intptr_t lParam);
+// Sends a message and waits at most `timeoutMs`, and not at all when the
+// window's thread has stopped answering; the window's answer, nullopt when it
+// was not handled in that time.
+std::optional<std::intptr_t> SendWithTimeout(WindowHandle window, unsigned message,
+                                             std::uintptr_t wParam, std::intptr_t lParam,
+                                             unsigned timeoutMs);
 // Posts a message without waiting; false when it could not be queued.
 bool Post(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 }  // namespace windows

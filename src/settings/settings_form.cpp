@@ -388,12 +388,9 @@ void TF_Settings::B_setClick(ui::TObject*) {
   SetMemoHotkey(true);
 }
 
+// The memo's key list starts with "NONE", then the hotkeys' list.
 int TF_Settings::KeyIndexToVirtualKey(int index) {
-  if (index >= 1 && index <= 10) return index + 47;
-  if (index >= 11 && index <= 36) return index + 54;
-  if (index >= 37 && index <= 46) return index + 59;
-  if (index >= 47 && index <= 62) return index + 61;
-  return -1;
+  return index >= 1 ? hotkeys::VirtualKeyAt(index - 1) : -1;
 }
 
 int TF_Settings::SetMemoHotkey(bool showMessage) {

@@ -37,6 +37,10 @@ constexpr int SW_SHOWDEFAULT = 10;
 
 // Virtual-key codes.
 constexpr unsigned short VK_RETURN = 0x0D;
+constexpr unsigned short VK_0 = 0x30;  // to '9', 0x39
+constexpr unsigned short VK_A = 0x41;  // to 'Z', 0x5A
+constexpr unsigned short VK_NUMPAD0 = 0x60;
+constexpr unsigned short VK_SEPARATOR = 0x6C;
 constexpr unsigned short VK_F1 = 0x70;
 constexpr unsigned short VK_F2 = 0x71;
 constexpr unsigned short VK_F3 = 0x72;

@@ -333,9 +333,16 @@ int WaveOutDeviceCount() {
   return fake::g_world.waveOutDevices;
 }
 
+std::optional<std::uint32_t> WaveOutVolume() {
+  Record("sound::WaveOutVolume()");
+  return fake::g_world.waveOutVolume;
+}
+
 bool SetWaveOutVolume(std::uint32_t volume) {
   Record("sound::SetWaveOutVolume(" + std::to_string(volume) + ")");
-  return fake::g_world.waveOutDevices > 0;
+  if (fake::g_world.waveOutDevices < 1) return false;
+  fake::g_world.waveOutVolume = volume;
+  return true;
 }
 }  // namespace sound
 
@@ -398,6 +405,17 @@ std::intptr_t Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
          fake::Arguments(std::to_string(window), std::to_string(message), std::to_string(wParam),
                          std::to_string(lParam)) +
          ")");
+  return fake::g_world.sendResult;
+}
+
+std::optional<std::intptr_t> SendWithTimeout(WindowHandle window, unsigned message,
+                                             std::uintptr_t wParam, std::intptr_t lParam,
+                                             unsigned timeoutMs) {
+  Record("windows::SendWithTimeout(" +
+         fake::Arguments(std::to_string(window), std::to_string(message), std::to_string(wParam),
+                         std::to_string(lParam), std::to_string(timeoutMs)) +
+         ")");
+  if (fake::g_world.hungWindows.count(window)) return std::nullopt;
   return fake::g_world.sendResult;
 }
 

@@ -41,6 +41,9 @@ struct World {
 
   bool soundRefused = false;
   int waveOutDevices = 1;
+  // Wave device 0's volume (left channel low, right high); nullopt: it cannot be read. Set
+  // by SetWaveOutVolume while a device exists.
+  std::optional<std::uint32_t> waveOutVolume = 0xFFFFFFFF;
 
   // What the shell answers to every Execute (above 32: started).
   int shellResult = 42;
@@ -49,10 +52,12 @@ struct World {
   unsigned platformId = version::kPlatformWin32Nt;
   bool shutdownPrivilegeRefused = false;
 
-  // Top-level windows by class and by title; Send answers sendResult.
+  // Top-level windows by class and by title; Send answers sendResult, SendWithTimeout too
+  // unless the window is hung.
   std::map<std::string, WindowHandle> windowClasses;
   std::map<std::string, WindowHandle> windowTitles;
   std::intptr_t sendResult = 0;
+  std::set<WindowHandle> hungWindows;
 
   // The registry: keys that exist ("HKLM\\SOFTWARE\\..."), and string values
   // by key and name ("HKLM\\SOFTWARE\\...\\Run\\Velmarind"). Writes to a

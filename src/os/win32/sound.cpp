@@ -14,6 +14,12 @@ int WaveOutDeviceCount() {
   return static_cast<int>(waveOutGetNumDevs());
 }
 
+std::optional<std::uint32_t> WaveOutVolume() {
+  DWORD volume = 0;
+  if (waveOutGetVolume(nullptr, &volume) != MMSYSERR_NOERROR) return std::nullopt;
+  return volume;
+}
+
 bool SetWaveOutVolume(std::uint32_t volume) {
   // A device id in place of a handle addresses that device: here device 0.
   return waveOutSetVolume(nullptr, volume) == MMSYSERR_NOERROR;

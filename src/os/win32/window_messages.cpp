@@ -25,6 +25,16 @@ std::intptr_t Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
   return SendMessageA(ToHwnd(window), message, wParam, lParam);
 }
 
+std::optional<std::intptr_t> SendWithTimeout(WindowHandle window, unsigned message,
+                                             std::uintptr_t wParam, std::intptr_t lParam,
+                                             unsigned timeoutMs) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                           timeoutMs, &answer))
+    return std::nullopt;
+  return static_cast<std::intptr_t>(answer);
+}
+
 bool Post(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
   return PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
 }

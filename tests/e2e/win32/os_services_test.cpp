@@ -1,9 +1,13 @@
 // The OS services, checked with calls independent of the code under test.
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "os/os.h"
 #include "ui_test_support.h"
+// after windows.h, which it needs
+#include <mmsystem.h>
 
 namespace {
 
@@ -181,6 +185,7 @@ TEST_F(OsWindows, FindSendPostAndClickReachATopLevelWindow) {
             Str(id, " ", id));
   EXPECT_EQ(FindByClass("VelmarindNo") + FindByTitle("Velmarind"), 0u);
   EXPECT_EQ(Send(id, ui_test::kAdd, 40, 2), 42);
+  EXPECT_EQ(SendWithTimeout(id, ui_test::kAdd, 40, 3, 1000), 43);
   EXPECT_TRUE(Post(id, WM_COMMAND, 1, 0));
   EXPECT_EQ(target.commands, 0) << "a post waits in the queue";
   ASSERT_TRUE(SetCursorPos(350, 360));
@@ -192,6 +197,29 @@ TEST_F(OsWindows, FindSendPostAndClickReachATopLevelWindow) {
                                               "2@50,60"}));  // down and up of each
   EXPECT_EQ(target.commands, 1);
   EXPECT_EQ(os::cursor::Position(), (os::Point{350, 360})) << "the cursor stays";
+}
+
+// A window whose thread sleeps, as a hung program's does: the send gives up after its time.
+TEST(OsWindowsTimeout, SendWithTimeoutGivesUpOnAThreadThatDoesNotAnswer) {
+  std::atomic<HWND> asleep = nullptr;
+  std::thread owner([&] {
+    const HWND window = CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, 0, 0, 0, 0);
+    asleep = window, Sleep(2500), DestroyWindow(window);
+  });
+  while (!asleep) Sleep(10);
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(os::windows::SendWithTimeout(reinterpret_cast<os::WindowHandle>(asleep.load()), WM_NULL,
+                                         0, 0, 1000),
+            std::nullopt);
+  EXPECT_NEAR(GetTickCount() - start, 1000, 300);
+  owner.join();
+}
+
+// The test session has no sound device: the volume cannot be read, and nothing is made up.
+TEST(OsSound, TheWaveVolumeIsReadOnlyFromADevice) {
+  ASSERT_EQ(waveOutGetNumDevs(), 0u);
+  EXPECT_EQ(os::sound::WaveOutVolume(), std::nullopt);
+  EXPECT_FALSE(os::sound::SetWaveOutVolume(0x80008000));
 }
 
 }  // namespace

@@ -1,0 +1,209 @@
+#include "hotkeys/hotkey_list.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "app/main_form.h"
+#include "common/record_file.h"
+#include "common/record_list.h"
+#include "hotkeys/hotkey_handler_form.h"
+#include "settings/settings_record.h"
+#include "ui/dialogs.h"
+#include "ui/menu.h"
+
+namespace {
+
+// A hotkey in hotkeylist.ini.
+constexpr common::Field<CHotkey> kHotkeyFields[] = {
+    &CHotkey::Name,  &CHotkey::Param,    &CHotkey::Key,     &CHotkey::Modifier,
+    &CHotkey::Extra, &CHotkey::Function, &CHotkey::Enabled, &CHotkey::Id,
+};
+
+constexpr char kListFile[] = "hotkeylist.ini";
+// Draws before NewHotkeyId looks for the lowest free id instead.
+constexpr int kRandomDraws = 64;
+
+bool IsValidId(int id) {
+  return id >= 1 && id <= CHotkeyHandler::kMaxId;
+}
+
+// A small linear congruential generator, never seeded: every run draws the
+// same sequence.
+int DrawRandom() {
+  static std::uint32_t state = 1;
+  state = state * 22695477u + 1;
+  return static_cast<int>(state >> 16 & 0x7FFF);
+}
+
+// The records of a file: as many as its count line says, but never more than
+// it holds, nor more than there are ids. A count the program never writes (no
+// digits, negative, too high) reads the records present.
+std::vector<CHotkey> ReadHotkeys(const std::string& text) {
+  common::LineReader reader(text);
+  const std::optional<int> stated = common::LeadingInt(reader.Next());
+  const int present =
+      std::min(common::RecordsLeft<CHotkey>(reader, kHotkeyFields), CHotkeyHandler::kMaxId);
+  const int count = stated && *stated >= 0 && *stated <= present ? *stated : present;
+  std::vector<CHotkey> hotkeys(count);
+  for (CHotkey& hotkey : hotkeys) common::ReadRecord(reader, hotkey, kHotkeyFields);
+  return hotkeys;
+}
+
+void SetEnabled(CHotkey& hotkey, bool on) {
+  hotkey.Enabled = on ? 1 : 0;
+  if (hotkey.MenuItem) hotkey.MenuItem->Checked = on;
+}
+
+}  // namespace
+
+std::function<int()> CHotkeyHandler::NextRandom = DrawRandom;
+
+int CHotkeyHandler::EnabledCount() const {
+  return static_cast<int>(std::count_if(Hotkeys.begin(), Hotkeys.end(),
+                                        [](const CHotkey& hotkey) { return hotkey.Enabled == 1; }));
+}
+
+void CHotkeyHandler::RefreshHotkeyLists() {
+  if (Listener) Listener->RefreshHotkeyLists();
+}
+
+void CHotkeyHandler::UpdateHotkeyButtons() {
+  if (Listener) Listener->UpdateHotkeyButtons();
+}
+
+int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
+  const auto text = ReadProgramFile(fileName);
+  if (!text) return 0;
+  std::vector<CHotkey> loaded = ReadHotkeys(*text);
+  // Ids are settled before anything is registered: the first hotkey in the
+  // file keeps an id, and a fresh one never takes an id a later hotkey holds.
+  std::vector<bool> taken = TakenIds();
+  for (CHotkey& hotkey : loaded) {
+    if (IsValidId(hotkey.Id) && !taken[hotkey.Id])
+      taken[hotkey.Id] = true;
+    else
+      hotkey.Id = 0;
+  }
+  for (CHotkey& hotkey : loaded)
+    if (hotkey.Id == 0) taken[hotkey.Id = FreeId(taken)] = true;
+  for (const CHotkey& hotkey : loaded) AddHotkey(hotkey, false);
+  RefreshHotkeyLists();
+  return 1;
+}
+
+int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
+  const auto path = ProgramFile(fileName);
+  if (path && common::SaveSortedList(*path, Hotkeys, kHotkeyFields)) return 1;
+  ui::ReportSaveFailure(path.value_or(fileName));
+  return 0;
+}
+
+int CHotkeyHandler::AddHotkey(const CHotkey& hotkey, bool refresh) {
+  CHotkey added = hotkey;
+  added.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
+  if (Velmarind) {
+    added.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
+      if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
+    });
+    // The item finds its hotkey by id: a hand-edited file may repeat a name.
+    added.MenuItem->Tag = hotkey.Id;
+  }
+  Hotkeys.push_back(std::move(added));
+  if (hotkey.Enabled == 1) EnableHotkeyAt(Count() - 1, false);
+  if (refresh) RefreshHotkeyLists();
+  return 1;
+}
+
+int CHotkeyHandler::DeleteHotkey(const std::string& name) {
+  const int index = FindHotkey(name);
+  if (index < 0) return -1;
+  DisableHotkeyAt(index);  // the list window deletes only disabled hotkeys; a guard all the same
+  common::RemoveByName(Hotkeys, name);
+  return 1;
+}
+
+int CHotkeyHandler::FindHotkey(const std::string& name) const {
+  return common::FindByName(Hotkeys, name);
+}
+
+int CHotkeyHandler::FindHotkeyById(int id) const {
+  for (int i = 0; i < Count(); ++i)
+    if (Hotkeys[i].Id == id) return i;
+  return -1;
+}
+
+int CHotkeyHandler::IsHotkeyNameFree(const std::string& name, int excludeId) const {
+  for (const CHotkey& hotkey : Hotkeys)
+    if (hotkey.Name == name && hotkey.Id != excludeId) return 0;
+  return 1;
+}
+
+int CHotkeyHandler::GetHotkeyState(const std::string& name) const {
+  const int index = FindHotkey(name);
+  if (index < 0) return -1;
+  const int enabled = Hotkeys[index].Enabled;
+  return enabled == 0 || enabled == 1 ? enabled : -1;
+}
+
+int CHotkeyHandler::EnableHotkey(const std::string& name, bool showError) {
+  const int index = FindHotkey(name);
+  return index < 0 ? -1 : EnableHotkeyAt(index, showError);
+}
+
+int CHotkeyHandler::DisableHotkey(const std::string& name) {
+  const int index = FindHotkey(name);
+  return index < 0 ? -1 : DisableHotkeyAt(index);
+}
+
+int CHotkeyHandler::EnableHotkeyAt(int index, bool showError) {
+  CHotkey& hotkey = Hotkeys[index];
+  if (hotkey.Enabled == 1) return 0;
+  // A refusal returns after its box, and `hotkey` is not touched again.
+  if (TF_HotkeyHandler::RegisterGlobalHotkey(hotkey.Id, hotkey.Modifier, hotkey.Key, showError))
+    SetEnabled(hotkey, true);
+  return 1;
+}
+
+int CHotkeyHandler::DisableHotkeyAt(int index) {
+  CHotkey& hotkey = Hotkeys[index];
+  if (hotkey.Enabled == 0) return 0;
+  SetEnabled(hotkey, false);
+  TF_HotkeyHandler::UnregisterGlobalHotkey(hotkey.Id);
+  return 1;
+}
+
+void CHotkeyHandler::EnableAllHotkeys() {
+  for (int i = 0; i < Count(); ++i) EnableHotkeyAt(i, false);
+  SaveHotkeys(kListFile);
+  RefreshHotkeyLists();
+  UpdateHotkeyButtons();
+}
+
+void CHotkeyHandler::DisableAllHotkeys() {
+  for (int i = 0; i < Count(); ++i) DisableHotkeyAt(i);
+  SaveHotkeys(kListFile);
+  RefreshHotkeyLists();
+  UpdateHotkeyButtons();
+}
+
+int CHotkeyHandler::NewHotkeyId() const {
+  return FreeId(TakenIds());
+}
+
+std::vector<bool> CHotkeyHandler::TakenIds() const {
+  std::vector<bool> taken(kMaxId + 1);
+  for (const CHotkey& hotkey : Hotkeys)
+    if (IsValidId(hotkey.Id)) taken[hotkey.Id] = true;
+  return taken;
+}
+
+int CHotkeyHandler::FreeId(const std::vector<bool>& taken) const {
+  for (int draw = 0; draw < kRandomDraws; ++draw) {
+    const int id = static_cast<int>(static_cast<unsigned>(NextRandom()) % kMaxId) + 1;
+    if (!taken[id]) return id;
+  }
+  for (int id = 1; id <= kMaxId; ++id)
+    if (!taken[id]) return id;
+  return 0;
+}
