@@ -165,6 +165,7 @@ TEST_F(HotkeyDispatcherTest, TheStopwatchAddsTheTimeBetweenTwoPresses) {
   for (const auto& c : cases) {
     Restart(std::nullopt);
     Settings().NoMessages = c.noMessages, os::fake::world().elapsedMs = c.startMs;
+    os::fake::world().locale = os::fake::LocaleFormats("en-US");  // "." between the digits
     F_HotkeyHandler->ToggleStopwatch();
     os::fake::AdvanceClock(c.ms);
     EXPECT_EQ(F_ShowMessage->M_Message.Text(), "") << "started, nothing shown";
