@@ -1,20 +1,60 @@
-// The hotkey list window, which holds the hotkey list: it registers the
-// hotkeys with Windows on the main window and runs the one pressed.
+// The hotkey list window, which holds the hotkey list: the enabled and the
+// disabled hotkeys and what can be done with them; it registers the hotkeys
+// with Windows on the main window and runs the one pressed.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "hotkeys/hotkey_list.h"
+#include "ui/control.h"
 #include "ui/form.h"
+#include "ui/label.h"
+#include "ui/lists.h"
 
-class TF_HotkeyHandler : public ui::TForm {
+class TF_HotkeyHandler : public ui::TForm, public HotkeyListListener {
  public:
   // Loads hotkeylist.ini: every hotkey gets its tray item, the enabled ones
   // are registered.
   TF_HotkeyHandler();
 
+  // The names of the enabled and the disabled hotkeys, sorted by the list
+  // boxes. An entry is only a name: every action looks its hotkey up again.
+  ui::TLabel L_enabledhotkeys;
+  ui::TListBox LB_enabled;
+  ui::TLabel L_disabledhotkeys;
+  ui::TListBox LB_disabled;
+  ui::TButton B_new;
+  ui::TButton B_disable;
+  ui::TButton B_enable;
+  ui::TButton B_edit;
+  ui::TButton B_delete;
+  ui::TButton B_close;
+  ui::TStatusBar StatusBar;
+
   CHotkeyHandler HotkeyHandler;
+
+  // Both lists refilled, without a selection, and the caption "Enabled
+  // Hotkeys n, Total m".
+  void RefreshHotkeyLists() override;
+  // The four buttons that need a selection, and the summary, follow the
+  // lists' selections.
+  void UpdateHotkeyButtons() override;
+  // The summary of the hotkey at that index in the status bar; nothing for -1.
+  void ShowHotkeyInfo(int index);
+  // The text of a key list position; "" outside the list.
+  static std::string HotkeyKeyName(int key);
+
+  void LB_enabledClick(ui::TObject* sender);
+  void LB_disabledClick(ui::TObject* sender);
+  void LB_enabledDblClick(ui::TObject* sender);
+  void LB_disabledDblClick(ui::TObject* sender);
+  void B_newClick(ui::TObject* sender);
+  void B_enableClick(ui::TObject* sender);
+  void B_disableClick(ui::TObject* sender);
+  void B_editClick(ui::TObject* sender);
+  void B_deleteClick(ui::TObject* sender);
+  void B_closeClick(ui::TObject* sender);
 
   // Registers the combination under `id` on the main window. False, and
   // silent, for a key outside the key list; false when Windows refuses, with
@@ -46,6 +86,11 @@ class TF_HotkeyHandler : public ui::TForm {
   void SendWinampCommand(int command);
 
  private:
+  void WireEvents();
+  void FormShow(ui::TObject* sender);
+  void FormHide(ui::TObject* sender);
+  // After a change made here: save, refill the lists, follow with the buttons.
+  void ListChanged();
   // Whether the confirmation sound follows.
   bool RunHotkeyFunction(int function, const std::string& param);
   bool ActivateAlarm(const std::string& name);

@@ -411,3 +411,5 @@ int TF_Settings::SetMemoHotkey(bool showMessage) {
                    "Information", ui::MB_ICONINFORMATION);
   return 1;
 }
+
+void TF_Settings::ApplyStartupLanguage() {}

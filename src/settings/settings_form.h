@@ -121,6 +121,8 @@ class TF_Settings : public ui::TForm {
 
   // The record to the controls, the tray menus' items and captions.
   void SettingsToControls();
+  // Applies the chosen translation file, once every window exists.
+  void ApplyStartupLanguage();
   // Fills the dialog and shows it modally; returns once it is closed.
   void ShowSettingsModal();
   // The memo window's place and size from the record into their boxes.

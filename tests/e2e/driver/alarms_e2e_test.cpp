@@ -52,25 +52,6 @@ TEST_F(AlarmsE2E, ACountdownSavedActiveFiresWithItsMessageTaskAndBlinking) {
       << Read("alarmlist.ini");
 }
 
-// A list box's items, asked in UTF-16: Wine answers the ANSI call of another process so.
-std::vector<std::wstring> ListItems(HWND list) {
-  std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t item[256] = L"";
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
-    items.push_back(item);
-  }
-  return items;
-}
-
-// Picks an item of a drop-down list as a user does: the selection, then its notification.
-void Pick(HWND form, HWND combo, int index) {
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-}
-
 // A countdown made in the editor fires a second after OK; the tray switches a prepared alarm
 // on; the Day type's date picker names a weekday; quitting asks about the active alarm.
 TEST_F(AlarmsE2E, AnAlarmMadeInTheEditorFiresAndTheTraySwitchesAnotherOn) {

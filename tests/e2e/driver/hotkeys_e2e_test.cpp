@@ -1,7 +1,9 @@
 // Hotkeys of hotkeylist.ini pressed through the real keyboard path: a task runs, the media
 // player's window gets its commands, a player that does not answer does not hold the program,
 // and a combination another program holds stays with it.
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -85,6 +87,68 @@ TEST_F(HotkeysE2E, PressedHotkeysRunTheirTaskAndCommandThePlayerWithoutWaitingOn
   EXPECT_EQ(Read("hotkeylist.ini"), list) << "nothing is saved at exit";
   EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_ALT, VK_F1)) << "released";
   UnregisterHotKey(nullptr, 1), UnregisterHotKey(nullptr, 2);
+  PostMessageA(player, WM_CLOSE, 0, 0);
+  owner.join();
+}
+
+// The list window and the editor: a hotkey made there is disabled, Enable registers it and it
+// commands the player; one on a combination another program holds stays disabled.
+TEST_F(HotkeysE2E, AHotkeyMadeInTheEditorIsEnabledFromTheListWindowAndRuns) {
+  ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F9)) << "the driver holds CTRL+F9";
+  std::atomic<HWND> player = nullptr;
+  std::thread owner([&] {
+    WNDCLASSA type{};
+    type.lpfnWndProc = Player, type.lpszClassName = "Winamp v1.x";
+    RegisterClassA(&type);
+    player = CreateWindowA(type.lpszClassName, "", 0, 0, 0, 1, 1, 0, 0, 0, 0);
+    for (MSG m; GetMessageA(&m, nullptr, 0, 0) > 0;) DispatchMessageA(&m);
+  });
+  g_commands.clear();
+  Start({}, {});
+  const HWND window = FindWindowA("TF_HotkeyHandler", nullptr),
+             editor = FindWindowA("TF_Hotkey", nullptr);
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
+  const HWND disabled =
+      FindWindowExA(window, FindWindowExA(window, nullptr, "ListBox", nullptr), "ListBox", nullptr);
+  // Name, modifier, key and the ninth extra function, "Winamp (Play)"; OK; then Enable.
+  const auto make = [&](const char* name, int modifier, int key) {
+    PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && Text(editor) == "New Hotkey"; }));
+    SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name);
+    // The drop-down lists by their number of items: 4 modifiers, 62 keys, 3 functions.
+    for (HWND combo = nullptr; (combo = FindWindowExA(editor, combo, "ComboBox", nullptr));) {
+      const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+      Pick(editor, combo, count == 4 ? modifier : count == 62 ? key : 2);
+    }
+    SendMessageA(FindWindowExA(editor, nullptr, "ListBox", nullptr), LB_SETCURSEL, 9, 0);
+    PostMessageA(Button(editor, "&Ok"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
+    const auto items = ListItems(disabled);
+    SendMessageA(disabled, LB_SETCURSEL,
+                 std::find(items.begin(), items.end(), std::wstring(name, name + strlen(name))) -
+                     items.begin(),
+                 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(disabled), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(disabled));
+  };
+  make("Play", 1, 51);  // ALT+F2
+  EXPECT_EQ(Text(window), "Enabled Hotkeys 0, Total 1");
+  EXPECT_NE(Read("hotkeylist.ini").find("Play\r\nWinamp (Play)\r\n51\r\nALT\r\n\r\n2\r\n0\r\n"),
+            std::string::npos);
+  PostMessageA(Button(window, "E&nable"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Text(window) == "Enabled Hotkeys 1, Total 1"; }));
+  Press(VK_MENU, VK_F2);
+  EXPECT_TRUE(WaitUntil([&] { return Commands() == std::vector<std::string>{"40045 0"}; }));
+  make("Held", 3, 58);  // CTRL+F9
+  PostMessageA(Button(window, "E&nable"), BM_CLICK, 0, 0);
+  const HWND box = WaitForBox("Error");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(BoxText(box), "The hotkey is already in use.");
+  SendDlgItemMessageA(box, IDOK, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ListItems(disabled) == std::vector<std::wstring>{L"Held"}; }));
+  EXPECT_EQ(Text(window), "Enabled Hotkeys 1, Total 2");
+  UnregisterHotKey(nullptr, 1);
   PostMessageA(player, WM_CLOSE, 0, 0);
   owner.join();
 }

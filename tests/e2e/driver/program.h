@@ -52,6 +52,25 @@ inline HWND Button(HWND form, const char* caption) {
   return FindWindowExA(form, nullptr, "Button", caption);
 }
 
+// A list box's items, asked in UTF-16: Wine answers the ANSI call of another process so.
+inline std::vector<std::wstring> ListItems(HWND list) {
+  std::vector<std::wstring> items;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t item[256] = L"";
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    items.push_back(item);
+  }
+  return items;
+}
+
+// Picks an item of a drop-down list as a user does: the selection, then its notification.
+inline void Pick(HWND form, HWND combo, int index) {
+  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
 // A message box of the program with that caption, once it shows; null after ten seconds.
 inline HWND WaitForBox(const char* caption) {
   HWND box = nullptr;
