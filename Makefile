@@ -1,6 +1,6 @@
 # make run   builds velmarind.exe and starts it under Wine (see scripts/run-velmarind)
 # make test  builds the native, sanitize and windows presets and runs their tests, then
-#            fuzzes the filter language for 30 seconds (fuzz preset)
+#            runs the fuzz targets (fuzz preset): the filter language, the file readers
 .PHONY: run test deps
 
 JOBS ?= $(shell nproc)

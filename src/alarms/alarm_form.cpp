@@ -90,6 +90,20 @@ TF_Alarm::TF_Alarm()
       B_ok(*this, "&Ok", {{50, 257, 75, 23}, kTopLeft, 11}),
       B_cancel(*this, "&Cancel", {{138, 257, 75, 23}, kTopLeft, 12}) {
   Name = "F_Alarm";
+  // The names the translation files use.
+  NameComponents({{&B_cancel, "B_cancel"},
+                  {&B_ok, "B_ok"},
+                  {&CB_Repeat, "CB_Repeat"},
+                  {&GB_Signal, "GB_Signal"},
+                  {&LE_Message, "LE_Message"},
+                  {&LE_Name, "LE_Name"},
+                  {&L_DateOrDay, "L_DateOrDay"},
+                  {&L_Task, "L_Task"},
+                  {&L_time, "L_time"},
+                  {&L_type, "L_type"},
+                  {&RB_Signal1, "RB_Signal1"},
+                  {&RB_Signal2, "RB_Signal2"},
+                  {&RB_Signal3, "RB_Signal3"}});
   CB_type.SetItemIndex(0);
   RB_Signal2.SetChecked(true);
   RB_Signal1.SetChecked(true);

@@ -69,6 +69,15 @@ TF_AlarmHandler::TF_AlarmHandler()
       B_Close(*this, "&Close", Button(228, 7)),
       StatusBar(*this, {{0, 263, 267, 19}}) {
   Name = "F_AlarmHandler";
+  // The names the translation files use.
+  NameComponents({{&B_Activate, "B_Activate"},
+                  {&B_Close, "B_Close"},
+                  {&B_Delete, "B_Delete"},
+                  {&B_Edit, "B_Edit"},
+                  {&B_New, "B_New"},
+                  {&B_Stop, "B_Stop"},
+                  {&L_ActiveAlarms, "L_ActiveAlarms"},
+                  {&L_NonActiveAlarms, "L_NonActiveAlarms"}});
   L_ActiveAlarms.SetTextStyle(ui::TTextStyle{.Color = kBlue});
   LB_AlarmsActive.SetTextStyle(ui::TTextStyle{.Color = kBlue});
   L_NonActiveAlarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});

@@ -42,6 +42,29 @@ TVelmarind::TVelmarind()
     : ui::TForm(ui::TFormParams{.ClassName = "TVelmarind", .Caption = ""}),
       TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
   Name = "Velmarind";
+  // The names the translation files use.
+  NameComponents({{&M_About, "M_About"},
+                  {&M_AddToMemo, "M_AddToMemo"},
+                  {&M_Clipboard, "M_Clipboard"},
+                  {&M_Clipboard1, "M_Clipboard1"},
+                  {&M_Clipboard2, "M_Clipboard2"},
+                  {&M_Clipboard3, "M_Clipboard3"},
+                  {&M_Edit, "M_Edit"},
+                  {&M_HotkeyEdit, "M_HotkeyEdit"},
+                  {&M_Hotkeys, "M_Hotkeys"},
+                  {&M_MainOpenInBrowser, "M_MainOpenInBrowser"},
+                  {&M_Memo, "M_Memo"},
+                  {&M_Quit, "M_Quit"},
+                  {&M_Run, "M_Run"},
+                  {&M_Settings, "M_Settings"},
+                  {&M_Timer, "M_Timer"},
+                  {&M_TimerEdit, "M_TimerEdit"},
+                  {&M_addclipboard, "M_addclipboard"},
+                  {&M_alarmmessages, "M_alarmmessages"},
+                  {&M_disable, "M_disable"},
+                  {&M_enable, "M_enable"},
+                  {&M_mainalarmmessages, "M_mainalarmmessages"},
+                  {&M_openinbrowser, "M_openinbrowser"}});
   app::AddMenuImages(ImageList);
   BuildMainMenu();
   BuildSecondMenu();
@@ -254,9 +277,7 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
 
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
                                  ui::TNotifyEvent onClick) {
-  if (!Velmarind) return nullptr;
-  ui::TMenuItem* parent = Velmarind->MainMenu.Items.Find((Velmarind->*submenu).Caption);
-  return parent ? AddRecordMenuItem(*parent, name, std::move(onClick)) : nullptr;
+  return Velmarind ? AddRecordMenuItem(Velmarind->*submenu, name, std::move(onClick)) : nullptr;
 }
 
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,

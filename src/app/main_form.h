@@ -18,6 +18,21 @@ class CClipBoard {
   std::string Text;
 };
 
+// A clipboard slot's tray item. It shows the start of the slot's text once
+// the slot holds one; a new caption (a translation) is shown only while the
+// slot is empty.
+class TClipboardSlotItem : public ui::TMenuItem {
+ public:
+  TClipboardSlotItem(const CClipBoard& slot, int imageIndex)
+      : ui::TMenuItem("Save (Text only)", imageIndex), slot_(slot) {}
+  void SetCaption(const std::string& caption) override {
+    if (slot_.Text.empty()) Caption = caption;
+  }
+
+ private:
+  const CClipBoard& slot_;
+};
+
 // The registration id of the memo hotkey on the main window.
 constexpr int MemoHotkeyId = 10000;
 
@@ -45,6 +60,8 @@ class TVelmarind : public ui::TForm {
   TVelmarind();
   ~TVelmarind() override;
 
+  std::array<CClipBoard, 3> Clip;
+
   ui::TPopupMenu MainMenu;
   ui::TMenuItem M_Quit{"Close", 20}, M_About{"About", 19}, M_Settings{"Settings", 14};
   ui::TMenuItem N6{"-"}, M_Memo{"Memo", 18};
@@ -54,8 +71,9 @@ class TVelmarind : public ui::TForm {
   ui::TMenuItem M_Timer{"Alarms", 11}, M_TimerEdit{"Add / Edit", 10};
   ui::TMenuItem M_mainalarmmessages{"Alarm Messages", 8}, N2{"-"};
   ui::TMenuItem M_Clipboard{"Clipboard", 0};
-  ui::TMenuItem M_Clipboard1{"Save (Text only)", 4}, M_Clipboard2{"Save (Text only)", 3};
-  ui::TMenuItem M_Clipboard3{"Save (Text only)", 2}, N3{"-"};
+  TClipboardSlotItem M_Clipboard1{Clip[0], 4}, M_Clipboard2{Clip[1], 3};
+  TClipboardSlotItem M_Clipboard3{Clip[2], 2};
+  ui::TMenuItem N3{"-"};
   ui::TMenuItem M_S1{"Web  I", 15}, M_S2{"Web  II", 15}, M_S3{"Web  III", 15}, N4{"-"};
   ui::TMenuItem M_AddToMemo{"Add To Memo", 17}, M_MainOpenInBrowser{"Open In Browser", 16};
   ui::TImageList ImageList{16, 16};
@@ -68,8 +86,6 @@ class TVelmarind : public ui::TForm {
 
   ui::TImageList TrayImageList{16, 16};
   ui::TTrayIcon TrayIcon;
-
-  std::array<CClipBoard, 3> Clip;
   // Set once the user may no longer keep the program from ending: from then
   // on hotkeys run nothing, as the windows they reach are being torn down.
   bool QuitConfirmed = false;
@@ -132,7 +148,8 @@ extern TVelmarind* Velmarind;
 // the record's name as it is and runs `onClick`.
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,
                                  ui::TNotifyEvent onClick);
-// The same in the main menu's submenu that carries the caption of `submenu`.
-// Null while the main form does not exist.
+// The same in that submenu of the main form itself (never found by its
+// caption: a translation may give two submenus one text). Null while the
+// main form does not exist.
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
                                  ui::TNotifyEvent onClick);

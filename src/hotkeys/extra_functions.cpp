@@ -9,7 +9,7 @@ namespace {
 
 // Runs an item of the main form's menus as the user's choice does, also
 // while it is hidden, so the menus and the hotkeys share each action.
-template <ui::TMenuItem TVelmarind::*item>
+template <auto item>
 void Click(TF_HotkeyHandler&) {
   if (Velmarind) (Velmarind->*item).Click();
 }

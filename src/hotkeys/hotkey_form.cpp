@@ -58,6 +58,13 @@ TF_Hotkey::TF_Hotkey()
       B_ok(*this, "&Ok", {{105, 296, 65, 25}, kTopLeft, 0}),
       B_cancel(*this, "&Cancel", {{176, 296, 57, 25}, kTopLeft, 1}) {
   Name = "F_Hotkey";
+  // The names the translation files use.
+  NameComponents({{&B_cancel, "B_cancel"},
+                  {&B_ok, "B_ok"},
+                  {&LE_extra, "LE_extra"},
+                  {&LE_name, "LE_name"},
+                  {&L_hotkey, "L_hotkey"},
+                  {&L_hotkeyfunction, "L_hotkeyfunction"}});
   L_plus.SetTextStyle(ui::TTextStyle{.Color = kNavy, .Bold = true});
   L_plus.SetFont(ui::TFont{.Height = 12, .InPoints = true});
   B_ok.SetFont(ui::TFont{.Height = 10, .InPoints = true});

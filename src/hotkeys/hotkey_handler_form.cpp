@@ -43,6 +43,15 @@ TF_HotkeyHandler::TF_HotkeyHandler()
       B_close(*this, "&Close", Button(232, 7)),
       StatusBar(*this, {{0, 263, 271, 19}}) {
   Name = "F_HotkeyHandler";
+  // The names the translation files use.
+  NameComponents({{&B_close, "B_close"},
+                  {&B_delete, "B_delete"},
+                  {&B_disable, "B_disable"},
+                  {&B_edit, "B_edit"},
+                  {&B_enable, "B_enable"},
+                  {&B_new, "B_new"},
+                  {&L_disabledhotkeys, "L_disabledhotkeys"},
+                  {&L_enabledhotkeys, "L_enabledhotkeys"}});
   L_enabledhotkeys.SetTextStyle(ui::TTextStyle{.Color = kBlue});
   LB_enabled.SetTextStyle(ui::TTextStyle{.Color = kBlue});
   L_disabledhotkeys.SetTextStyle(ui::TTextStyle{.Color = kNavy});

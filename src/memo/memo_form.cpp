@@ -51,6 +51,9 @@ TF_Memo::TF_Memo()
       sb_Memo(*this, {{0, 200, 317, 17}, ui::akLeft | ui::akRight | ui::akBottom}),
       E_s(*this, {{192, 177, 65, 21}, kLeftBottom, 8}, 64) {
   Name = "F_Memo";
+  // The names the translation files use.
+  NameComponents(
+      {{&B_Close, "B_Close"}, {&B_Copy, "B_Copy"}, {&B_Paste, "B_Paste"}, {&B_delete, "B_delete"}});
   WireEvents();
   Memo.SetSel(0, 0);
   Memo.ScrollCaret();

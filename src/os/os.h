@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace os {
 
@@ -57,6 +58,9 @@ std::optional<std::string> Read(const std::string& path);
 bool SaveAtomically(const std::string& path, const std::string& bytes);
 // Full path of the running executable, from the module file name.
 std::string ExecutablePath();
+// The names (without their folder) of the files, not folders, that a
+// pattern such as "C:\\Velmarind\\*.vmd" matches, in the file system's order.
+std::vector<std::string> List(const std::string& pattern);
 }  // namespace files
 
 namespace display {

@@ -43,6 +43,8 @@ TF_About::TF_About()
       L_url(*this, kMakerPage, {{8, 215, 200, 13}}),
       L_donate(*this, "Donate", {{8, 233, 100, 18}}) {
   Name = "F_About";
+  // The names the translation files use.
+  NameComponents({{&B_ok, "B_ok"}, {&L_donate, "L_donate"}});
   M_About.SetLines(kAboutLines);
   M_About.SetReadOnly(true);
   L_mail.SetTextStyle(kLink);

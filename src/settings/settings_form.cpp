@@ -84,6 +84,7 @@ void TF_Settings::TextsToControls(const CSettings& s) {
   E_f3.SetText(s.WebCommandUrl2);
   E_f4_name.SetText(s.WebCommandName3);
   E_f4.SetText(s.WebCommandUrl3);
+  B_load.SetEnabled(languagesReady_ && !s.FirstRun);
   E_filter1.SetText(s.Filter1);
   E_filter2.SetText(s.Filter2);
   E_filter3.SetText(s.Filter3);
@@ -158,6 +159,7 @@ void TF_Settings::ShowSettingsModal() {
 void TF_Settings::FormShow(ui::TObject*) {
   common::PlaceFromBottomRight(*this, 32);
   MemoGeometryToControls();
+  FillLanguageList();
 }
 
 void TF_Settings::FormClose(ui::TObject*, ui::TCloseAction& action) {
@@ -411,5 +413,3 @@ int TF_Settings::SetMemoHotkey(bool showMessage) {
                    "Information", ui::MB_ICONINFORMATION);
   return 1;
 }
-
-void TF_Settings::ApplyStartupLanguage() {}

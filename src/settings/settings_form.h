@@ -26,10 +26,10 @@ class TF_Settings : public ui::TForm {
   enum PageIndex { kMainPage, kMemoPage, kMenuPage, kExtra1Page, kExtra2Page, kExtra3Page };
 
   ui::TPageControl PC_settings;
-  ui::TTabSheet TS_main;
+  ui::TTabSheet TS_programsettings;
   ui::TTabSheet TS_memo;
   ui::TTabSheet TS_menu;
-  ui::TTabSheet TS_extra1;
+  ui::TTabSheet TS_extra;
   ui::TTabSheet TS_extra2;
   ui::TTabSheet TS_extra3;
 
@@ -44,10 +44,10 @@ class TF_Settings : public ui::TForm {
   ui::TButton B_default;
 
   // "Memo"
-  ui::TLabel L_position;
+  ui::TLabel L_HVPos;
   ui::TEdit E_x;
   ui::TEdit E_y;
-  ui::TLabel L_size;
+  ui::TLabel L_HVSize;
   ui::TEdit E_sizex;
   ui::TEdit E_sizey;
   ui::TCheckBox CB_lastknown;
@@ -56,12 +56,13 @@ class TF_Settings : public ui::TForm {
   ui::TComboBox LB_button;
   ui::TButton B_set;
   ui::TLabeledEdit LE_divisor;
+  ui::TGroupBox GB_Misc;
   ui::TCheckBox CB_saveurls;
   ui::TCheckBox CB_trans;
   ui::TTrackBar TB_transvalue;
 
   // "Menu"
-  ui::TGroupBox GB_traymenu;
+  ui::TGroupBox GB_tray;
   ui::TCheckBox CB_alarmmessages;
   ui::TCheckBox CB_add_alarm;
   ui::TCheckBox CB_add_memo;
@@ -75,7 +76,7 @@ class TF_Settings : public ui::TForm {
   ui::TCheckBox CB_no_message;
   ui::TCheckBox CB_no_sounds;
   ui::TCheckBox CB_no_execute;
-  ui::TGroupBox GB_resolution;
+  ui::TGroupBox GB_resinfo;
   ui::TEdit E_resx;
   ui::TLabel L_by;
   ui::TEdit E_resy;
@@ -85,13 +86,16 @@ class TF_Settings : public ui::TForm {
   ui::TCheckBox CB_res_sounds;
 
   // "Extra 2"
-  ui::TLabel L_pos;
+  ui::TLabel L_positionalarmmessage;
   ui::TComboBox CB_pos;
-  ui::TGroupBox GB_activate;
+  ui::TGroupBox GB_aa;
   ui::TCheckBox CB_aaNew;
   ui::TCheckBox CB_aaEdit;
   ui::TLabeledEdit LE_autoclose;
   ui::TLabeledEdit LE_conf_sound;
+  ui::TLabel L_language;
+  ui::TComboBox CB_language;
+  ui::TButton B_load;
 
   // "Extra 3"
   ui::TGroupBox GB_webcommands;
@@ -121,8 +125,15 @@ class TF_Settings : public ui::TForm {
 
   // The record to the controls, the tray menus' items and captions.
   void SettingsToControls();
-  // Applies the chosen translation file, once every window exists.
+  // The translation files (settings_language.cpp). At start-up, once every
+  // window exists: the chosen file; a file that cannot be loaded is
+  // forgotten. Loading: 1 when every slot was set, 0 after an "Error" box
+  // (nothing changed).
   void ApplyStartupLanguage();
+  int LoadLanguageFile(const std::string& fileName);
+  // "Default" and the program folder's translation files; the chosen one selected.
+  void FillLanguageList();
+  void B_loadClick(ui::TObject* sender);
   // Fills the dialog and shows it modally; returns once it is closed.
   void ShowSettingsModal();
   // The memo window's place and size from the record into their boxes.
@@ -150,6 +161,9 @@ class TF_Settings : public ui::TForm {
   void LE_conf_soundSubLabelClick(ui::TObject* sender);
 
  private:
+  // Loading a file waits until start-up has made every window.
+  bool languagesReady_ = false;
+
   void WireEvents();
   void FormShow(ui::TObject* sender);
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);

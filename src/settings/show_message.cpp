@@ -66,6 +66,8 @@ TF_ShowMessage::TF_ShowMessage()
       L_site(*this, "velmarind.example.org", {{8, 188, 138, 13}, kLeftBottom}),
       L_donate(*this, "Donate", {{8, 203, 60, 17}, kLeftBottom}) {
   Name = "F_ShowMessage";
+  // The names the translation files use.
+  NameComponents({{&B_Clear, "B_Clear"}, {&B_Ok, "B_Ok"}, {&L_donate, "L_donate"}});
   M_Message.SetTextStyle(ui::TTextStyle{.Color = kNavy, .Bold = true});
   L_site.SetTextStyle(ui::TTextStyle{.Color = kBlue, .Underline = true, .HandCursor = true});
   L_donate.SetTextStyle(

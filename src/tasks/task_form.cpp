@@ -63,6 +63,8 @@ TF_Task::TF_Task()
       B_Cancel(*this, "&Cancel", {{120, 338, 75, 23}, kTopLeft, 8}),
       OD_Browse("Velmarind - Select File", kBrowseFilter) {
   Name = "F_Task";
+  // The names the translation files use.
+  NameComponents({{&B_Cancel, "B_Cancel"}, {&B_Ok, "B_Ok"}, {&LE_Name, "LE_Name"}});
   LE_File.EditLabel.MakeLink();
   CB_Operation.SetItemIndex(kOpenItemIndex);
   OperationText = TaskOperations()[kOpenItemIndex].name;

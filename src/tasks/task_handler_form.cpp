@@ -43,6 +43,12 @@ TF_TaskHandler::TF_TaskHandler()
       B_Close(*this, "&Close", Button(166, 4)),
       StatusBar(*this, {{0, 197, 267, 19}}) {
   Name = "F_TaskHandler";
+  // The names the translation files use.
+  NameComponents({{&B_Close, "B_Close"},
+                  {&B_Delete, "B_Delete"},
+                  {&B_Edit, "B_Edit"},
+                  {&B_Execute, "B_Execute"},
+                  {&B_New, "B_New"}});
   // The list box's text colour is a property of its native peer.
   LB_Tasks.SetTextStyle(ui::TTextStyle{.Color = kNavy});
   WireEvents();

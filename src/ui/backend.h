@@ -139,6 +139,7 @@ class ControlPeer : public WindowPeer {
   virtual void ClearItems() = 0;
   virtual int ItemCount() const = 0;
   virtual std::string ItemText(int index) const = 0;
+  virtual void SetItemText(int index, const std::string& text) = 0;
   // The selected item (or tab), -1 for none; setting it notifies nobody.
   virtual int ItemIndex() const = 0;
   virtual void SetItemIndex(int index) = 0;
@@ -163,6 +164,8 @@ class ControlPeer : public WindowPeer {
   virtual void SetFormat(const std::string& format) = 0;
   // The tooltip shown while the mouse rests on the control; "" for none.
   virtual void SetHint(const std::string& hint) = 0;
+  // The width in pixels of the control's text on one line, in its font.
+  virtual int TextWidth() const = 0;
 };
 
 class TimerPeer {

@@ -13,6 +13,7 @@ class TCheckBox : public TControl {
  public:
   TCheckBox(TForm& parent, const std::string& caption, const TControlPlace& place);
   std::string Caption() const { return Peer().Text(); }
+  void SetCaption(const std::string& caption) override { Peer().SetText(caption); }
   bool Checked() const { return Peer().Checked(); }
   // Ticks or unticks the box from code. When that changes its state, OnClick
   // runs, as for a user's click; setting the state it has runs nothing.
@@ -24,6 +25,7 @@ class TGroupBox : public TControl {
  public:
   TGroupBox(TForm& parent, const std::string& caption, const TControlPlace& place);
   std::string Caption() const { return Peer().Text(); }
+  void SetCaption(const std::string& caption) override { Peer().SetText(caption); }
 };
 
 }  // namespace ui

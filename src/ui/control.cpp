@@ -29,6 +29,14 @@ void TControl::SetHint(const std::string& hint) {
   peer_->SetHint(hint);
 }
 
+void TControl::Widen(int width) {
+  if (width <= place_.Bounds.Width) return;
+  TRect bounds = BoundsRect();
+  bounds.Width += width - place_.Bounds.Width;
+  place_.Bounds.Width = width;
+  SetBounds(bounds);
+}
+
 void TControl::SetFont(const TFont& font) {
   font_ = font;
   peer_->SetFont(font);

@@ -91,6 +91,10 @@ class TControl : public TComponent {
   // The native side, for the backends.
   ControlPeer& Peer() const { return *peer_; }
 
+ protected:
+  // Makes the control at least that wide, at the design size and now.
+  void Widen(int width);
+
  private:
   TForm& parent_;
   TControlPlace place_;
@@ -110,7 +114,7 @@ class TButton : public TControl {
   TButton(TForm& parent, const std::string& caption, const TControlPlace& place,
           ControlKind kind = ControlKind::Button);
   std::string Caption() const { return Peer().Text(); }
-  void SetCaption(const std::string& caption) { Peer().SetText(caption); }
+  void SetCaption(const std::string& caption) override { Peer().SetText(caption); }
   // Runs the button's action as a user's click does.
   void Click() { NotifyClick(); }
 };

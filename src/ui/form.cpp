@@ -83,6 +83,18 @@ void TForm::NotifyCancel() {
   if (CancelButton && CancelButton->Enabled()) CancelButton->NotifyClick();
 }
 
+void TForm::NameComponents(std::initializer_list<std::pair<TComponent*, const char*>> components) {
+  for (const auto& [component, name] : components) {
+    component->Name = name;
+    named_[name] = component;
+  }
+}
+
+TComponent* TForm::FindComponent(const std::string& name) const {
+  const auto found = named_.find(name);
+  return found == named_.end() ? nullptr : found->second;
+}
+
 void TForm::AddControl(TControl& control) {
   controls_.push_back(&control);
 }

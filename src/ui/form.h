@@ -3,7 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/backend.h"
@@ -80,6 +83,12 @@ class TForm : public TComponent {
   // The button that Escape presses, if any.
   TControl* CancelButton = nullptr;
 
+  // Gives components their names, by which FindComponent finds them (the
+  // translations name what they set).
+  void NameComponents(std::initializer_list<std::pair<TComponent*, const char*>> components);
+  // The component of that name; null for none.
+  TComponent* FindComponent(const std::string& name) const;
+
   // Controls register themselves while they exist.
   void AddControl(TControl& control);
   void RemoveControl(TControl& control);
@@ -94,6 +103,7 @@ class TForm : public TComponent {
   int designClientWidth_;
   int designClientHeight_;
   std::vector<TControl*> controls_;
+  std::map<std::string, TComponent*> named_;
 };
 
 }  // namespace ui

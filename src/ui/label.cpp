@@ -29,6 +29,11 @@ TLabeledEdit::TLabeledEdit(TForm& parent, const std::string& label, const TContr
                            int maxLength)
     : TEdit(parent, place, maxLength), EditLabel(parent, label, LabelPlaceAbove(place)) {}
 
+void TLabeledEdit::SetCaption(const std::string& caption) {
+  EditLabel.SetCaption(caption);
+  EditLabel.FitText();
+}
+
 void TLabeledEdit::SetVisible(bool visible) {
   TEdit::SetVisible(visible);
   EditLabel.SetVisible(visible);

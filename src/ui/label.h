@@ -12,9 +12,11 @@ class TLabel : public TControl {
  public:
   TLabel(TForm& parent, const std::string& caption, const TControlPlace& place);
   std::string Caption() const { return Peer().Text(); }
-  void SetCaption(const std::string& caption) { Peer().SetText(caption); }
+  void SetCaption(const std::string& caption) override { Peer().SetText(caption); }
   // Blue, underlined, with a hand cursor: a label that is clicked like a link.
   void MakeLink();
+  // Grows to hold its text on one line.
+  void FitText() { Widen(Peer().TextWidth()); }
 };
 
 // An edit box with its label just above it. The label's clicks arrive as
@@ -25,6 +27,8 @@ class TLabeledEdit : public TEdit {
                int maxLength = 0);
   // Shows or hides the edit with its label.
   void SetVisible(bool visible);
+  // A labelled edit's caption is its label's, on one line: the label grows to hold it.
+  void SetCaption(const std::string& caption) override;
   TLabel EditLabel;
 };
 

@@ -32,12 +32,6 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-TMenuItem* TMenuItem::Find(const std::string& caption) const {
-  for (TMenuItem* item : items_)
-    if (item->Caption == caption) return item;
-  return nullptr;
-}
-
 void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
   if (TMenuItem* chosen = TrackPopupMenu(*this, x, y, owner)) chosen->Click();
 }

@@ -29,6 +29,7 @@ class TMenuItem : public TComponent {
   TNotifyEvent OnClick;
 
   bool IsSeparator() const { return !Verbatim && Caption == "-"; }
+  void SetCaption(const std::string& caption) override { Caption = caption; }
   // Runs the item's action as if the user chose it, even while it is hidden.
   void Click();
 
@@ -42,8 +43,6 @@ class TMenuItem : public TComponent {
   // Removes the item; an item made by AddNew is destroyed.
   void Remove(TMenuItem* item);
   int IndexOf(const TMenuItem* item) const;
-  // The first direct child with this caption, or null.
-  TMenuItem* Find(const std::string& caption) const;
 
  private:
   TMenuItem* parent_ = nullptr;

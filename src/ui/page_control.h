@@ -39,6 +39,10 @@ class TTabSheet : public TComponent {
   TPageControl& PageControl() const { return pageControl_; }
   int PageIndex() const { return index_; }
   std::string Caption() const { return pageControl_.Peer().ItemText(index_); }
+  // The tab's text.
+  void SetCaption(const std::string& caption) override {
+    pageControl_.Peer().SetItemText(index_, caption);
+  }
   bool Active() const { return pageControl_.ActivePageIndex() == index_; }
 
   // Controls join and leave their page as they are made and destroyed.

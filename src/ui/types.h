@@ -63,6 +63,9 @@ class TComponent : public TObject {
  public:
   std::string Name;
   int Tag = 0;
+  // The text a user reads on the component: a button's, a label's, a
+  // labelled edit's label, a menu item's, a tab's; nothing for the others.
+  virtual void SetCaption(const std::string&) {}
 };
 
 }  // namespace ui

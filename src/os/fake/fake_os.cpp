@@ -1,5 +1,7 @@
 #include "os/fake/fake_os.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 
 #include "os/calendar.h"
@@ -212,6 +214,24 @@ bool SaveAtomically(const std::string& path, const std::string& bytes) {
 
 std::string ExecutablePath() {
   return fake::g_world.executablePath;
+}
+
+// Patterns of the form "folder\\*.ext", matched without regard to case.
+std::vector<std::string> List(const std::string& pattern) {
+  const std::size_t star = pattern.rfind("\\*");
+  const std::string folder = pattern.substr(0, star + 1), ending = pattern.substr(star + 2);
+  auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  std::vector<std::string> names;
+  for (const auto& [path, bytes] : fake::g_world.files) {
+    const std::string name = path.substr(std::min(folder.size(), path.size()));
+    if (path.starts_with(folder) && name.find('\\') == std::string::npos &&
+        lower(name).ends_with(lower(ending)))
+      names.push_back(name);
+  }
+  return names;
 }
 }  // namespace files
 

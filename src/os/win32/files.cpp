@@ -68,6 +68,18 @@ bool SaveAtomically(const std::string& path, const std::string& bytes) {
   return saved;
 }
 
+std::vector<std::string> List(const std::string& pattern) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
 std::string ExecutablePath() {
   std::string buffer(MAX_PATH, '\0');
   for (;;) {

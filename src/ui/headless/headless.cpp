@@ -179,6 +179,9 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   std::string ItemText(int index) const override {
     return index >= 0 && index < ItemCount() ? items_[index] : "";
   }
+  void SetItemText(int index, const std::string& text) override {
+    if (index >= 0 && index < ItemCount()) items_[index] = text;
+  }
   int ItemIndex() const override { return itemIndex_; }
   void SetItemIndex(int index) override {
     itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
@@ -202,6 +205,8 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetDateTimeValue(const TDateAndTime& value) override { value_ = value; }
   void SetFormat(const std::string& format) override { format_ = format; }
   void SetHint(const std::string&) override {}
+  // No fonts here: a stand-in of 6 pixels a character.
+  int TextWidth() const override { return 6 * static_cast<int>(text_.size()); }
   // A picker shows its value as the window system writes it.
   std::string Text() const override {
     if (kind_ != ControlKind::DatePicker && kind_ != ControlKind::TimePicker) return text_;

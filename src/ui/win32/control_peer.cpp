@@ -71,6 +71,18 @@ void NativeControl::SetHint(const std::string& hint) {
   if (!hint.empty()) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+int NativeControl::TextWidth() const {
+  const std::string text = Text();
+  const HDC dc = GetDC(hwnd_);
+  const HGDIOBJ formerFont =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+  RECT extent{};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, formerFont);
+  ReleaseDC(hwnd_, dc);
+  return extent.right;
+}
+
 void NativeControl::SetFont(const TFont& font) {
   font_ = font;
   ApplyFont();

@@ -53,6 +53,7 @@ class NativeControl : public NativeWindow<ControlPeer> {
   void ClearItems() override {}
   int ItemCount() const override { return 0; }
   std::string ItemText(int) const override { return ""; }
+  void SetItemText(int, const std::string&) override {}
   int ItemIndex() const override { return -1; }
   void SetItemIndex(int) override {}
   void SetNumbersOnly(bool) override {}
@@ -66,6 +67,7 @@ class NativeControl : public NativeWindow<ControlPeer> {
   void SetDateTimeValue(const TDateAndTime&) override {}
   void SetFormat(const std::string&) override {}
   void SetHint(const std::string& hint) override;
+  int TextWidth() const override;
 
   // The notifications the form reflects to its control: a WM_COMMAND code,
   // a WM_NOTIFY code, a WM_HSCROLL.

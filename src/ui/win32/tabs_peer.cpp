@@ -37,6 +37,12 @@ class TabsPeer final : public NativeControl {
     if (!SendMessageA(hwnd_, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&tab))) return "";
     return tab.pszText;
   }
+  void SetItemText(int index, const std::string& text) override {
+    TCITEMA tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<char*>(text.c_str());
+    SendMessageA(hwnd_, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&tab));
+  }
   int ItemIndex() const override {
     return static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0));
   }

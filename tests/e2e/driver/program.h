@@ -126,10 +126,9 @@ class ProgramTest : public ::testing::Test {
                                nullptr, &startup, &process_));
     WaitForInputIdle(process_.hProcess, 5000);
   }
-  // Writes the factory settings with some lines (from 1) replaced, and the
-  // files; launches the program and waits until start-up completes.
-  void Start(const std::vector<std::pair<int, std::string>>& settingsLines,
-             const std::vector<std::pair<std::string, std::string>>& files) {
+  // Writes the factory settings with some lines (from 1) replaced, and the files.
+  void Prepare(const std::vector<std::pair<int, std::string>>& settingsLines,
+               const std::vector<std::pair<std::string, std::string>>& files) {
     std::vector<std::string> lines = settings_cases::FactoryLines(FilePath("sound.wav"));
     for (const auto& [line, value] : settingsLines) lines[line - 1] = value;
     std::ofstream settings(FilePath("settings.ini"), std::ios::binary);
@@ -137,7 +136,15 @@ class ProgramTest : public ::testing::Test {
     settings.close();
     for (const auto& [name, bytes] : files)
       std::ofstream(FilePath(name), std::ios::binary) << bytes;
+  }
+  // Prepares, launches the program and waits until start-up completes.
+  void Start(const std::vector<std::pair<int, std::string>>& settingsLines,
+             const std::vector<std::pair<std::string, std::string>>& files) {
+    Prepare(settingsLines, files);
     Launch();
+    AwaitStart();
+  }
+  void AwaitStart() {
     ASSERT_NE(WaitForWindow("TF_Hotkey"), nullptr) << "start-up completes";
     main_ = WaitForWindow("TVelmarind");
   }

@@ -159,7 +159,7 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
 
 // A control's own font keeps its text style and the form's font for what it does not name;
 // points follow the display's resolution, and the window system keeps 31 characters of a name.
-TEST_F(UiControl, AControlTakesItsOwnFontAndAMemoOnlyTheScrollBarsAskedFor) {
+TEST_F(UiControl, AControlTakesItsOwnFontALabelItsTextsWidthAndAMemoItsScrollBars) {
   const auto font = [](const ui::TControl& c) {
     LOGFONTA f{};
     GetObjectA(reinterpret_cast<HFONT>(Send(c, WM_GETFONT)), sizeof f, &f);
@@ -185,6 +185,17 @@ TEST_F(UiControl, AControlTakesItsOwnFontAndAMemoOnlyTheScrollBarsAskedFor) {
   }
   close.SetFont({longName});
   EXPECT_EQ(close.Font().Name, longName) << "the name as asked for";
+
+  // A labelled edit's label grows to hold a longer caption on one line, in its own font.
+  const std::string caption = "A caption much longer than its edit box of 150 pixels";
+  edit.SetCaption(caption);
+  SIZE extent{};
+  const HDC dc = GetDC(Hwnd(label));
+  SelectObject(dc, reinterpret_cast<HFONT>(Send(label, WM_GETFONT)));
+  GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  ReleaseDC(Hwnd(label), dc);
+  EXPECT_GT(extent.cx, 150);
+  EXPECT_EQ(label.BoundsRect().Width, extent.cx);
 
   ui::TMemo wrapped{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssVertical};
   ui::TMemo bare{form, {{0, 0, 100, 60}}, ui::TScrollStyle::ssNone};

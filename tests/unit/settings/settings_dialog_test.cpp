@@ -205,7 +205,7 @@ TEST_F(SettingsDialog, WithLastKnownTheMemoWindowGivesTheGeometry) {
 TEST_F(SettingsDialog, DefaultSettingsKeepLanguageFolderAndTheRegisteredHotkey) {
   Finish();
   PrepareSettings([](CSettings& s) {
-    s.Language = "Deutsch.lng";
+    s.Language = "Default";
     s.MemoHotkeyMod = "ALT";
     s.MemoHotkeyKey = 11;
   });
@@ -216,7 +216,7 @@ TEST_F(SettingsDialog, DefaultSettingsKeepLanguageFolderAndTheRegisteredHotkey) 
   EXPECT_EQ(RegisteredHotkeys() + " " + F().LB_mod.Text(), "1,65 NONE");
   EXPECT_EQ(File("settings.ini"), before) << "written only on closing";
   ASSERT_TRUE(CloseDialog());
-  EXPECT_EQ(Lines({2, 17, 35}), "2000|NONE|Deutsch.lng");
+  EXPECT_EQ(Lines({2, 17, 35}), "2000|NONE|Default");
 }
 
 TEST_F(SettingsDialog, ClosingFromTheMenuNamesTheFileItCouldNotSave) {

@@ -2,6 +2,7 @@
 
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
+#include "ui/label.h"
 #include "ui/page_control.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
@@ -41,6 +42,21 @@ TEST_F(FormTest, EscapePressesOnlyAnEnabledCancelButton) {
     form.NotifyCancel();
   }
   EXPECT_EQ(clicks, 1) << "only by the last";
+}
+
+// The headless backend measures 6 pixels a character.
+TEST_F(FormTest, ALabelledEditsLabelGrowsToHoldItsCaptionAndKeepsThatWidthAsTheFormResizes) {
+  ui::TLabeledEdit edit(form, "Name", {{10, 30, 60, 21}, ui::akLeft | ui::akRight});
+  // clang-format off
+  const struct { std::string caption; int width; } rows[] = {
+      {"Twelve chars", 72}, {"Short", 72}, {"Eleven char", 72}, {std::string(20, 'w'), 120}};
+  // clang-format on
+  for (const auto& r : rows) {
+    edit.SetCaption(r.caption);
+    EXPECT_EQ(edit.EditLabel.BoundsRect().Width, r.width) << r.caption;
+  }
+  form.SetBounds(0, 0, form.Width() + 30, form.Height());
+  EXPECT_EQ(edit.EditLabel.BoundsRect().Width, 150) << "stretched from its grown width";
 }
 
 TEST_F(FormTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnChange) {

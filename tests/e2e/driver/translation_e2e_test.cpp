@@ -1,0 +1,81 @@
+// Translation files read by the running program, with Wine's ANSI code page 1252.
+#include <algorithm>
+
+#include "program.h"
+
+namespace e2e {
+namespace {
+
+using TranslationE2E = ProgramTest;
+
+std::string Deutsch() {
+  std::ifstream file(std::getenv("VELMARIND_DEUTSCH"), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The captions of a window's buttons in alphabetical order; buttons without one left out.
+std::vector<std::string> ButtonTexts(HWND form) {
+  std::vector<std::string> texts;
+  for (HWND button = nullptr; (button = FindWindowExA(form, button, "Button", nullptr));)
+    if (!Text(button).empty()) texts.push_back(Text(button));
+  std::sort(texts.begin(), texts.end());
+  return texts;
+}
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+  std::vector<std::wstring> items;
+  for (LRESULT i = 0, count = SendMessageW(combo, CB_GETCOUNT, 0, 0); i < count; ++i) {
+    wchar_t item[256] = L"";
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+    items.push_back(item);
+  }
+  return items;
+}
+
+// The memo's buttons and About's button read German, byte for byte; the language list
+// offers the file, not a folder that looks like one.
+TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
+  ASSERT_TRUE(CreateDirectoryA(FilePath("x.vmd").c_str(), nullptr));
+  Start({{35, "Deutsch.vmd"}}, {{"Deutsch.vmd", Deutsch()}});
+  EXPECT_EQ(ButtonTexts(FindWindowA("TF_Memo", nullptr)),
+            (std::vector<std::string>{"&Entf",
+                                      "&Schlie\xdf"
+                                      "en",
+                                      "Einf\xfcgen", "Kopieren"}));
+
+  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});  // About
+  const HWND about = FindWindowA("TF_About", nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(about); }));
+  EXPECT_EQ(ButtonTexts(about), std::vector<std::string>{"&OK"});
+  PostMessageA(FindWindowExA(about, nullptr, "Button", nullptr), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
+
+  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});  // Settings
+  const HWND settings = FindWindowA("TF_Settings", nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings); }));
+  HWND language = nullptr;
+  for (HWND combo = nullptr; (combo = FindWindowExA(settings, combo, "ComboBox", nullptr));)
+    if (!ComboItems(combo).empty() && ComboItems(combo)[0] == L"Default") language = combo;
+  ASSERT_NE(language, nullptr);
+  EXPECT_EQ(ComboItems(language), (std::vector<std::wstring>{L"Default", L"Deutsch.vmd"}));
+  EXPECT_EQ(SendMessageA(language, CB_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(TranslationE2E, AMissingFileIsSaidOnceAtStartAndForgotten) {
+  Prepare({{35, "gone.vmd"}}, {});
+  Launch();
+  const HWND box = WaitForBox("Error");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(BoxText(box),
+            "Could not find that language file, make sure it's in the same folder as Velmarind");
+  PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  AwaitStart();
+  Sleep(500);  // time enough for a second box to show
+  EXPECT_EQ(FindWindowA("#32770", "Error"), nullptr) << "said once";
+  EXPECT_EQ(Close(), 0);
+  main_ = nullptr;
+  EXPECT_EQ(SettingsLine(35), "");
+}
+
+}  // namespace
+}  // namespace e2e
