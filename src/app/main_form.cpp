@@ -39,7 +39,7 @@ void AddAll(ui::TMenuItem& parent, std::initializer_list<ui::TMenuItem*> items) 
 }  // namespace
 
 TVelmarind::TVelmarind()
-    : ui::TForm(ui::TFormParams{.ClassName = "TVelmarind", .Caption = ""}),
+    : ui::TForm(ui::TFormParams{.ClassName = "TVelmarind", .Caption = "", .WindowAtOnce = true}),
       TrayIcon(WithTrayIcons(TrayImageList), "Velmarind 5.0", 500) {
   Name = "Velmarind";
   // The names the translation files use.

@@ -54,6 +54,9 @@ struct TFormParams {
   int FontHeight = -11;
   // The window's own icon; without one the window system's default.
   TImage Icon{};
+  // The native window is made with the form, not when it is first needed:
+  // for a window other programs look for from the start.
+  bool WindowAtOnce = false;
 };
 
 class FormPeer : public WindowPeer {

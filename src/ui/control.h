@@ -88,8 +88,10 @@ class TControl : public TComponent {
   void NotifyMouseMove(TShiftState shift, int x, int y);
   void NotifyMouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
-  // The native side, for the backends.
+  // The native side, for the backends. A backend that makes the native
+  // control later replaces the peer that kept its state until then.
   ControlPeer& Peer() const { return *peer_; }
+  void ReplacePeer(std::unique_ptr<ControlPeer> peer) { peer_ = std::move(peer); }
 
  protected:
   // Makes the control at least that wide, at the design size and now.

@@ -93,6 +93,10 @@ class TForm : public TComponent {
   void AddControl(TControl& control);
   void RemoveControl(TControl& control);
 
+  // The native side, and the controls in the order they were made, for the backends.
+  FormPeer& Peer() const { return *peer_; }
+  const std::vector<TControl*>& Controls() const { return controls_; }
+
  private:
   // Once, before the form is first shown: the Tab order of its controls.
   void ApplyTabOrder();

@@ -13,6 +13,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
+#include "ui/state_peer.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
 
@@ -121,126 +122,44 @@ class HeadlessForm final : public HeadlessWindow<FormPeer> {
   TForm& form_;
 };
 
-// A child control: visible from the start, as a native child window is.
-class HeadlessControl final : public HeadlessWindow<ControlPeer> {
+// A child control: the state kept in memory, a handle of its own, and what
+// would reach the screen written to the event log.
+class HeadlessControl final : public StatePeer {
  public:
-  HeadlessControl(TControl& control, ControlKind kind) : control_(control), kind_(kind) {
-    visible_ = true;
-  }
+  HeadlessControl(TControl& control, ControlKind kind) : StatePeer(control, kind) {}
+  NativeHandle Handle() const override { return handle_; }
   // How often the whole text was set.
   int TextRewrites() const { return textRewrites_; }
-  // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
-    const bool changed = text != text_;
     ++textRewrites_;
-    text_ = text;
-    start_ = length_ = 0;
-    if (changed) control_.NotifyChange();
-  }
-  int SelStart() const override { return start_; }
-  int SelLength() const override { return length_; }
-  void SetSel(int start, int length) override {
-    const int size = static_cast<int>(text_.size());
-    start_ = std::clamp(start, 0, size);
-    length_ = std::clamp(length, 0, size - start_);
-  }
-  void ReplaceSel(const std::string& text) override {
-    const bool changed = length_ > 0 || !text.empty();
-    text_.replace(start_, length_, text);
-    start_ += static_cast<int>(text.size());
-    length_ = 0;
-    if (changed) control_.NotifyChange();
+    StatePeer::SetText(text);
   }
   void SetFocus() override {
-    HeadlessWindow::SetFocus();
+    state().focused = handle_;
     state().events.push_back(ControlEvent("Focus", control_));
   }
   void ScrollCaret() override { state().events.push_back(ControlEvent("ScrollCaret", control_)); }
-  void LineScroll(int) override {}
   void CopySelection() override {
-    if (length_ > 0) os::clipboard::SetText(text_.substr(start_, length_));
+    if (SelLength() > 0) os::clipboard::SetText(Text().substr(SelStart(), SelLength()));
   }
   void Paste() override { ReplaceSel(os::clipboard::GetText()); }
-  void SetMaxLength(int length) override { maxLength_ = length; }
-  void SetGlyph(const TImage&) override {}
-  void SetTextStyle(const TTextStyle&) override {}
-  void SetFont(const TFont&) override {}
-  void AddItem(const std::string& text) override {
-    auto at = items_.end();
-    if (kind_ == ControlKind::SortedListBox)
-      at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
-    items_.insert(at, text);
-  }
-  void ClearItems() override {
-    items_.clear();
-    itemIndex_ = -1;
-  }
-  int ItemCount() const override { return static_cast<int>(items_.size()); }
-  std::string ItemText(int index) const override {
-    return index >= 0 && index < ItemCount() ? items_[index] : "";
-  }
-  void SetItemText(int index, const std::string& text) override {
-    if (index >= 0 && index < ItemCount()) items_[index] = text;
-  }
-  int ItemIndex() const override { return itemIndex_; }
-  void SetItemIndex(int index) override {
-    itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
-  }
-  void SetNumbersOnly(bool numbersOnly) override { numbersOnly_ = numbersOnly; }
-  void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
-  bool ReadOnly() const { return readOnly_; }
-  bool Checked() const override { return checked_; }
-  void SetChecked(bool checked) override { checked_ = checked; }
-  void SetRange(int minimum, int maximum) override {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    SetPosition(position_);
-  }
-  int Position() const override { return position_; }
-  void SetPosition(int position) override { position_ = std::clamp(position, minimum_, maximum_); }
-  int MaxLength() const { return maxLength_; }
-  ControlKind Kind() const { return kind_; }
-  bool NumbersOnly() const { return numbersOnly_; }
-  TDateAndTime DateTimeValue() const override { return value_; }
-  void SetDateTimeValue(const TDateAndTime& value) override { value_ = value; }
-  void SetFormat(const std::string& format) override { format_ = format; }
-  void SetHint(const std::string&) override {}
   // No fonts here: a stand-in of 6 pixels a character.
-  int TextWidth() const override { return 6 * static_cast<int>(text_.size()); }
+  int TextWidth() const override { return 6 * static_cast<int>(Text().size()); }
   // A picker shows its value as the window system writes it.
   std::string Text() const override {
-    if (kind_ != ControlKind::DatePicker && kind_ != ControlKind::TimePicker) return text_;
+    if (Kind() != ControlKind::DatePicker && Kind() != ControlKind::TimePicker)
+      return StatePeer::Text();
     const os::locale::Formats formats = os::locale::UserFormats();
-    const std::string own = kind_ == ControlKind::DatePicker ? formats.ShortDate : formats.LongTime;
-    const os::DateTime t{value_.Year, value_.Month,  value_.Day,
-                         value_.Hour, value_.Minute, value_.Second};
-    return os::calendar::Format(format_.empty() ? own : format_, t, formats);
+    const std::string own =
+        Kind() == ControlKind::DatePicker ? formats.ShortDate : formats.LongTime;
+    const TDateAndTime v = DateTimeValue();
+    const os::DateTime t{v.Year, v.Month, v.Day, v.Hour, v.Minute, v.Second};
+    return os::calendar::Format(Format().empty() ? own : Format(), t, formats);
   }
 
  private:
-  static bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) <
-             std::tolower(static_cast<unsigned char>(y));
-    });
-  }
-
-  TControl& control_;
-  ControlKind kind_;
-  std::deque<std::string> items_;  // a sorted insert moves the shorter side
-  int itemIndex_ = -1;
-  bool readOnly_ = false;
-  int start_ = 0;
-  int length_ = 0;
-  int maxLength_ = 0;
-  bool numbersOnly_ = false;
-  bool checked_ = false;
-  int minimum_ = 0;
-  int maximum_ = 10;
-  int position_ = 0;
+  NativeHandle handle_ = state().nextHandle++;
   int textRewrites_ = 0;
-  TDateAndTime value_;
-  std::string format_;
 };
 
 class HeadlessTimer final : public TimerPeer {

@@ -1,6 +1,4 @@
 #include <windows.h>
-// after windows.h, which it needs
-#include <commctrl.h>
 
 #include "ui/application.h"
 #include "ui/win32/win32_peers.h"
@@ -15,8 +13,6 @@ HWND applicationWindow = nullptr;
 class Win32Application final : public ApplicationPeer {
  public:
   explicit Win32Application(TApplication& application) : application_(application) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
     RegisterWindowClass(kApplicationWindowClass, WindowProc);
     hwnd_ = CreateWindowExA(0, kApplicationWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleA(nullptr), this);

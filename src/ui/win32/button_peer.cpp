@@ -25,8 +25,8 @@ NativeClass ButtonClass(ControlKind kind) {
 
 class ButtonPeer final : public NativeControl {
  public:
-  ButtonPeer(TControl& control, TForm& parent, ControlKind kind)
-      : NativeControl(control, parent, ButtonClass(kind)) {}
+  ButtonPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, ButtonClass(state.Kind()), state) {}
   ~ButtonPeer() override {
     if (icon_) DestroyIcon(icon_);
   }
@@ -53,8 +53,8 @@ class ButtonPeer final : public NativeControl {
 // it fills its own background, its siblings left out.
 class GroupBoxPeer final : public NativeControl {
  public:
-  GroupBoxPeer(TControl& control, TForm& parent)
-      : NativeControl(control, parent, ButtonClass(ControlKind::GroupBox)) {}
+  GroupBoxPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, ButtonClass(ControlKind::GroupBox), state) {}
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override {
@@ -68,10 +68,10 @@ class GroupBoxPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent,
-                                                ControlKind kind) {
-  if (kind == ControlKind::GroupBox) return std::make_unique<GroupBoxPeer>(control, parent);
-  return std::make_unique<ButtonPeer>(control, parent, kind);
+Family CreateButtonPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  if (state.Kind() == ControlKind::GroupBox)
+    return std::make_unique<GroupBoxPeer>(control, parent, state);
+  return std::make_unique<ButtonPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

@@ -25,13 +25,19 @@ bool IsEnterKey(const MSG* message) {
 
 }  // namespace
 
-NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass& native)
+NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass& native,
+                             const StatePeer& state)
     : control_(control) {
   const HWND form = reinterpret_cast<HWND>(parent.Handle());
-  const DWORD tabStop = control.Place().TabOrder >= 0 ? WS_TABSTOP : 0;
-  hwnd_ = CreateWindowExA(native.exStyle, native.name, "", native.style | tabStop, 0, 0, 0, 0, form,
+  DWORD style = native.style;
+  if (control.Place().TabOrder >= 0) style |= WS_TABSTOP;
+  if (!state.Visible()) style &= ~WS_VISIBLE;
+  if (!state.Enabled()) style |= WS_DISABLED;
+  const std::string text = state.StatePeer::Text();  // a picker's own text is made from its value
+  if (native.common) UseCommonControls();
+  hwnd_ = CreateWindowExA(native.exStyle, native.name, text.c_str(), style, 0, 0, 0, 0, form,
                           reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(hwnd_, WM_SETFONT, SendMessageA(form, WM_GETFONT, 0, 0), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(parent)), FALSE);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
@@ -41,6 +47,30 @@ NativeControl::~NativeControl() {
   if (tooltip_) DestroyWindow(tooltip_);
   DestroyWindow(hwnd_);
   if (ownFont_) DeleteObject(ownFont_);
+}
+
+// The setters that notify nobody, in the order that keeps each meaningful:
+// the items before the selection, the range before the position, the format
+// before the value, the text (given at making) before the caret.
+void NativeControl::Adopt(const StatePeer& state) {
+  SetBounds(state.Bounds());
+  style_ = state.Style();
+  SetFont(state.Font());
+  if (state.Glyph()) SetGlyph(*state.Glyph());
+  SetMaxLength(state.MaxLength());
+  if (state.NumbersOnly()) SetNumbersOnly(true);
+  if (state.ReadOnly()) SetReadOnly(true);
+  for (const std::string& item : state.Items()) AddItem(item);
+  if (state.ItemIndex() >= 0) SetItemIndex(state.ItemIndex());
+  if (state.Checked()) SetChecked(true);
+  if (state.Kind() == ControlKind::TrackBar) {
+    SetRange(state.Minimum(), state.Maximum());
+    SetPosition(state.Position());
+  }
+  if (!state.Format().empty()) SetFormat(state.Format());
+  if (state.Value()) SetDateTimeValue(*state.Value());
+  if (!state.Hint().empty()) SetHint(state.Hint());
+  if (state.SelStart() > 0 || state.SelLength() > 0) SetSel(state.SelStart(), state.SelLength());
 }
 
 void NativeControl::SetText(const std::string& text) {
@@ -57,6 +87,7 @@ void NativeControl::SetTextStyle(const TTextStyle& style) {
 // control by itself (TTF_SUBCLASS).
 void NativeControl::SetHint(const std::string& hint) {
   if (!tooltip_ && hint.empty()) return;
+  if (!tooltip_) UseCommonControls();
   if (!tooltip_)
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -72,15 +103,7 @@ void NativeControl::SetHint(const std::string& hint) {
 }
 
 int NativeControl::TextWidth() const {
-  const std::string text = Text();
-  const HDC dc = GetDC(hwnd_);
-  const HGDIOBJ formerFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-  RECT extent{};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, formerFont);
-  ReleaseDC(hwnd_, dc);
-  return extent.right;
+  return TextWidthIn(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), Text());
 }
 
 void NativeControl::SetFont(const TFont& font) {
@@ -91,25 +114,37 @@ void NativeControl::SetFont(const TFont& font) {
 void NativeControl::ApplyFont() {
   const HWND form = GetParent(hwnd_);
   const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
-  HFONT font = formFont;
-  if (!font_.Name.empty() || font_.Height > 0 || style_.Bold || style_.Underline) {
-    LOGFONTA description{};
-    GetObjectA(formFont, sizeof description, &description);
-    if (!font_.Name.empty())
-      lstrcpynA(description.lfFaceName, font_.Name.c_str(), LF_FACESIZE);  // cut to 31
-    if (font_.Height > 0) {
-      const HDC screen = GetDC(nullptr);
-      const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-      ReleaseDC(nullptr, screen);
-      description.lfHeight = -(font_.InPoints ? MulDiv(font_.Height, dpi, 72) : font_.Height);
-    }
-    description.lfUnderline = style_.Underline;
-    if (style_.Bold) description.lfWeight = FW_BOLD;
-    font = CreateFontIndirectA(&description);
-  }
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  const HFONT own = CreateControlFont(formFont, font_, style_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(own ? own : formFont), TRUE);
   if (ownFont_) DeleteObject(ownFont_);
-  ownFont_ = font == formFont ? nullptr : font;
+  ownFont_ = own;
+}
+
+HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style) {
+  if (font.Name.empty() && font.Height <= 0 && !style.Bold && !style.Underline) return nullptr;
+  LOGFONTA description{};
+  GetObjectA(formFont, sizeof description, &description);
+  if (!font.Name.empty())
+    lstrcpynA(description.lfFaceName, font.Name.c_str(), LF_FACESIZE);  // cut to 31
+  if (font.Height > 0) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    description.lfHeight = -(font.InPoints ? MulDiv(font.Height, dpi, 72) : font.Height);
+  }
+  description.lfUnderline = style.Underline;
+  if (style.Bold) description.lfWeight = FW_BOLD;
+  return CreateFontIndirectA(&description);
+}
+
+int TextWidthIn(HFONT font, const std::string& text) {
+  const HDC dc = GetDC(nullptr);
+  const HGDIOBJ formerFont = SelectObject(dc, font);
+  RECT extent{};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, formerFont);
+  ReleaseDC(nullptr, dc);
+  return extent.right;
 }
 
 COLORREF NativeControl::TextColor() const {
@@ -194,39 +229,3 @@ LRESULT ControlColors(HWND control, HDC dc) {
 }
 
 }  // namespace ui::win32
-
-namespace ui {
-
-std::unique_ptr<ControlPeer> CreateControlPeer(TControl& control, TForm& parent, ControlKind kind) {
-  using namespace win32;
-  switch (kind) {
-    case ControlKind::Memo:
-    case ControlKind::WrappingMemo:
-    case ControlKind::WrappingMemoBare:
-    case ControlKind::Edit:
-      return CreateEditPeer(control, parent, kind);
-    case ControlKind::Button:
-    case ControlKind::BitBtn:
-    case ControlKind::CheckBox:
-    case ControlKind::GroupBox:
-      return CreateButtonPeer(control, parent, kind);
-    case ControlKind::ListBox:
-    case ControlKind::SortedListBox:
-    case ControlKind::ComboBox:
-      return CreateListPeer(control, parent, kind);
-    case ControlKind::PageControl:
-      return CreateTabsPeer(control, parent);
-    case ControlKind::TrackBar:
-      return CreateTrackBarPeer(control, parent);
-    case ControlKind::Label:
-      return CreateLabelPeer(control, parent);
-    case ControlKind::StatusBar:
-      return CreateStatusBarPeer(control, parent);
-    case ControlKind::DatePicker:
-    case ControlKind::TimePicker:
-      return CreateDateTimePeer(control, parent, kind);
-  }
-  return std::make_unique<NativeControl>(control, parent, NativeClass{"STATIC", kChild, 0});
-}
-
-}  // namespace ui

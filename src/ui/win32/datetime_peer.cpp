@@ -12,13 +12,13 @@ namespace {
 
 NativeClass PickerClass(ControlKind kind) {
   const DWORD style = kind == ControlKind::TimePicker ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT;
-  return {DATETIMEPICK_CLASSA, kChild | style, 0};
+  return {DATETIMEPICK_CLASSA, kChild | style, 0, true};
 }
 
 class DateTimePeer final : public NativeControl {
  public:
-  DateTimePeer(TControl& control, TForm& parent, ControlKind kind)
-      : NativeControl(control, parent, PickerClass(kind)) {}
+  DateTimePeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, PickerClass(state.Kind()), state) {}
 
   TDateAndTime DateTimeValue() const override {
     SYSTEMTIME t{};
@@ -49,9 +49,8 @@ class DateTimePeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateDateTimePeer(TControl& control, TForm& parent,
-                                                  ControlKind kind) {
-  return std::make_unique<DateTimePeer>(control, parent, kind);
+Family CreateDateTimePeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<DateTimePeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

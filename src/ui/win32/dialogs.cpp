@@ -4,6 +4,8 @@
 // after windows.h
 #include <commdlg.h>
 
+#include "os/win32/late_bound.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -127,7 +129,9 @@ bool ShowOpenFileDialog(const std::string& title, const std::string& filter,
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrTitle = title.c_str();
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&dialog)) return false;
+  static auto* const open =
+      os::win32::LateBound<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  if (!open || !open(&dialog)) return false;
   fileName = name.data();
   return true;
 }

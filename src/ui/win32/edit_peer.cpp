@@ -26,9 +26,9 @@ DWORD StyleOf(ControlKind kind) {
 
 class EditPeer final : public NativeControl {
  public:
-  EditPeer(TControl& control, TForm& parent, ControlKind kind)
-      : NativeControl(control, parent, {"EDIT", StyleOf(kind), WS_EX_CLIENTEDGE}),
-        memo_(kind != ControlKind::Edit) {
+  EditPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, {"EDIT", StyleOf(state.Kind()), WS_EX_CLIENTEDGE}, state),
+        memo_(state.Kind() != ControlKind::Edit) {
     if (memo_) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
   }
 
@@ -105,8 +105,8 @@ class EditPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, ControlKind kind) {
-  return std::make_unique<EditPeer>(control, parent, kind);
+Family CreateEditPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<EditPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

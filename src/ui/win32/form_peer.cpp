@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "ui/control.h"
 #include "ui/form.h"
+#include "ui/win32/native_control.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui::win32 {
@@ -81,39 +84,92 @@ int MouseY(const TMessage& message) {
   return static_cast<short>(HIWORD(message.LParam));
 }
 
+// The native window is made when the form is first shown or first needs a
+// handle; until then the peer keeps the caption, place, state and alpha it is
+// given, and works out the sizes the window system would give the window.
 class Win32Form final : public NativeWindow<FormPeer> {
  public:
   Win32Form(TForm& form, const TFormParams& params)
       : form_(form),
+        params_(params),
+        style_(StyleOf(params)),
         font_(CreateFormFont(params)),
-        minWidth_(params.MinWidth),
-        minHeight_(params.MinHeight) {
-    RegisterWindowClass(params.ClassName.c_str(), WindowProc, params.SaveBits ? CS_SAVEBITS : 0);
-    const WindowStyle s = StyleOf(params);
+        caption_(params.Caption) {
     RECT r{0, 0, params.ClientWidth, params.ClientHeight};
-    AdjustWindowRectEx(&r, s.style, FALSE, s.exStyle);
-    const HWND owner = params.AppWindow ? nullptr : ApplicationWindow();
-    CreateWindowExA(s.exStyle, params.ClassName.c_str(), params.Caption.c_str(), s.style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner,
-                    nullptr, GetModuleHandleA(nullptr), this);
-    SetIcon(params.Icon);
+    AdjustWindowRectEx(&r, style_.style, FALSE, style_.exStyle);
+    bounds_ = {0, 0, r.right - r.left, r.bottom - r.top};
+    if (params.WindowAtOnce) MakeWindow();
     // From here on TForm owns this peer, so messages may go to its Dispatch.
     attached_ = true;
   }
 
   ~Win32Form() override {
     attached_ = false;
-    DestroyWindow(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
     DeleteObject(font_);
     if (icon_) DestroyIcon(icon_);
   }
 
-  void BringToFront() override {
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // The window and then every control made, each from what its peer kept.
+  void Materialise() {
+    if (hwnd_) return;
+    MakeWindow();
+    MakeNativeControls(form_);
   }
-  void SetForeground() override { SetForegroundWindow(hwnd_); }
+  bool Made() const { return hwnd_ != nullptr; }
+  HFONT Font() const { return font_; }
+
+  NativeHandle Handle() const override {
+    Need();
+    return NativeWindow::Handle();
+  }
+  void SetBounds(const TRect& b) override {
+    if (hwnd_) return NativeWindow::SetBounds(b);
+    const TRect before = bounds_;
+    bounds_ = {b.Left, b.Top, TrackedWidth(b.Width), TrackedHeight(b.Height)};
+    positioned_ = true;
+    if (bounds_.Width != before.Width || bounds_.Height != before.Height) form_.Realign();
+  }
+  // Where the window system would put it is known only once it is made.
+  TRect Bounds() const override {
+    if (!hwnd_ && !positioned_) Need();
+    return hwnd_ ? NativeWindow::Bounds() : bounds_;
+  }
+  void SetVisible(bool visible) override {
+    if (visible) Need();
+    if (hwnd_) NativeWindow::SetVisible(visible);
+  }
+  bool Visible() const override { return hwnd_ && NativeWindow::Visible(); }
+  void SetEnabled(bool enabled) override {
+    enabled_ = enabled;
+    if (hwnd_) NativeWindow::SetEnabled(enabled);
+  }
+  void SetText(const std::string& text) override {
+    caption_ = text;
+    if (hwnd_) NativeWindow::SetText(text);
+  }
+  std::string Text() const override { return hwnd_ ? NativeWindow::Text() : caption_; }
+  void SetFocus() override {
+    Need();
+    NativeWindow::SetFocus();
+  }
+
+  // A window not made yet is made on top of the others.
+  void BringToFront() override {
+    if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  void SetForeground() override {
+    Need();
+    SetForegroundWindow(hwnd_);
+  }
 
   TRect ClientRect() const override {
+    if (!hwnd_) {
+      RECT frame{0, 0, 0, 0};
+      AdjustWindowRectEx(&frame, style_.style, FALSE, style_.exStyle);
+      return {0, 0, std::max(0L, bounds_.Width - (frame.right - frame.left)),
+              std::max(0L, bounds_.Height - (frame.bottom - frame.top))};
+    }
     RECT r{};
     GetClientRect(hwnd_, &r);
     return {0, 0, r.right, r.bottom};
@@ -122,6 +178,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
   // The Tab key follows the windows' order among their siblings. Group
   // boxes, then tab controls, go to the bottom: they lie behind the rest.
   void SetTabOrder(const std::vector<NativeHandle>& controls) override {
+    Need();
     HWND previous = HWND_TOP;
     for (NativeHandle handle : controls) {
       const HWND control = reinterpret_cast<HWND>(handle);
@@ -133,6 +190,8 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   void SetAlpha(bool enabled, int alpha) override {
+    alpha_ = {enabled, alpha};
+    if (!hwnd_) return;
     const LONG exStyle = GetWindowLongA(hwnd_, GWL_EXSTYLE);
     if (!enabled) {
       SetWindowLongA(hwnd_, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
@@ -143,6 +202,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   void Post(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) override {
+    Need();
     PostMessageA(hwnd_, msg, wparam, lparam);
   }
 
@@ -173,12 +233,12 @@ class Win32Form final : public NativeWindow<FormPeer> {
         return 0;
       case WM_GETFONT:
         return reinterpret_cast<std::intptr_t>(font_);  // the font of the form's controls
+      case WM_SIZE:
+        if (attached_) form_.Realign();
+        break;
       case WM_MEASUREITEM:
       case WM_DRAWITEM:
         if (HandleMenuImageMessage(message.Msg, message.LParam)) return TRUE;
-        break;
-      case WM_SIZE:
-        if (attached_) form_.Realign();
         break;
       case WM_COMMAND:
         // The dialog keys send IDCANCEL for Escape, with no control.
@@ -219,15 +279,51 @@ class Win32Form final : public NativeWindow<FormPeer> {
         return 0;
       case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minWidth_);
-        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minHeight_);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, params_.MinWidth);
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, params_.MinHeight);
         return 0;
       }
     }
+    Need();
     return DefWindowProcA(hwnd_, message.Msg, message.WParam, message.LParam);
   }
 
  private:
+  void Need() const { const_cast<Win32Form*>(this)->Materialise(); }
+
+  // Messages during the making go to the window system alone, as the form
+  // does not know its window yet.
+  void MakeWindow() {
+    const bool attached = std::exchange(attached_, false);
+    RegisterWindowClass(params_.ClassName.c_str(), WindowProc, params_.SaveBits ? CS_SAVEBITS : 0);
+    const HWND owner = params_.AppWindow ? nullptr : ApplicationWindow();
+    const DWORD disabled = enabled_ ? 0 : WS_DISABLED;
+    const int left = positioned_ ? bounds_.Left : CW_USEDEFAULT;
+    const int top = positioned_ ? bounds_.Top : CW_USEDEFAULT;
+    CreateWindowExA(style_.exStyle, params_.ClassName.c_str(), caption_.c_str(),
+                    style_.style | disabled, left, top, bounds_.Width, bounds_.Height, owner,
+                    nullptr, GetModuleHandleA(nullptr), this);
+    SetIcon(params_.Icon);
+    if (alpha_.first) SetAlpha(true, alpha_.second);
+    attached_ = attached;
+  }
+
+  // The size limits the window system puts on a window with a title bar or a
+  // sizing frame, our minimum size included (see WM_GETMINMAXINFO).
+  bool Tracked() const {
+    return (style_.style & WS_THICKFRAME) || !(style_.style & (WS_POPUP | WS_CHILD));
+  }
+  int TrackedWidth(int width) const {
+    if (!Tracked()) return width;
+    const int minimum = std::max(GetSystemMetrics(SM_CXMINTRACK), params_.MinWidth);
+    return std::max(std::min(width, GetSystemMetrics(SM_CXMAXTRACK)), minimum);
+  }
+  int TrackedHeight(int height) const {
+    if (!Tracked()) return height;
+    const int minimum = std::max(GetSystemMetrics(SM_CYMINTRACK), params_.MinHeight);
+    return std::max(std::min(height, GetSystemMetrics(SM_CYMAXTRACK)), minimum);
+  }
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     if (msg == WM_NCCREATE) {
       auto* self =
@@ -275,10 +371,15 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   TForm& form_;
+  const TFormParams params_;
+  const WindowStyle style_;
   HFONT font_;
   HICON icon_ = nullptr;
-  int minWidth_;
-  int minHeight_;
+  std::string caption_;
+  TRect bounds_;
+  bool positioned_ = false;
+  bool enabled_ = true;
+  std::pair<bool, int> alpha_{false, 255};
   bool attached_ = false;
   bool inModalLoop_ = false;
   bool wakePosted_ = false;
@@ -292,5 +393,21 @@ namespace ui {
 std::unique_ptr<FormPeer> CreateFormPeer(TForm& form, const TFormParams& params) {
   return std::make_unique<win32::Win32Form>(form, params);
 }
+
+namespace win32 {
+
+void MakeFormWindow(const TForm& form) {
+  static_cast<Win32Form&>(form.Peer()).Materialise();
+}
+
+bool FormWindowMade(const TForm& form) {
+  return static_cast<const Win32Form&>(form.Peer()).Made();
+}
+
+HFONT FormFont(const TForm& form) {
+  return static_cast<const Win32Form&>(form.Peer()).Font();
+}
+
+}  // namespace win32
 
 }  // namespace ui

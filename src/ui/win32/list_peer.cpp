@@ -35,9 +35,9 @@ constexpr ListMessages kComboBoxMessages{CB_ADDSTRING,    CB_RESETCONTENT, CB_GE
 
 class ListPeer final : public NativeControl {
  public:
-  ListPeer(TControl& control, TForm& parent, ControlKind kind)
-      : NativeControl(control, parent, ListClass(kind)),
-        combo_(kind == ControlKind::ComboBox),
+  ListPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, ListClass(state.Kind()), state),
+        combo_(state.Kind() == ControlKind::ComboBox),
         messages_(combo_ ? kComboBoxMessages : kListBoxMessages) {}
 
   void SetBounds(const TRect& b) override {
@@ -97,8 +97,8 @@ class ListPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateListPeer(TControl& control, TForm& parent, ControlKind kind) {
-  return std::make_unique<ListPeer>(control, parent, kind);
+Family CreateListPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<ListPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

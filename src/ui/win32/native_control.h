@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/backend.h"
+#include "ui/state_peer.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui {
@@ -26,12 +27,18 @@ struct NativeClass {
   const char* name;
   DWORD style;
   DWORD exStyle;
+  bool common = false;  // one of the common controls
 };
 
 class NativeControl : public NativeWindow<ControlPeer> {
  public:
-  NativeControl(TControl& control, TForm& parent, const NativeClass& native);
+  // Made with the text, visibility and state kept so far (see Adopt).
+  NativeControl(TControl& control, TForm& parent, const NativeClass& native,
+                const StatePeer& state);
   ~NativeControl() override;
+
+  // Takes on the rest of what a peer kept before the native control was made.
+  void Adopt(const StatePeer& state);
 
   // A change of the text by the program notifies the control (see ChangeText).
   void SetText(const std::string& text) override;
@@ -107,7 +114,6 @@ class NativeControl : public NativeWindow<ControlPeer> {
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
 
-  // The form's font with this control's own face, height, weight and underline.
   void ApplyFont();
 
   static inline int nextId_ = 1000;
@@ -118,15 +124,27 @@ class NativeControl : public NativeWindow<ControlPeer> {
   bool changingText_ = false;
 };
 
+// The form's font with a control's own face, height, weight and underline;
+// null when the form's font serves.
+HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style);
+// The width of a text on one line in a font ("&" marks a key letter).
+int TextWidthIn(HFONT font, const std::string& text);
+
+// The native control of a kind, made from what a peer kept, or afresh.
+std::unique_ptr<NativeControl> CreateNativeControl(TControl& control, TForm& parent,
+                                                   const StatePeer& state);
+// Makes the native controls of a form whose window has just been made.
+void MakeNativeControls(const TForm& form);
+
 // The families, one file each.
-std::unique_ptr<NativeControl> CreateEditPeer(TControl& control, TForm& parent, ControlKind kind);
-std::unique_ptr<NativeControl> CreateButtonPeer(TControl& control, TForm& parent, ControlKind kind);
-std::unique_ptr<NativeControl> CreateListPeer(TControl& control, TForm& parent, ControlKind kind);
-std::unique_ptr<NativeControl> CreateTabsPeer(TControl& control, TForm& parent);
-std::unique_ptr<NativeControl> CreateTrackBarPeer(TControl& control, TForm& parent);
-std::unique_ptr<NativeControl> CreateLabelPeer(TControl& control, TForm& parent);
-std::unique_ptr<NativeControl> CreateStatusBarPeer(TControl& control, TForm& parent);
-std::unique_ptr<NativeControl> CreateDateTimePeer(TControl& control, TForm& parent,
-                                                  ControlKind kind);
+using Family = std::unique_ptr<NativeControl>;
+Family CreateEditPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateButtonPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateListPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateTabsPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateTrackBarPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateLabelPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateStatusBarPeer(TControl& control, TForm& parent, const StatePeer& state);
+Family CreateDateTimePeer(TControl& control, TForm& parent, const StatePeer& state);
 
 }  // namespace ui::win32

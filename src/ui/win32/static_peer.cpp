@@ -12,11 +12,12 @@ namespace {
 
 constexpr NativeClass kLabelClass{"STATIC", kChild | SS_LEFT | SS_NOTIFY, 0};
 constexpr NativeClass kStatusBarClass{STATUSCLASSNAMEA, kChild | CCS_NOPARENTALIGN | CCS_NORESIZE,
-                                      0};
+                                      0, true};
 
 class LabelPeer final : public NativeControl {
  public:
-  LabelPeer(TControl& control, TForm& parent) : NativeControl(control, parent, kLabelClass) {}
+  LabelPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, kLabelClass, state) {}
 
   void Command(WORD code) override {
     if (code == STN_CLICKED) control_.NotifyClick();
@@ -32,9 +33,10 @@ class LabelPeer final : public NativeControl {
 
 class StatusBarPeer final : public NativeControl {
  public:
-  StatusBarPeer(TControl& control, TForm& parent)
-      : NativeControl(control, parent, kStatusBarClass) {
+  StatusBarPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, kStatusBarClass, state) {
     SendMessageA(hwnd_, SB_SIMPLE, TRUE, 0);
+    SetText(state.StatePeer::Text());
   }
 
   void SetText(const std::string& text) override {
@@ -81,12 +83,12 @@ class StatusBarPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateLabelPeer(TControl& control, TForm& parent) {
-  return std::make_unique<LabelPeer>(control, parent);
+Family CreateLabelPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<LabelPeer>(control, parent, state);
 }
 
-std::unique_ptr<NativeControl> CreateStatusBarPeer(TControl& control, TForm& parent) {
-  return std::make_unique<StatusBarPeer>(control, parent);
+Family CreateStatusBarPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<StatusBarPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

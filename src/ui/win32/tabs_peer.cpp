@@ -12,11 +12,12 @@ namespace {
 
 // Tabs lie behind the controls on them: clipping their siblings keeps them
 // from painting over those controls.
-constexpr NativeClass kTabsClass{WC_TABCONTROLA, kChild | WS_CLIPSIBLINGS | TCS_MULTILINE, 0};
+constexpr NativeClass kTabsClass{WC_TABCONTROLA, kChild | WS_CLIPSIBLINGS | TCS_MULTILINE, 0, true};
 
 class TabsPeer final : public NativeControl {
  public:
-  TabsPeer(TControl& control, TForm& parent) : NativeControl(control, parent, kTabsClass) {}
+  TabsPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, kTabsClass, state) {}
 
   void AddItem(const std::string& text) override {
     TCITEMA tab{};
@@ -55,8 +56,8 @@ class TabsPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateTabsPeer(TControl& control, TForm& parent) {
-  return std::make_unique<TabsPeer>(control, parent);
+Family CreateTabsPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<TabsPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

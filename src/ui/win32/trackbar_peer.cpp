@@ -10,11 +10,12 @@
 namespace ui::win32 {
 namespace {
 
-constexpr NativeClass kTrackBarClass{TRACKBAR_CLASSA, kChild | TBS_HORZ | TBS_AUTOTICKS, 0};
+constexpr NativeClass kTrackBarClass{TRACKBAR_CLASSA, kChild | TBS_HORZ | TBS_AUTOTICKS, 0, true};
 
 class TrackBarPeer final : public NativeControl {
  public:
-  TrackBarPeer(TControl& control, TForm& parent) : NativeControl(control, parent, kTrackBarClass) {}
+  TrackBarPeer(TControl& control, TForm& parent, const StatePeer& state)
+      : NativeControl(control, parent, kTrackBarClass, state) {}
 
   void SetRange(int minimum, int maximum) override {
     SendMessageA(hwnd_, TBM_SETRANGE, TRUE, MAKELPARAM(minimum, maximum));
@@ -39,8 +40,8 @@ class TrackBarPeer final : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> CreateTrackBarPeer(TControl& control, TForm& parent) {
-  return std::make_unique<TrackBarPeer>(control, parent);
+Family CreateTrackBarPeer(TControl& control, TForm& parent, const StatePeer& state) {
+  return std::make_unique<TrackBarPeer>(control, parent, state);
 }
 
 }  // namespace ui::win32

@@ -1,8 +1,11 @@
 #include <exception>
 #include <vector>
 
+#include "os/win32/late_bound.h"
 #include "ui/control.h"
 #include "ui/win32/win32_peers.h"
+// after windows.h
+#include <commctrl.h>
 
 namespace ui::win32 {
 
@@ -32,6 +35,16 @@ BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
 
 // Only visible windows: a window shown while the modal one is open (an
 // alarm fired by a timer) must still take clicks.
+void UseCommonControls() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  const auto init =
+      os::win32::LateBound<decltype(InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx");
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+  if (init) init(&controls);
+}
+
 std::vector<HWND> DisableOtherWindows(HWND modal) {
   std::vector<HWND> windows;
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,

@@ -24,6 +24,17 @@ inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 // is not an app window. Null while no application exists.
 HWND ApplicationWindow();
 
+// A form's native window and controls are made when it is first shown or
+// first needs a handle; MakeFormWindow makes them now.
+void MakeFormWindow(const TForm& form);
+bool FormWindowMade(const TForm& form);
+// The font of a form's controls.
+HFONT FormFont(const TForm& form);
+
+// Loads the common controls and registers their window classes, once, before
+// the first of them is made.
+void UseCommonControls();
+
 // Registers a window class of this module unless it exists already.
 void RegisterWindowClass(const char* name, WNDPROC procedure, UINT style = 0);
 std::string WindowText(HWND window);

@@ -58,15 +58,15 @@ TEST_F(AlarmsE2E, AnAlarmMadeInTheEditorFiresAndTheTraySwitchesAnotherOn) {
   const std::string later =
       "Later\r\n12/7/2026\r\n7:30:00 PM\r\n\r\nmsg\r\n7\r\n30\r\n0\r\n8\r\n64\r\n";
   Start({}, {{"alarmlist.ini", "1\r\n" + later + "0\r\n1\r\n0\r\n"}});
-  const HWND window = FindWindowA("TF_AlarmHandler", nullptr),
-             editor = FindWindowA("TF_Alarm", nullptr);
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Alarms, Add / Edit
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
+  const HWND window = ShownWindow("TF_AlarmHandler");
+  ASSERT_NE(window, nullptr);
   const HWND active = FindWindowExA(window, nullptr, "ListBox", nullptr);
   const HWND inactive = FindWindowExA(window, active, "ListBox", nullptr);
   EXPECT_EQ(ListItems(inactive), std::vector<std::wstring>{L"Later"});
   PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && Text(editor) == "New Alarm"; }));
+  const HWND editor = ShownWindow("TF_Alarm", "New Alarm");
+  ASSERT_NE(editor, nullptr);
   SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), "Egg");
   const HWND type = FindWindowExA(editor, nullptr, "ComboBox", nullptr);
   Pick(editor, type, 0);  // Countdown, of 00:00:00

@@ -105,16 +105,16 @@ TEST_F(HotkeysE2E, AHotkeyMadeInTheEditorIsEnabledFromTheListWindowAndRuns) {
   });
   g_commands.clear();
   Start({}, {});
-  const HWND window = FindWindowA("TF_HotkeyHandler", nullptr),
-             editor = FindWindowA("TF_Hotkey", nullptr);
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
+  const HWND window = ShownWindow("TF_HotkeyHandler");
+  ASSERT_NE(window, nullptr);
   const HWND disabled =
       FindWindowExA(window, FindWindowExA(window, nullptr, "ListBox", nullptr), "ListBox", nullptr);
   // Name, modifier, key and the ninth extra function, "Winamp (Play)"; OK; then Enable.
   const auto make = [&](const char* name, int modifier, int key) {
     PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && Text(editor) == "New Hotkey"; }));
+    const HWND editor = ShownWindow("TF_Hotkey", "New Hotkey");
+    ASSERT_NE(editor, nullptr);
     SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name);
     // The drop-down lists by their number of items: 4 modifiers, 62 keys, 3 functions.
     for (HWND combo = nullptr; (combo = FindWindowExA(editor, combo, "ComboBox", nullptr));) {

@@ -12,10 +12,10 @@ TEST_F(MemoE2E, LineCommandsRunATaskMakeAQuickAlarmBackUpTheMemoAndInsertTheTime
   const std::string marked = '"' + FilePath("marked.txt") + '"';
   Start({}, {{"tasklist.ini", "1\r\nMark\r\n\r\necho marked>\r\n" + marked +
                                   "\r\n\r\nSystem Command\r\n0\r\n0\r\n"}});
-  const HWND memo = FindWindowA("TF_Memo", nullptr);
-  const HWND edit = FindWindowExA(memo, nullptr, "Edit", nullptr);
   SendMessageA(main_, WM_HOTKEY, 10000, 0);
-  ASSERT_TRUE(IsWindowVisible(memo));
+  const HWND memo = ShownWindow("TF_Memo");
+  ASSERT_NE(memo, nullptr);
+  const HWND edit = FindWindowExA(memo, nullptr, "Edit", nullptr);
   const auto typeLine = [edit](const std::string& line) {
     for (char c : line + "\r") SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0);
   };

@@ -35,7 +35,7 @@ inline std::string Text(HWND window) {
 
 // Clicks the tray icon (its window, callback message and id) and works the
 // menu with keys: Close, About, Settings, -, Memo, Hotkeys, Tasks (Add / Edit,
-// -, the tasks), Alarms, Clipboard.
+// -, the tasks), Alarms (Add / Edit, Alarm Messages, -, the alarms), Clipboard.
 inline void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
   PostMessageA(FindWindowA("VelmarindTrayIcon", nullptr), WM_APP + 1, 1, WM_LBUTTONUP);
   HWND menu = nullptr;
@@ -46,6 +46,14 @@ inline void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
     PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
   }
   EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }));
+}
+
+// The program's window of that class once it shows; null after ten seconds. A window is
+// made when it is first shown.
+inline HWND ShownWindow(const char* className, const char* title = nullptr) {
+  HWND window = nullptr;
+  WaitUntil([&] { return (window = FindWindowA(className, title)) && IsWindowVisible(window); });
+  return window;
 }
 
 inline HWND Button(HWND form, const char* caption) {
@@ -144,8 +152,10 @@ class ProgramTest : public ::testing::Test {
     Launch();
     AwaitStart();
   }
+  // The program waits for input once its start-up is done; its other windows are made
+  // when they are first shown.
   void AwaitStart() {
-    ASSERT_NE(WaitForWindow("TF_Hotkey"), nullptr) << "start-up completes";
+    ASSERT_EQ(WaitForInputIdle(process_.hProcess, 10000), 0u) << "start-up completes";
     main_ = WaitForWindow("TVelmarind");
   }
   HWND WaitForWindow(const char* className, const char* title = nullptr) const {

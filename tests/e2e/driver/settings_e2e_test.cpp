@@ -20,8 +20,8 @@ TEST_F(SettingsE2E, ARefusedCloseLeavesSettingsUnchangedAtQuit) {
   Start({{7, "1"}, {16, "0"}, {22, "1"}, {36, "0"}, {43, "30"}}, {});
   const std::string before = Read("settings.ini");
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});  // Settings
-  const HWND dialog = FindWindowA("TF_Settings", nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(dialog); }));
+  const HWND dialog = ShownWindow("TF_Settings");
+  ASSERT_NE(dialog, nullptr);
   const HWND sound = ChildEditShowing(dialog, FilePath("sound.wav"));
   ASSERT_NE(sound, nullptr);
   const std::string missing = FilePath("missing.wav");

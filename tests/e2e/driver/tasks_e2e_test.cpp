@@ -25,17 +25,18 @@ std::vector<HWND> TabStops(HWND form, Strings& names) {
 TEST_F(TasksE2E, ATaskMadeInTheEditorRunsFromTheListTheTrayAndTheRemoteCommand) {
   const std::string zeta = "Zeta\r\n\r\nzeta.txt\r\n\r\n\r\nOpen\r\n4\r\n0\r\n";
   Start({}, {{"tasklist.ini", "1\r\n" + zeta}});
-  const HWND window = FindWindowA("TF_TaskHandler", nullptr);
-  const HWND editor = FindWindowA("TF_Task", nullptr);
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Add / Edit
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
+  const HWND window = ShownWindow("TF_TaskHandler");
+  ASSERT_NE(window, nullptr);
   Strings names;
   TabStops(window, names);
   EXPECT_EQ(names, (Strings{"Button E&xecute", "Button &New", "Button &Edit", "Button &Delete",
                             "Button &Close", "ListBox "}));
   PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);  // posted: the editor is modal
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(editor) && Text(editor) == "New Task"; }));
-  EXPECT_FALSE(IsWindowEnabled(window)) << "the list window waits for the modal editor";
+  const HWND editor = ShownWindow("TF_Task", "New Task");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(window); }))
+      << "the list window waits for the modal editor";
   const std::vector<HWND> field = TabStops(editor, names);
   EXPECT_EQ(names, (Strings{"Edit ", "Edit ", "Edit ", "Edit ", "Edit ", "ComboBox Open",
                             "ComboBox SHOW", "Button &Ok", "Button &Cancel"}));

@@ -37,22 +37,23 @@ std::vector<std::wstring> ComboItems(HWND combo) {
 TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
   ASSERT_TRUE(CreateDirectoryA(FilePath("x.vmd").c_str(), nullptr));
   Start({{35, "Deutsch.vmd"}}, {{"Deutsch.vmd", Deutsch()}});
-  EXPECT_EQ(ButtonTexts(FindWindowA("TF_Memo", nullptr)),
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);  // the memo's own hotkey
+  EXPECT_EQ(ButtonTexts(ShownWindow("TF_Memo")),
             (std::vector<std::string>{"&Entf",
                                       "&Schlie\xdf"
                                       "en",
                                       "Einf\xfcgen", "Kopieren"}));
 
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});  // About
-  const HWND about = FindWindowA("TF_About", nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(about); }));
+  const HWND about = ShownWindow("TF_About");
+  ASSERT_NE(about, nullptr);
   EXPECT_EQ(ButtonTexts(about), std::vector<std::string>{"&OK"});
   PostMessageA(FindWindowExA(about, nullptr, "Button", nullptr), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
 
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});  // Settings
-  const HWND settings = FindWindowA("TF_Settings", nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(settings); }));
+  const HWND settings = ShownWindow("TF_Settings");
+  ASSERT_NE(settings, nullptr);
   HWND language = nullptr;
   for (HWND combo = nullptr; (combo = FindWindowExA(settings, combo, "ComboBox", nullptr));)
     if (!ComboItems(combo).empty() && ComboItems(combo)[0] == L"Default") language = combo;

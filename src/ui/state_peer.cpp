@@ -1,0 +1,80 @@
+#include "ui/state_peer.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/control.h"
+
+namespace ui {
+namespace {
+
+// The order of a sorted list box: letters compared without their case.
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+void StatePeer::SetBounds(const TRect& bounds) {
+  bounds_ = {bounds.Left, bounds.Top, std::max(bounds.Width, 0), std::max(bounds.Height, 0)};
+}
+
+void StatePeer::SetText(const std::string& text) {
+  const bool changed = text != text_;
+  text_ = text;
+  start_ = length_ = 0;
+  if (changed) control_.NotifyChange();
+}
+
+void StatePeer::SetSel(int start, int length) {
+  const int size = static_cast<int>(text_.size());
+  start_ = std::clamp(start, 0, size);
+  length_ = std::clamp(length, 0, size - start_);
+}
+
+void StatePeer::ReplaceSel(const std::string& text) {
+  const bool changed = length_ > 0 || !text.empty();
+  text_.replace(start_, length_, text);
+  start_ += static_cast<int>(text.size());
+  length_ = 0;
+  if (changed) control_.NotifyChange();
+}
+
+void StatePeer::AddItem(const std::string& text) {
+  auto at = items_.end();
+  if (kind_ == ControlKind::SortedListBox)
+    at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
+  items_.insert(at, text);
+}
+
+void StatePeer::ClearItems() {
+  items_.clear();
+  itemIndex_ = -1;
+}
+
+std::string StatePeer::ItemText(int index) const {
+  return index >= 0 && index < ItemCount() ? items_[index] : "";
+}
+
+void StatePeer::SetItemText(int index, const std::string& text) {
+  if (index >= 0 && index < ItemCount()) items_[index] = text;
+}
+
+void StatePeer::SetItemIndex(int index) {
+  itemIndex_ = index >= 0 && index < ItemCount() ? index : -1;
+}
+
+void StatePeer::SetRange(int minimum, int maximum) {
+  minimum_ = minimum;
+  maximum_ = maximum;
+  SetPosition(position_);
+}
+
+void StatePeer::SetPosition(int position) {
+  position_ = std::clamp(position, minimum_, maximum_);
+}
+
+}  // namespace ui

@@ -1,0 +1,124 @@
+// A form's native window and controls are made when it is first shown or first needs a
+// handle; until then its peers keep what they are given, and the window system must then
+// show exactly that.
+#include <climits>
+
+#include "ui/checkbox.h"
+#include "ui/datetime_picker.h"
+#include "ui/label.h"
+#include "ui/lists.h"
+#include "ui/memo.h"
+#include "ui/trackbar.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using namespace ui_test;
+using UiPending = UiTest;
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  EnumChildWindows(window, CountWindow, count);
+  return TRUE;
+}
+
+// The windows of this thread, their children included.
+int ThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// A form with a control of each family that keeps more than its text.
+struct Window {
+  explicit Window(const ui::TFormParams& params) : form(params) {}
+  ui::TForm form;
+  ui::TLabeledEdit edit{form, "Name", {{10, 20, 100, 21}, ui::akLeft, 0}, 5};
+  ui::TMemo memo{form, {{10, 50, 200, 60}, ui::kAnchorsAll, 1}};
+  ui::TListBox list{form, {{10, 120, 100, 60}, ui::akLeft, 2}, true};
+  ui::TCheckBox box{form, "Tick", {{120, 120, 80, 17}, ui::akLeft, 3}};
+  ui::TTrackBar bar{form, {{120, 140, 150, 30}, ui::akLeft, 4}, 0, 16};
+  ui::TDateTimePicker picker{form, ui::TDateTimePicker::TKind::Date, {{120, 175, 100, 21}}};
+
+  // Everything the program can read back, as one line.
+  std::string State() const {
+    const ui::TDateAndTime d = picker.Value();
+    const ui::TRect b = memo.BoundsRect();
+    return Str(edit.Text(), "|", edit.EditLabel.Caption(), " ", edit.EditLabel.BoundsRect().Width,
+               "|", memo.SelStart(), "+", memo.SelLength(), " ", b.Width, "x", b.Height, "|",
+               list.Item(0), list.Item(1), list.Item(2), " ", list.ItemIndex(), "|", box.Checked(),
+               " ", box.Enabled(), " ", box.Visible(), "|", bar.Position(), "|", d.Year, "-",
+               d.Month, "-", d.Day);
+  }
+};
+
+TEST_F(UiPending, AFormMakesItsWindowsWhenFirstShownAndTheyShowWhatWasKept) {
+  const int before = ThreadWindows();
+  Window c({.ClassName = "TPending", .Caption = "", .ClientWidth = 300, .ClientHeight = 200});
+  ui::TForm& form = c.form;
+  int changes = 0;
+  c.edit.OnChange = c.memo.OnChange = [&](ui::TObject*) { ++changes; };
+  c.edit.SetText("abc");
+  c.edit.SetCaption("A caption longer than its edit box");
+  std::string text;
+  for (int line = 0; line < 40; ++line) text += Str("line ", line, "\r\n");
+  c.memo.SetText(text);
+  c.memo.LineScroll(12);
+  c.memo.SetSel(7, 3);
+  for (const char* item : {"b", "A", "c"}) c.list.Add(item);
+  c.list.SetItemIndex(1);
+  c.box.SetChecked(true), c.box.SetEnabled(false), c.box.SetVisible(false);
+  c.bar.SetPosition(7);
+  c.picker.SetDate(2026, 12, 7);
+  form.SetBounds(40, 50, 420, 310);  // the memo stretches
+  const std::string kept = c.State();
+  EXPECT_EQ(ThreadWindows(), before) << "nothing made yet";
+
+  form.Show();
+  EXPECT_EQ(c.State(), kept);
+  EXPECT_GT(ThreadWindows(), before + 7);
+  EXPECT_EQ(changes, 2) << "making the windows reports nothing";
+  const HWND memo = Hwnd(c.memo), edit = Hwnd(c.edit);
+  EXPECT_EQ(SendMessageA(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 12);
+  EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 5);
+  EXPECT_FALSE(IsWindowEnabled(Hwnd(c.box)) || IsWindowVisible(Hwnd(c.box)));
+  EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & WS_TABSTOP);
+}
+
+// The form's place and its memo's size once sized, and again once shown; the window made
+// before the sizing or only by the showing.
+std::string SizedAndShown(const ui::TFormParams& params, int width, int height, bool madeFirst) {
+  Window w(params);
+  if (madeFirst) w.form.Handle();
+  w.form.SetBounds(30, 40, width, height);
+  std::string shown;
+  for (int pass = 0; pass < 2; ++pass, w.form.Show()) {
+    const ui::TRect f = w.form.BoundsRect(), m = w.memo.BoundsRect();
+    shown += Str(f.Left, ",", f.Top, " ", f.Width, "x", f.Height, " memo ", m.Width, "x", m.Height,
+                 pass == 0 ? " | " : "");
+  }
+  return shown;
+}
+
+// Sizes asked for before the window exists are limited as the window system limits them.
+TEST_F(UiPending, AFormNotYetMadeTakesTheSizeTheWindowSystemWouldGiveIt) {
+  // clang-format off
+  const struct { ui::TBorderStyle border; int width, height; } rows[] = {
+      {ui::TBorderStyle::bsSizeable, 500, 400}, {ui::TBorderStyle::bsSizeable, 1, 1},
+      {ui::TBorderStyle::bsSizeable, INT_MAX, INT_MAX}, {ui::TBorderStyle::bsSingle, 90, 0},
+      {ui::TBorderStyle::bsNone, 1, 1}, {ui::TBorderStyle::bsNone, 5000, 3},
+  };
+  // clang-format on
+  for (const auto& r : rows) {
+    const ui::TFormParams params{.ClassName = "TSized",
+                                 .Caption = "",
+                                 .ClientWidth = 200,
+                                 .ClientHeight = 150,
+                                 .BorderStyle = r.border,
+                                 .MinWidth = 150};
+    EXPECT_EQ(SizedAndShown(params, r.width, r.height, false),
+              SizedAndShown(params, r.width, r.height, true));
+  }
+}
+
+}  // namespace
