@@ -95,5 +95,25 @@ TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindowAndTheMemoWindowItsIcon) {
   EXPECT_GT(yellow, 20);
 }
 
+// Translucency set in settings.ini (lines 38 and 39, level 12), and the smallest size a drag of
+// the border leaves the memo and the alarm message window.
+TEST_F(StartupE2E, TheMemoIsTranslucentAndItAndTheMessageWindowKeepTheirMinimumSize) {
+  Start({{38, "1"}, {39, "12"}}, {});
+  const HWND memo = FindWindowA("TF_Memo", nullptr);
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);
+  ASSERT_TRUE(IsWindowVisible(memo));
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(memo, nullptr, &alpha, &flags));
+  EXPECT_EQ(std::pair(alpha + 0, flags), std::pair(188, DWORD{LWA_ALPHA}));
+  for (const auto& [form, size] : {std::pair{"TF_Memo", "325x69"}, {"TF_ShowMessage", "300x150"}}) {
+    const HWND window = FindWindowA(form, nullptr);
+    SetWindowPos(window, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top), size);
+  }
+}
+
 }  // namespace
 }  // namespace e2e

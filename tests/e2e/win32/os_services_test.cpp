@@ -85,6 +85,28 @@ TEST(OsClipboard, TextComesBackByteForByteAndReplacesOtherFormats) {
   }
 }
 
+// Another thread's window holds the clipboard open: nothing is read or written meanwhile.
+TEST(OsClipboard, AClipboardHeldElsewhereChangesNothing) {
+  ASSERT_TRUE(os::clipboard::SetText("old text"));
+  const HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr),
+               release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool held = false;
+  std::thread holder([&] {
+    // Wine lets two threads open it without windows; a window's claim is exclusive.
+    const HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
+    held = OpenClipboard(window), SetEvent(opened);
+    WaitForSingleObject(release, 10000);
+    if (held) CloseClipboard();
+    DestroyWindow(window);
+  });
+  WaitForSingleObject(opened, 10000);
+  EXPECT_TRUE(held);
+  EXPECT_FALSE(os::clipboard::SetText("new text"));
+  EXPECT_EQ(os::clipboard::GetText(), "");
+  SetEvent(release), holder.join(), CloseHandle(opened), CloseHandle(release);
+  EXPECT_EQ(os::clipboard::GetText(), "old text");
+}
+
 // Milliseconds since 1601; the weekday must be the one Windows finds, with Sunday 1.
 std::int64_t Ms(const os::DateTime& t) {
   SYSTEMTIME s{};
@@ -213,6 +235,15 @@ TEST(OsWindowsTimeout, SendWithTimeoutGivesUpOnAThreadThatDoesNotAnswer) {
             std::nullopt);
   EXPECT_NEAR(GetTickCount() - start, 1000, 300);
   owner.join();
+}
+
+// Without a device Wine refuses a sound the caller would wait for, and still takes one to play
+// in the background: so the program's sounds never hold its loop.
+TEST(OsSound, ASoundPlaysInTheBackground) {
+  using namespace os::sound;
+  const std::string sound = std::getenv("VELMARIND_SOUND");
+  EXPECT_TRUE(PlayWave(sound, kSndFileName | kSndAsync | kSndNoWait));
+  EXPECT_FALSE(PlayWave(sound, kSndFileName | kSndNoWait)) << "the probe: a sound that blocks";
 }
 
 // The test session has no sound device: the volume cannot be read, and nothing is made up.

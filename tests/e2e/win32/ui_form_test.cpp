@@ -1,9 +1,12 @@
 // Forms, the application window, dialogs, timers, menus and the tray: message routing
 // and the nested loops only the win32 backend has, driven from another thread.
 #include "ui/menu.h"
+#include "ui/open_dialog.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
 #include "ui_test_support.h"
+// after windows.h, which it needs
+#include <shellapi.h>
 
 namespace {
 
@@ -140,7 +143,7 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
   // clang-format on
   for (const auto& c : cases) {
     clicked.clear(), owner.commands = owner.imagesDrawn = 0;
-    // The menu paints before the keys arrive.
+    // The menu paints before the keys arrive. Its texts, " +" after an item with a check mark.
     std::vector<std::string> texts;
     Driver hands("#32768", nullptr, [&](HWND menu) {
       Sleep(100);
@@ -148,7 +151,7 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
       for (int i = 0; i < GetMenuItemCount(items); ++i) {
         char text[64] = "";
         GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
-        texts.push_back(text);
+        texts.push_back(Str(text, GetMenuState(items, i, MF_BYPOSITION) & MF_CHECKED ? " +" : ""));
       }
       PostKeys(menu, c.keys);
     });
@@ -157,7 +160,7 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
     EXPECT_TRUE(hands.Finish()) << "no menu came up";
     Pump(50);  // a WM_COMMAND would have been posted
     EXPECT_EQ(clicked, c.clicked) << c.keys.size();
-    EXPECT_EQ(texts, (std::vector<std::string>{"&Open", "", "Disabled", "Checked", "Tea && cake",
+    EXPECT_EQ(texts, (std::vector<std::string>{"&Open", "", "Disabled", "Checked +", "Tea && cake",
                                                "-", "More"}));
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
@@ -211,6 +214,41 @@ TEST_F(UiForm, TrayIconReportsTheButtonGoingUpAtTheCursor) {
   // clang-format on
   Pump(100);
   EXPECT_EQ(got, (std::vector<std::string>{"0@50,60", "1@50,60", "2@50,60"}));
+}
+
+// A restarted shell has forgotten every icon when it broadcasts "TaskbarCreated".
+TEST_F(UiForm, TrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
+  ui::TImageList icons(16, 16);
+  ui::TTrayIcon tray(icons, "Velmarind", 500);
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon, icon.uID = ui::win32::kTrayIconId;
+  icon.hWnd = FindWindowA(ui::win32::kTrayWindowClass, nullptr);
+  const auto shown = [&] { return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE; };
+  ASSERT_TRUE(shown() && Shell_NotifyIconA(NIM_DELETE, &icon));
+  ASSERT_FALSE(shown());
+  SendMessageA(icon.hWnd, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(shown());
+}
+
+TEST_F(UiForm, OpenDialogReturnsTheFileTheUserChose) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string file = Str(temp, "velmarind-open-probe.txt");
+  CloseHandle(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  ui::TOpenDialog dialog("Velmarind - Select File", "All (*.*)|*.*");
+  for (const bool choose : {true, false}) {
+    Driver hands("#32770", "Velmarind - Select File", [&](HWND box) {
+      if (choose) SetDlgItemTextA(box, 0x047C, file.c_str());  // the file name box
+      PostMessageA(box, WM_COMMAND, choose ? IDOK : IDCANCEL, 0);
+    });
+    LoopGuard guard(10000, [] {
+      PostMessageA(FindWindowA("#32770", "Velmarind - Select File"), WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(dialog.Execute(), choose);
+    EXPECT_TRUE(hands.Finish());
+    EXPECT_EQ(dialog.FileName, file) << "a cancel keeps the last choice";
+  }
+  DeleteFileA(file.c_str());
 }
 
 // The 32-bit pixels of a bitmap, top row first.

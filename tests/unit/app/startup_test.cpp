@@ -9,6 +9,7 @@
 #include "support/app_test.h"
 #include "tasks/task_form.h"
 #include "tasks/task_handler_form.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -43,6 +44,28 @@ TEST_F(StartupTest, FirstRunShowsTheSettingsDialogBeforeTheLaterWindowsAndTheMem
   EXPECT_EQ(during, "Settings - Velmarind|");
   EXPECT_EQ(F_Memo->Memo.Text(), "first\r\nsecond\r\n");
   EXPECT_NE(F_Hotkey, nullptr) << "start-up completes";
+}
+
+// The tray, remote commands, hotkeys and menu items reach a program whose later windows do not
+// exist yet: they do nothing, and Close quits once start-up is over.
+TEST_F(StartupTest, WhileTheFirstRunDialogIsOpenEverythingElseIsHarmless) {
+  File("sound.wav") = "RIFF";
+  ui::headless::Expect([](ui::headless::Dialog& d) {
+    for (auto button : {ui::TMouseButton::mbLeft, ui::TMouseButton::mbRight})
+      Velmarind->TrayIcon.MouseUp(button, 1, 1);
+    for (std::intptr_t command = 47001; command <= 47006; ++command)
+      Velmarind->Perform(ui::WM_COMMAND, 0, command);
+    Velmarind->Perform(ui::WM_HOTKEY, 7, 0);
+    TVelmarind& v = *Velmarind;
+    for (ui::TMenuItem* item : {&v.M_Edit, &v.M_TimerEdit, &v.M_HotkeyEdit, &v.M_enable,
+                                &v.M_disable, &v.M_About, &v.M_newalarm, &v.M_Quit})
+      item->Click();
+    d.form->Close();
+    return 0;
+  });
+  Start();
+  EXPECT_TRUE(ui::Application->Terminated());
+  EXPECT_TRUE(HasFile("settings.ini"));
 }
 
 TEST_F(StartupTest, SettingsShapeTheMemoAndTheTrayMenus) {

@@ -117,7 +117,7 @@ TEST_F(FilterTest, DeleteAsciiReadsItsArgumentAsAnInteger) {
   // clang-format off
   const std::pair<const char*, char> deletes[] = {  // 0: no byte has that code
       {"65", 'A'}, {" +065", 'A'}, {"$41", 'A'}, {"0x41", 'A'}, {"$0a", '\n'}, {"0XA", '\n'},
-      {"255", '\xFF'}, {"-1", '\xFF'}, {"$FFFFFFFF", '\xFF'}, {"-128", '\x80'},
+      {"255", '\xFF'}, {"-1", '\xFF'}, {"$FFFFFFFF", '\xFF'}, {"$ff", '\xFF'}, {"-128", '\x80'},
       {"256", 0}, {"-129", 0}, {"-2147483648", 0},
   };
   // clang-format on
@@ -145,6 +145,7 @@ TEST_F(FilterTest, ConditionalsSkipTheNextCallOrAllLaterOnesWhenTheirCaseHolds) 
       {"if_find(a),if_find(b),append(!)", "ab", "ab!"},
       {"if_find(ab),append(!)", "bab", "bab"},  {"if_find(aabx),append(!)", "aababx", "aababx!"},
       {"!if_find(),append(1),append(2)", "a", "a2"},  {"if_find(A),append(!)", "a", "a!"},
+      {"if_find(),append(!)", std::string("a\0b", 3), std::string("a\0b!", 4)},  // an empty pattern is never found
       {"!if_find_skip_all(x),append(1),append(2)", "abc", "abc"},
       {"!if_find_skip_all(x),append(1),append(2)", "x", "x12"},
       {"if_find_skip_all(a),append(1),!if_find(q),append(2)", "a", "a"},

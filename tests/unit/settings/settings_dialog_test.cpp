@@ -249,10 +249,12 @@ TEST_F(SettingsDialog, PlayButton) {
   }
 }
 
-// Only a chosen file: a cancelled dialog still remembers the file chosen for the other field.
+// Only a chosen file, of the wave files the dialog lists: a cancelled dialog still remembers the
+// file chosen for the other field.
 TEST_F(SettingsDialog, SoundLinksFillTheirOwnFieldOnlyWithAChosenFile) {
   Open();
   ui::headless::Expect([](Dialog& d) {
+    EXPECT_EQ(d.caption + ": " + d.text, "Velmarind - Select Alarm Signal: Sounds (*.wav)|*.wav");
     d.value = "D:\\bell.wav";
     return 1;
   });
@@ -260,6 +262,30 @@ TEST_F(SettingsDialog, SoundLinksFillTheirOwnFieldOnlyWithAChosenFile) {
   ui::headless::Expect([](Dialog&) { return 0; });
   F().LE_conf_sound.EditLabel.NotifyClick();
   EXPECT_EQ(F().LE_Sound.Text() + "|" + F().LE_conf_sound.Text(), "D:\\bell.wav|");
+}
+
+TEST_F(SettingsDialog, TheSliderChangesTheMemoOnlyWhileTransparentIsTicked) {
+  Open();
+  F().CB_trans.SetChecked(false);
+  ui::headless::Events().clear();
+  F().TB_transvalue.SetPosition(5);
+  F().CB_trans.SetChecked(true);
+  F().TB_transvalue.SetPosition(16);
+  F().CB_trans.SetChecked(false);
+  F().TB_transvalue.SetPosition(0);
+  EXPECT_EQ(ui::headless::Events(), Strings({"SetAlpha(F_Memo,on,90)", "SetAlpha(F_Memo,on,244)",
+                                             "SetAlpha(F_Memo,off,244)"}));
+}
+
+TEST_F(SettingsDialog, GetCurrentFillsInTheScreensWidthAndHeight) {
+  Open();
+  os::fake::world().screen = os::Size{1600, 900};
+  F().B_getres.Click();
+  EXPECT_EQ(F().E_resx.Text() + "x" + F().E_resy.Text(), "1600x900");
+  os::fake::world().screen.reset();
+  ExpectBox("Error", "Could not figure out your current resolution.");
+  F().B_getres.Click();
+  EXPECT_EQ(F().E_resx.Text() + F().E_resy.Text(), "");
 }
 
 TEST_F(SettingsDialog, HotkeyListsFollowTheRecord) {
@@ -303,6 +329,12 @@ TEST_F(SettingsDialog, SetRegistersTheChosenHotkeyOrClearsIt) {
     EXPECT_EQ(F().LB_mod.Text() + " " + std::to_string(F().LB_button.ItemIndex()), c.chosen);
   }
   for (int outside : {0, 63, -1}) EXPECT_EQ(TF_Settings::KeyIndexToVirtualKey(outside), -1);
+  // NONE in the record unregisters the combination registered before.
+  Settings().MemoHotkeyMod = "CTRL", Settings().MemoHotkeyKey = 62;
+  ASSERT_EQ(F().SetMemoHotkey(false), 1);
+  Settings().MemoHotkeyMod = "NONE";
+  EXPECT_EQ(F().SetMemoHotkey(false), 1);
+  EXPECT_EQ(RegisteredHotkeys(), "");
 }
 
 TEST_F(SettingsDialog, AutostartButtonsSayWhatHappened) {

@@ -19,6 +19,10 @@ class TaskEditorTest : public TaskTest {
 };
 
 TEST_F(TaskEditorTest, NewOpensClearedNearTheBottomRightAndOkWaitsForAName) {
+  New([](TF_Task& e) {
+    EXPECT_FALSE(e.B_Ok.Enabled()) << "the first opening";
+    e.B_Cancel.Click();
+  });
   Add(MakeTask("old", "Print", "old.txt"));
   F_Task->LoadTask(Handler().Tasks[0]);  // left over from an earlier opening
   F_Task->CB_Showcommand.SetItemIndex(0);
@@ -49,9 +53,10 @@ TEST_F(TaskEditorTest, EachOperationLaysTheFieldsOutAndEnterSkipsTheUnusable) {
   const std::string kUsual = "File / Command|Directory|Parameters";
   // usable: file, directory, parameters, browsing, show command. lands: where Enter in name, file,
   // directory, parameters, comment, operation and show command moves the focus: N F D P C O S,
-  // K for OK, '-' for a field that is not usable.
+  // K for OK, '-' for a field that is not usable. edited: Edit opens the editor on a task of
+  // that operation, instead of New and a pick.
   // clang-format off
-  const struct { const char* operation; std::string labels; const char* usable; const char* lands; } rows[] = {
+  const struct { const char* operation; std::string labels; const char* usable; const char* lands; bool edited = false; } rows[] = {
       {"Open",                 kUsual, "11111", "FDPCOSK"},
       {"Print",                kUsual, "11110", "FDPCOO-"},
       {"System Command",       kUsual, "11101", "FDPCOSK"},
@@ -59,23 +64,24 @@ TEST_F(TaskEditorTest, EachOperationLaysTheFieldsOutAndEnterSkipsTheUnusable) {
       {"Add To Clipboard",     "Text|Directory|Parameters", "10000", "FC--OO-"},
       {"Play Sound",           "Wav file|Directory|Parameters", "11010", "FDC-OO-"},
       {"Send Windows Message", "Window handle|Message|WParam LParam", "11100", "FDPCOO-"},
+      {"Shutdown Computer",    kUsual, "00000", "C---OO-", true},
       {nullptr,                kUsual, "11111", "FDPCOSK"},  // none of the items
   };
   // clang-format on
   for (const auto& row : rows) {
-    New([&row](TF_Task& e) {
+    const auto act = [&row](TF_Task& e) {
       ui::TControl* const fields[] = {&e.LE_Name,        &e.LE_File,    &e.LE_Directory,
                                       &e.LE_Parameters,  &e.LE_Comment, &e.CB_Operation,
                                       &e.CB_Showcommand, &e.B_Ok};
       e.LE_Name.SetText("n");
-      if (row.operation) {
-        Pick(e.CB_Operation, row.operation);
-      } else {  // the show command out of range too
+      if (!row.operation) {  // the show command out of range too
         e.LoadTask(MakeTask("odd", "Teleport", "", "", "", 12));
         e.ApplyOperationLayout();
         EXPECT_EQ(std::to_string(e.CB_Operation.ItemIndex()) + e.OperationText +
                       e.CB_Showcommand.Text() + e.L_Help.Caption(),
                   "-1Teleport");
+      } else if (!row.edited) {
+        Pick(e.CB_Operation, row.operation);
       }
       std::string usable = " ", lands = " ";
       for (bool on : {e.LE_File.Enabled(), e.LE_Directory.Enabled(), e.LE_Parameters.Enabled(),
@@ -97,7 +103,9 @@ TEST_F(TaskEditorTest, EachOperationLaysTheFieldsOutAndEnterSkipsTheUnusable) {
       EXPECT_EQ(e.L_Help.Visible(), e.CB_Showcommand.Enabled()) << row.labels;
       EXPECT_EQ(e.LE_Name.Text(), row.operation ? "n" : "odd") << "Enter is not typed";
       e.B_Cancel.Click();
-    });
+    };
+    if (row.edited) Add(MakeTask(row.operation, row.operation));
+    row.edited ? Edit(row.operation, act) : New(act);
   }
 }
 
@@ -115,7 +123,11 @@ TEST_F(TaskEditorTest, OkRefusesATakenNameAndCancelStoresNothing) {
       editor.LE_Name.SetText(c.name);
       Pick(editor.CB_Operation, "Logoff");
       if (c.ok && !c.stored) ExpectError("A Task by that name already exists");
-      (c.ok ? editor.B_Ok : editor.B_Cancel).Click();
+      ui::TButton& button = c.ok ? editor.B_Ok : editor.B_Cancel;
+      button.SetFocus();  // as a click does
+      button.Click();
+      EXPECT_EQ(ui::headless::FocusedHandle() == editor.LE_Name.Handle(), c.ok && !c.stored)
+          << c.name << ": a refused name takes the caret back";
       EXPECT_EQ(CancelIfOpen(), c.ok && !c.stored) << c.name;
     };
     ForgetCalls();

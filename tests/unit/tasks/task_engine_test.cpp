@@ -191,6 +191,15 @@ TEST_F(TaskEngineTest, SessionOperationsSaveFirstAndNeedThePrivilegeOnNt) {
   }
 }
 
+TEST_F(TaskEngineTest, SaveMemoThatCannotWriteFailsAndTheMemoStaysModified) {
+  os::fake::world().failingSaves.insert(std::string(kDir) + "memo.txt");
+  F_Memo->Modified = 1;
+  ExpectError("Could not save C:\\Velmarind\\memo.txt");
+  EXPECT_EQ(AddAndRun(MakeTask("save", "Save Memo")), 0);
+  EXPECT_EQ(F_Memo->Modified, 1);
+  os::fake::world().failingSaves.clear();  // for the save at the end
+}
+
 TEST_F(TaskEngineTest, StartAlarmAndMultiLaunchSwitchAlarms) {
   CAlarmHandler& alarms = F_AlarmHandler->AlarmHandler;
   for (const char* name : {"wake", "failing", "Wake"}) {
