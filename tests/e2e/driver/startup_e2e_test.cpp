@@ -99,15 +99,16 @@ TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindowAndTheMemoWindowItsIcon) {
 // the border leaves the memo and the alarm message window.
 TEST_F(StartupE2E, TheMemoIsTranslucentAndItAndTheMessageWindowKeepTheirMinimumSize) {
   Start({{38, "1"}, {39, "12"}}, {});
-  const HWND memo = FindWindowA("TF_Memo", nullptr);
   SendMessageA(main_, WM_HOTKEY, 10000, 0);
-  ASSERT_TRUE(IsWindowVisible(memo));
+  const HWND memo = ShownWindow("TF_Memo");
+  ASSERT_NE(memo, nullptr);
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});  // Alarms, Alarm Messages
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(memo, nullptr, &alpha, &flags));
   EXPECT_EQ(std::pair(alpha + 0, flags), std::pair(188, DWORD{LWA_ALPHA}));
   for (const auto& [form, size] : {std::pair{"TF_Memo", "325x69"}, {"TF_ShowMessage", "300x150"}}) {
-    const HWND window = FindWindowA(form, nullptr);
+    const HWND window = ShownWindow(form);
     SetWindowPos(window, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT r;
     GetWindowRect(window, &r);
