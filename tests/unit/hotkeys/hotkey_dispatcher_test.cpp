@@ -124,6 +124,8 @@ TEST_F(HotkeyDispatcherTest, TasksAlarmsAndUnknownFunctionsDecideTheSound) {
     Velmarind->Perform(ui::WM_HOTKEY, static_cast<std::uintptr_t>(id), 0);
     EXPECT_EQ(Observed(), Lines{}) << id;
   }
+  Velmarind->Perform(ui::WM_HOTKEY, MemoHotkeyId, 0);
+  EXPECT_TRUE(F_Memo->Visible()) << "the memo's own hotkey";
   Settings().ConfirmSound = "";
   Press(kExtraFunction, "Stopwatch");
   EXPECT_EQ(Observed(), Lines{});
