@@ -127,8 +127,9 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   HeadlessControl(TControl& control, ControlKind kind) : control_(control), kind_(kind) {
     visible_ = true;
   }
-  // How often the whole text was set.
+  // How often the whole text was set, and the items all cleared.
   int TextRewrites() const { return textRewrites_; }
+  int ItemRefills() const { return itemRefills_; }
   // Like an edit control: new text puts the caret at the start.
   void SetText(const std::string& text) override {
     const bool changed = text != text_;
@@ -165,13 +166,26 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   void SetGlyph(const TImage&) override {}
   void SetTextStyle(const TTextStyle&) override {}
   void SetFont(const TFont&) override {}
+  // The selection stays on its item, as in the window system's lists.
   void AddItem(const std::string& text) override {
     auto at = items_.end();
     if (kind_ == ControlKind::SortedListBox)
       at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
+    if (itemIndex_ >= at - items_.begin()) ++itemIndex_;
     items_.insert(at, text);
   }
+  void DeleteItem(int index) override {
+    if (index < 0 || index >= ItemCount()) return;
+    items_.erase(items_.begin() + index);
+    if (itemIndex_ == index) itemIndex_ = -1;
+    if (itemIndex_ > index) --itemIndex_;
+  }
+  int FindItem(const std::string& text) const override {
+    const auto found = std::find(items_.begin(), items_.end(), text);
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+  }
   void ClearItems() override {
+    ++itemRefills_;
     items_.clear();
     itemIndex_ = -1;
   }
@@ -239,6 +253,7 @@ class HeadlessControl final : public HeadlessWindow<ControlPeer> {
   int maximum_ = 10;
   int position_ = 0;
   int textRewrites_ = 0;
+  int itemRefills_ = 0;
   TDateAndTime value_;
   std::string format_;
 };
@@ -389,6 +404,11 @@ std::string ShownTrayTip() {
 int TextRewrites(const TControl& control) {
   const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
   return peer ? peer->TextRewrites() : 0;
+}
+
+int ItemRefills(const TControl& control) {
+  const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
+  return peer ? peer->ItemRefills() : 0;
 }
 
 NativeHandle FocusedHandle() {
