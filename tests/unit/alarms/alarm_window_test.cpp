@@ -85,11 +85,12 @@ TEST_F(AlarmWindowTest, ButtonsAndDoubleClicksChangeTheListAndSaveIt) {
 // the lists are left without a selection and the caption counts again.
 TEST_F(AlarmWindowTest, EachChangeMovesOneEntryAndRefillsNoList) {
   Add(MakeAlarm("x", kTimeOfDay, "7:00"));
-  Add(MakeAlarm("cd", kCountdown, "0:0:05"), 1);
+  Add(MakeAlarm("cd", kCountdown, "0:0:05", "06.12.2026"), 1);
   Settings().AutoActivateNew = Settings().AutoActivateEdited = 0;
   Window().Show();
   const auto edit = [](const char* name) {
-    ui::headless::Expect([name](ui::headless::Dialog&) {
+    ui::headless::Expect([name](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.form, F_Alarm) << name;
       F_Alarm->LE_Name.SetText(name);
       F_Alarm->B_ok.Click();
       return 0;
@@ -107,6 +108,7 @@ TEST_F(AlarmWindowTest, EachChangeMovesOneEntryAndRefillsNoList) {
       {"quick",    [] { Handler().AddQuickAlarm("0:01", "", 0, 1); },                            "2/3: #Countdown - (0:01)  x | cd"},
       {"dropped",  [] { ui::headless::AdvanceTime(61000); },                                     "1/2: x | cd"},
       {"new, activated", [&] { Settings().AutoActivateNew = 1, edit("a"), Window().B_New.Click(); }, "2/3: a x | cd"},
+      {"edited, activated", [&] { Settings().AutoActivateEdited = 1, Select(Window().LB_Alarms, "cd"), edit("c"), Window().B_Edit.Click(); }, "3/3: a c x | "},
   };
   // clang-format on
   for (const auto& step : steps) {
