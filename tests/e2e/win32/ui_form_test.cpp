@@ -115,6 +115,17 @@ TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
   }
 }
 
+// The texts of a menu's items; "" for a separator.
+std::vector<std::string> MenuTexts(HMENU menu) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[64] = "";
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
   ui::TImageList images(16, 16);
   for (std::uint32_t argb : {0xFFFF0000, 0x80008000}) images.Add({16, 16, std::vector(256, argb)});
@@ -144,12 +155,7 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
     std::vector<std::string> texts;
     Driver hands("#32768", nullptr, [&](HWND menu) {
       Sleep(100);
-      const auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-      for (int i = 0; i < GetMenuItemCount(items); ++i) {
-        char text[64] = "";
-        GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
-        texts.push_back(text);
-      }
+      texts = MenuTexts(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)));
       PostKeys(menu, c.keys);
     });
     LoopGuard guard(5000, [] { EndMenu(); });
@@ -162,17 +168,6 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
   }
-}
-
-// The texts of a menu's items; "" for a separator.
-std::vector<std::string> MenuTexts(HMENU menu) {
-  std::vector<std::string> texts;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char text[64] = "";
-    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-    texts.push_back(text);
-  }
-  return texts;
 }
 
 // A submenu is empty until it opens, filled once however often it opens, and its items, filled
