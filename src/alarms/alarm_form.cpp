@@ -330,7 +330,7 @@ bool TF_Alarm::StoreAlarm() {
     alarms.AddAlarm(alarm, true);
     if (settings && settings->AutoActivateNew == 1) {
       alarms.ActivateAlarm(alarm.Name);
-      alarms.RefreshLists();
+      alarms.UpdateLists();
     }
   } else {
     const int index = alarms.FindAlarmById(EditId);
@@ -344,11 +344,13 @@ bool TF_Alarm::StoreAlarm() {
     alarm.Id = stored.Id;
     alarm.MenuItem = stored.MenuItem;
     if (alarm.MenuItem) alarm.MenuItem->Caption = alarm.Name;
+    const common::ListEntry listed = alarms.EntryOf(stored);
     stored = alarm;
-    alarms.RefreshLists();
+    alarms.MoveEntry(listed, alarms.EntryOf(stored));
+    alarms.UpdateLists();
     if (settings && settings->AutoActivateEdited == 1) {
       alarms.ActivateAlarm(alarm.Name);
-      alarms.RefreshLists();
+      alarms.UpdateLists();
     }
   }
   F_AlarmHandler->ShowAlarmInfo();

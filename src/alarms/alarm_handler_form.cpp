@@ -167,7 +167,7 @@ void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
   else
     AlarmHandler.ActivateAlarm(name);
   AlarmHandler.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
-  AlarmHandler.RefreshLists();
+  AlarmHandler.UpdateLists();
 }
 
 void TF_AlarmHandler::QueueNotice(const std::string& text) {
@@ -181,7 +181,7 @@ void ShowAlarmNotice(const std::string& text) {
 
 void TF_AlarmHandler::ListChanged() {
   AlarmHandler.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
-  AlarmHandler.RefreshLists();
+  AlarmHandler.UpdateLists();
   ShowAlarmInfo();
 }
 

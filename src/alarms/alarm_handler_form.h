@@ -72,7 +72,7 @@ class TF_AlarmHandler : public ui::TForm {
   void T_TimerDateTimeTimer(ui::TObject* sender);
   // Shows the boxes that waited for the loop.
   void T_NoticesTimer(ui::TObject* sender);
-  // After a change the user made here: save, refill the lists, show the state.
+  // After a change the user made here: save, update the lists, show the state.
   void ListChanged();
   // The four buttons that need a selection.
   void SetSelectionButtons(bool edit, bool remove, bool activate, bool stop);

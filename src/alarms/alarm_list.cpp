@@ -130,12 +130,13 @@ int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {
   });
   added.State = alarm.IsActive() ? 0 : alarm.State;
   Alarms.push_back(std::move(added));
+  if (refresh) MoveEntry({}, EntryOf(Alarms.back()));
   if (alarm.IsActive()) ActivateAlarm(alarm.Name);
-  if (refresh) RefreshLists();
+  if (refresh) UpdateLists();
   return 1;
 }
 
-int CAlarmHandler::RefreshLists() {
+void CAlarmHandler::DropInactiveQuickAlarms() {
   for (int i = 0; i < Count();) {
     const std::string name = Alarms[i].Name;
     if (Alarms[i].State == 0 && name.starts_with("#"))
@@ -143,6 +144,10 @@ int CAlarmHandler::RefreshLists() {
     else
       ++i;
   }
+}
+
+int CAlarmHandler::RefreshLists() {
+  DropInactiveQuickAlarms();
   if (!F_AlarmHandler) return 1;
   std::vector<std::string> inactive, active;
   for (const CAlarm& alarm : Alarms) {
@@ -153,6 +158,31 @@ int CAlarmHandler::RefreshLists() {
   F_AlarmHandler->LB_AlarmsActive.SetItems(active);
   F_AlarmHandler->UpdateAlarmCaption();
   return 1;
+}
+
+void CAlarmHandler::UpdateLists() {
+  DropInactiveQuickAlarms();
+  if (!F_AlarmHandler) return;
+  F_AlarmHandler->LB_Alarms.SetItemIndex(-1);
+  F_AlarmHandler->LB_AlarmsActive.SetItemIndex(-1);
+  F_AlarmHandler->UpdateAlarmCaption();
+}
+
+common::ListEntry CAlarmHandler::EntryOf(const CAlarm& alarm) const {
+  const bool listed = !loading_ && (alarm.State == 0 || alarm.State == 1);
+  return listed ? common::ListEntry{alarm.State, alarm.Name} : common::ListEntry{};
+}
+
+void CAlarmHandler::MoveEntry(const common::ListEntry& before, const common::ListEntry& after) {
+  if (!F_AlarmHandler) return;
+  ui::TListBox* const lists[] = {&F_AlarmHandler->LB_Alarms, &F_AlarmHandler->LB_AlarmsActive};
+  common::MoveEntry(lists, before, after);
+}
+
+void CAlarmHandler::SetState(CAlarm& alarm, std::int16_t state) {
+  const common::ListEntry before = EntryOf(alarm);
+  alarm.State = state;
+  MoveEntry(before, EntryOf(alarm));
 }
 
 int CAlarmHandler::FindAlarm(const std::string& name) const {
@@ -177,7 +207,11 @@ int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId
 }
 
 int CAlarmHandler::DeleteAlarm(const std::string& name) {
-  if (!common::RemoveByName(Alarms, name)) return -1;
+  const int index = FindAlarm(name);
+  if (index < 0) return -1;
+  const common::ListEntry listed = EntryOf(Alarms[index]);
+  common::RemoveByName(Alarms, name);
+  MoveEntry(listed, {});
   SyncTimersAndItems();
   return 1;
 }
@@ -200,7 +234,7 @@ int CAlarmHandler::ActivateAlarm(const std::string& name) {
   }
   LoadWorkingValues(alarm, LoadPoint::Activation, os::clock::Read().MonotonicMs);
   alarm.LastFiredMs.reset();
-  alarm.State = 1;
+  SetState(alarm, 1);
   SyncTimersAndItems();
   return 1;
 }
@@ -210,7 +244,7 @@ int CAlarmHandler::StopAlarm(const std::string& name) {
   if (index < 0) return -1;
   CAlarm& alarm = Alarms[index];
   if (alarm.State == 0) return 0;
-  alarm.State = 0;
+  SetState(alarm, 0);
   SyncTimersAndItems();
   return alarm.TypeInfo() ? 1 : -1;
 }

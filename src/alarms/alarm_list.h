@@ -10,6 +10,7 @@
 
 #include "alarms/alarm_types.h"
 #include "common/date_time_text.h"
+#include "common/record_list.h"
 
 namespace ui {
 class TMenuItem;
@@ -89,7 +90,8 @@ class CAlarmHandler {
   int SaveAlarmList(SaveReport report);
   void SaveIfUnsaved();
   // Appends a copy with its own tray item and activates it when it comes
-  // active; 0 with an "Error" box when the list is full.
+  // active; with `refresh` it is listed in the window at once, as
+  // UpdateLists leaves the lists. 0 with an "Error" box when the list is full.
   int AddAlarm(const CAlarm& alarm, bool refresh);
   // A quick alarm (quick_alarm.cpp): an active one-shot Time alarm (countdown
   // 0) or countdown, named "#Alarm - (...) " or "#Countdown - (...) " and
@@ -98,6 +100,15 @@ class CAlarmHandler {
   int AddQuickAlarm(const std::string& time, const std::string& message, int am, int countdown);
   // Refills the window's two lists, dropping inactive quick alarms first.
   int RefreshLists();
+  // After changes, which moved their alarms' entries as they happened: drops
+  // inactive quick alarms; the lists are left without a selection and the
+  // caption counts again, as RefreshLists leaves them.
+  void UpdateLists();
+  // Where the window lists an alarm: among the non-active (list 0) or the
+  // active ones (1); nowhere in another state, nor while the file loads.
+  common::ListEntry EntryOf(const CAlarm& alarm) const;
+  // Moves one alarm's entry in the window's lists, without refilling them.
+  void MoveEntry(const common::ListEntry& before, const common::ListEntry& after);
   int FindAlarm(const std::string& name) const;
   // The index of the alarm with that Id, or -1.
   int FindAlarmById(std::uint64_t id) const;
@@ -105,7 +116,8 @@ class CAlarmHandler {
   int GetAlarmState(const std::string& name) const;
   // 1 when no alarm but the one being edited (its Id, 0 for none) has that name.
   int IsAlarmNameFree(const std::string& name, std::uint64_t editId = 0) const;
-  // Removes the alarm and its tray item; -1 when no alarm has that name.
+  // Removes the alarm, its tray item and its entry in the window; -1 when no
+  // alarm has that name.
   int DeleteAlarm(const std::string& name);
 
   // 1 activated, 0 already active, -1 refused:
@@ -121,6 +133,10 @@ class CAlarmHandler {
   void DateTimeTick();
 
  private:
+  // Sets the state and moves the alarm's entry to the list for it.
+  void SetState(CAlarm& alarm, std::int16_t state);
+  // Deletes the quick alarms no longer active: they were made for one firing.
+  void DropInactiveQuickAlarms();
   // Brings the timers and the tray check marks in line with the records.
   void SyncTimersAndItems();
   // Fires the alarms at those indices, already due: first every state change,

@@ -108,7 +108,7 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
   // further ticks and may change the list: only the copies are used here.
   for (const CAlarm& alarm : fired) FireAlarm(alarm);
   for (const CAlarm& alarm : fired) firing_.erase(alarm.Name);
-  RefreshLists();
+  UpdateLists();
   SaveAlarmList(SaveReport::OncePerFailure);
   if (F_AlarmHandler) {
     F_AlarmHandler->LiveCountdown = 0;
@@ -117,7 +117,7 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
 }
 
 CAlarm CAlarmHandler::PrepareFiring(CAlarm& alarm, std::int64_t nowMs) {
-  if (IsOneShot(alarm)) alarm.State = 0;
+  if (IsOneShot(alarm)) SetState(alarm, 0);
   LoadWorkingValues(alarm, LoadPoint::Firing, nowMs);
   alarm.LastFiredMs = nowMs;
   return alarm;

@@ -2,12 +2,14 @@
 // records: each record has a Name and owns its tray item, MenuItem.
 #pragma once
 
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "ui/dialogs.h"
+#include "ui/lists.h"
 #include "ui/menu.h"
 
 namespace common {
@@ -65,6 +67,23 @@ bool RemoveByName(std::vector<Record>& records, const std::string& name) {
   if (item && item->Parent()) item->Parent()->Remove(item);
   records.erase(records.begin() + index);
   return true;
+}
+
+// Where a record is listed in its window: in which of the window's sorted
+// lists (the one for its state; -1 for none) and under which text.
+struct ListEntry {
+  int List = -1;
+  std::string Text;
+  bool operator==(const ListEntry&) const = default;
+};
+
+// Shows a change of one record in its window's lists without refilling them:
+// the entry `before` goes, and `after` comes where its sorted list puts it.
+inline void MoveEntry(std::span<ui::TListBox* const> lists, const ListEntry& before,
+                      const ListEntry& after) {
+  if (before == after) return;
+  if (before.List >= 0) lists[before.List]->Remove(before.Text);
+  if (after.List >= 0) lists[after.List]->Add(after.Text);
 }
 
 }  // namespace common

@@ -60,7 +60,7 @@ bool TF_HotkeyHandler::ActivateAlarm(const std::string& name) {
   CAlarmHandler& alarms = F_AlarmHandler->AlarmHandler;
   if (alarms.ActivateAlarm(name) != 1) return false;
   alarms.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);  // a key press is the user's own
-  alarms.RefreshLists();
+  alarms.UpdateLists();
   F_AlarmHandler->ShowAlarmInfo();
   return true;
 }

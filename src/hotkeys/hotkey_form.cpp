@@ -160,7 +160,7 @@ bool TF_Hotkey::StoreHotkey() {
     added.Id = hotkeys.NewHotkeyId();
     if (added.Id == 0)
       return Refuse("No more hotkeys can be created: all 9000 ids are in use.", nullptr);
-    hotkeys.AddHotkey(added, false);
+    hotkeys.AddHotkey(added, true);
     index = hotkeys.FindHotkeyById(added.Id);
   } else if ((index = hotkeys.FindHotkeyById(EditId)) < 0) {
     ui::ShowError("The hotkey being edited no longer exists");
@@ -168,6 +168,7 @@ bool TF_Hotkey::StoreHotkey() {
   }
   hotkeys.DisableHotkeyAt(index);  // enabled meanwhile (tray, Enable All): unregistered first
   CHotkey& hotkey = hotkeys.Hotkeys[index];
+  const common::ListEntry listed = hotkeys.EntryOf(hotkey);
   hotkey.Name = name;
   hotkey.Param = LB_functions.Text();
   hotkey.Key = CB_key.ItemIndex();
@@ -175,7 +176,8 @@ bool TF_Hotkey::StoreHotkey() {
   hotkey.Extra = LE_extra.Text();
   hotkey.Function = CB_function.ItemIndex();
   if (hotkey.MenuItem) hotkey.MenuItem->Caption = name;
-  F_HotkeyHandler->RefreshHotkeyLists();
+  hotkeys.MoveEntry(listed, hotkeys.EntryOf(hotkey));
+  F_HotkeyHandler->UpdateHotkeyLists();
   F_HotkeyHandler->UpdateHotkeyButtons();
   hotkeys.SaveHotkeys(kListFile);
   return true;

@@ -83,6 +83,22 @@ void TF_HotkeyHandler::RefreshHotkeyLists() {
     if (hotkey.Enabled == 1) LB_enabled.Add(hotkey.Name);
     if (hotkey.Enabled == 0) LB_disabled.Add(hotkey.Name);
   }
+  ShowHotkeyCount();
+}
+
+void TF_HotkeyHandler::MoveHotkeyEntry(const common::ListEntry& before,
+                                       const common::ListEntry& after) {
+  ui::TListBox* const lists[] = {&LB_disabled, &LB_enabled};
+  common::MoveEntry(lists, before, after);
+}
+
+void TF_HotkeyHandler::UpdateHotkeyLists() {
+  LB_enabled.SetItemIndex(-1);
+  LB_disabled.SetItemIndex(-1);
+  ShowHotkeyCount();
+}
+
+void TF_HotkeyHandler::ShowHotkeyCount() {
   SetCaption("Enabled Hotkeys " + std::to_string(HotkeyHandler.EnabledCount()) + ", Total " +
              std::to_string(HotkeyHandler.Count()));
 }
@@ -145,7 +161,7 @@ void TF_HotkeyHandler::LB_disabledDblClick(ui::TObject*) {
 
 void TF_HotkeyHandler::ListChanged() {
   HotkeyHandler.SaveHotkeys(kListFile);
-  RefreshHotkeyLists();
+  UpdateHotkeyLists();
   UpdateHotkeyButtons();
 }
 
@@ -222,5 +238,5 @@ void TF_HotkeyHandler::HotkeyMenuItemClick(ui::TObject* sender) {
       HotkeyHandler.EnableHotkeyAt(index, true);  // a refusal says so
   }
   HotkeyHandler.SaveHotkeys("hotkeylist.ini");
-  HotkeyHandler.RefreshHotkeyLists();
+  HotkeyHandler.UpdateHotkeyLists();
 }

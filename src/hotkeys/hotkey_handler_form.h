@@ -37,6 +37,8 @@ class TF_HotkeyHandler : public ui::TForm, public HotkeyListListener {
   // Both lists refilled, without a selection, and the caption "Enabled
   // Hotkeys n, Total m".
   void RefreshHotkeyLists() override;
+  void MoveHotkeyEntry(const common::ListEntry& before, const common::ListEntry& after) override;
+  void UpdateHotkeyLists() override;
   // The four buttons that need a selection, and the summary, follow the
   // lists' selections.
   void UpdateHotkeyButtons() override;
@@ -89,8 +91,9 @@ class TF_HotkeyHandler : public ui::TForm, public HotkeyListListener {
   void WireEvents();
   void FormShow(ui::TObject* sender);
   void FormHide(ui::TObject* sender);
-  // After a change made here: save, refill the lists, follow with the buttons.
+  // After a change made here: save, update the lists, follow with the buttons.
   void ListChanged();
+  void ShowHotkeyCount();
   // Whether the confirmation sound follows.
   bool RunHotkeyFunction(int function, const std::string& param);
   bool ActivateAlarm(const std::string& name);

@@ -50,11 +50,6 @@ std::vector<CHotkey> ReadHotkeys(const std::string& text) {
   return hotkeys;
 }
 
-void SetEnabled(CHotkey& hotkey, bool on) {
-  hotkey.Enabled = on ? 1 : 0;
-  if (hotkey.MenuItem) hotkey.MenuItem->Checked = on;
-}
-
 }  // namespace
 
 std::function<int()> CHotkeyHandler::NextRandom = DrawRandom;
@@ -68,8 +63,28 @@ void CHotkeyHandler::RefreshHotkeyLists() {
   if (Listener) Listener->RefreshHotkeyLists();
 }
 
+void CHotkeyHandler::UpdateHotkeyLists() {
+  if (Listener) Listener->UpdateHotkeyLists();
+}
+
 void CHotkeyHandler::UpdateHotkeyButtons() {
   if (Listener) Listener->UpdateHotkeyButtons();
+}
+
+common::ListEntry CHotkeyHandler::EntryOf(const CHotkey& hotkey) const {
+  const bool listed = !wholeListChanging_ && (hotkey.Enabled == 0 || hotkey.Enabled == 1);
+  return listed ? common::ListEntry{hotkey.Enabled, hotkey.Name} : common::ListEntry{};
+}
+
+void CHotkeyHandler::MoveEntry(const common::ListEntry& before, const common::ListEntry& after) {
+  if (Listener && before != after) Listener->MoveHotkeyEntry(before, after);
+}
+
+void CHotkeyHandler::SetEnabled(CHotkey& hotkey, bool on) {
+  const common::ListEntry before = EntryOf(hotkey);
+  hotkey.Enabled = on ? 1 : 0;
+  if (hotkey.MenuItem) hotkey.MenuItem->Checked = on;
+  MoveEntry(before, EntryOf(hotkey));
 }
 
 int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
@@ -87,7 +102,9 @@ int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
   }
   for (CHotkey& hotkey : loaded)
     if (hotkey.Id == 0) taken[hotkey.Id = FreeId(taken)] = true;
+  wholeListChanging_ = true;
   for (const CHotkey& hotkey : loaded) AddHotkey(hotkey, false);
+  wholeListChanging_ = false;
   RefreshHotkeyLists();
   return 1;
 }
@@ -110,8 +127,9 @@ int CHotkeyHandler::AddHotkey(const CHotkey& hotkey, bool refresh) {
     added.MenuItem->Tag = hotkey.Id;
   }
   Hotkeys.push_back(std::move(added));
+  if (refresh) MoveEntry({}, EntryOf(Hotkeys.back()));
   if (hotkey.Enabled == 1) EnableHotkeyAt(Count() - 1, false);
-  if (refresh) RefreshHotkeyLists();
+  if (refresh) UpdateHotkeyLists();
   return 1;
 }
 
@@ -119,7 +137,9 @@ int CHotkeyHandler::DeleteHotkey(const std::string& name) {
   const int index = FindHotkey(name);
   if (index < 0) return -1;
   DisableHotkeyAt(index);  // the list window deletes only disabled hotkeys; a guard all the same
+  const common::ListEntry listed = EntryOf(Hotkeys[index]);
   common::RemoveByName(Hotkeys, name);
+  MoveEntry(listed, {});
   return 1;
 }
 
@@ -174,14 +194,18 @@ int CHotkeyHandler::DisableHotkeyAt(int index) {
 }
 
 void CHotkeyHandler::EnableAllHotkeys() {
+  wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) EnableHotkeyAt(i, false);
+  wholeListChanging_ = false;
   SaveHotkeys(kListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }
 
 void CHotkeyHandler::DisableAllHotkeys() {
+  wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) DisableHotkeyAt(i);
+  wholeListChanging_ = false;
   SaveHotkeys(kListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/record_list.h"
+
 namespace ui {
 class TMenuItem;
 }
@@ -33,6 +35,12 @@ class HotkeyListListener {
  public:
   // Refills the window's two lists and its caption.
   virtual void RefreshHotkeyLists() = 0;
+  // Moves one hotkey's entry between the window's lists without refilling
+  // them: list 0 holds the disabled hotkeys, list 1 the enabled ones.
+  virtual void MoveHotkeyEntry(const common::ListEntry& before, const common::ListEntry& after) = 0;
+  // After changes, whose entries moved as they happened: the lists are left
+  // without a selection and the caption counts again, as after a refill.
+  virtual void UpdateHotkeyLists() = 0;
   // Brings the buttons and the summary in line with the lists' selections.
   virtual void UpdateHotkeyButtons() = 0;
 
@@ -54,7 +62,14 @@ class CHotkeyHandler {
   // The list window, told of every change; none until it says so.
   HotkeyListListener* Listener = nullptr;
   void RefreshHotkeyLists();
+  void UpdateHotkeyLists();
   void UpdateHotkeyButtons();
+  // Where the window lists a hotkey: among the disabled (list 0) or the
+  // enabled ones (1); nowhere in another state, nor during a change of the
+  // whole list (a file read, Enable All), after which the lists are refilled.
+  common::ListEntry EntryOf(const CHotkey& hotkey) const;
+  // Tells the window that a hotkey's entry moved.
+  void MoveEntry(const common::ListEntry& before, const common::ListEntry& after);
   // The pseudo-random numbers (0 to 32767) new ids are drawn from; tests
   // put their own.
   static std::function<int()> NextRandom;
@@ -69,10 +84,12 @@ class CHotkeyHandler {
   // old file and the list's order stay as they were, and the result is 0.
   int SaveHotkeys(const std::string& fileName);
   // Appends a copy with its own tray item; one saved as enabled is registered
-  // again, silently, and stays disabled when Windows refuses. Always 1.
+  // again, silently, and stays disabled when Windows refuses. With `refresh`
+  // it is listed in the window at once. Always 1.
   int AddHotkey(const CHotkey& hotkey, bool refresh);
-  // Removes the first hotkey of that name with its tray item (an enabled one
-  // is unregistered first); -1 when there is none.
+  // Removes the first hotkey of that name with its tray item and its entry
+  // in the window (an enabled one is unregistered first); -1 when there is
+  // none.
   int DeleteHotkey(const std::string& name);
   // Index of the first hotkey with exactly that name / that id, or -1.
   int FindHotkey(const std::string& name) const;
@@ -100,8 +117,12 @@ class CHotkeyHandler {
   int NewHotkeyId() const;
 
  private:
+  // Sets the flag and the tray item's check mark; the entry follows.
+  void SetEnabled(CHotkey& hotkey, bool on);
   // An entry for every id from 0 to kMaxId: whether a hotkey has it.
   std::vector<bool> TakenIds() const;
   // A few random draws, then the lowest id not taken; 0 when none is free.
   int FreeId(const std::vector<bool>& taken) const;
+
+  bool wholeListChanging_ = false;
 };

@@ -101,7 +101,7 @@ CAlarmHandler* Alarms() {
 
 void SaveAlarmChange(CAlarmHandler& alarms) {
   alarms.SaveAlarmList(CAlarmHandler::SaveReport::OncePerFailure);
-  alarms.RefreshLists();
+  alarms.UpdateLists();
 }
 
 // Switches the alarm of that name on or off; false when there is none.

@@ -209,7 +209,7 @@ bool TF_Task::StoreTask() {
   } else {
     if (task.MenuItem) task.MenuItem->Caption = task.Name;
     tasks.Tasks[editIndex] = task;
-    tasks.RefreshList();
+    tasks.ShowChange({0, EditName}, {0, task.Name});
   }
   F_TaskHandler->SaveTaskList();
   return true;

@@ -121,7 +121,6 @@ void TF_TaskHandler::B_EditClick(ui::TObject*) {
 void TF_TaskHandler::B_DeleteClick(ui::TObject*) {
   if (LB_Tasks.ItemIndex() < 0) return;
   TaskHandler.DeleteTask(LB_Tasks.Text());
-  TaskHandler.RefreshList();
   SaveTaskList();
 }
 

@@ -58,7 +58,7 @@ int CTaskHandler::AddTask(const CTask& task, bool refresh) {
     if (F_TaskHandler) F_TaskHandler->TaskMenuItemClick(sender);
   });
   Tasks.push_back(std::move(added));
-  if (refresh) RefreshList();
+  if (refresh) ShowChange({}, {0, task.Name});
   return 1;
 }
 
@@ -71,16 +71,29 @@ int CTaskHandler::IsTaskNameFree(const std::string& name, int editIndex) const {
 }
 
 int CTaskHandler::DeleteTask(const std::string& name) {
-  return common::RemoveByName(Tasks, name) ? 1 : -1;
+  if (!common::RemoveByName(Tasks, name)) return -1;
+  ShowChange({0, name}, {});
+  return 1;
 }
 
-// A refilled list box has no selection, so the window's buttons and status
-// bar are brought in line with it too.
 int CTaskHandler::RefreshList() {
   if (!F_TaskHandler) return 1;
   F_TaskHandler->LB_Tasks.Clear();
   for (const CTask& task : Tasks) F_TaskHandler->LB_Tasks.Add(task.Name);
+  ShowCountAndSelection();
+  return 1;
+}
+
+void CTaskHandler::ShowChange(const common::ListEntry& before, const common::ListEntry& after) {
+  if (!F_TaskHandler) return;
+  ui::TListBox* const lists[] = {&F_TaskHandler->LB_Tasks};
+  common::MoveEntry(lists, before, after);
+  F_TaskHandler->LB_Tasks.SetItemIndex(-1);
+  ShowCountAndSelection();
+}
+
+// Without a selection the buttons that need one are disabled.
+void CTaskHandler::ShowCountAndSelection() {
   F_TaskHandler->SetCaption("Tasks [" + std::to_string(Count()) + "]");
   F_TaskHandler->UpdateSelection();
-  return 1;
 }

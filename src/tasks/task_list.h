@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/record_list.h"
+
 namespace ui {
 class TMenuItem;
 }
@@ -40,18 +42,25 @@ class CTaskHandler {
   // Sorts the list by name and writes it whole, atomically; 0 when nothing
   // was written (the old file and the list's order stay as they were).
   int SaveTasks(const std::string& fileName);
-  // Appends a copy of the task and gives it a tray item; 0 with an "Error"
-  // box when the list is full.
+  // Appends a copy of the task and gives it a tray item; with `refresh` its
+  // entry shows in the window at once (a file's tasks are listed by
+  // RefreshList). 0 with an "Error" box when the list is full.
   int AddTask(const CTask& task, bool refresh);
   // Index of the task with exactly that name, or -1.
   int FindTask(const std::string& name) const;
   // 1 when no task but the one being edited (its index, -1 for a new task)
   // has that name, else 0.
   int IsTaskNameFree(const std::string& name, int editIndex = -1) const;
-  // Removes the task and its tray item; -1 when no task has that name.
+  // Removes the task, its tray item and its entry in the window; -1 when no
+  // task has that name.
   int DeleteTask(const std::string& name);
-  // Shows the number of tasks in the task list window's caption.
+  // Fills the window's list with every task's name; the caption counts them.
   int RefreshList();
+  // Shows a change of one task without refilling the list: the entry `before`
+  // goes and `after` comes (list 0 is the window's only one); the list is
+  // left without a selection and the caption counts again, as RefreshList
+  // leaves them.
+  void ShowChange(const common::ListEntry& before, const common::ListEntry& after);
 
   // Runs a task by name: 1 done, 0 failed, refused or cancelled at a prompt,
   // -1 no such task or the shutdown privilege was refused.
@@ -69,6 +78,8 @@ class CTaskHandler {
   static void CloseProgram(const std::string& title);
 
  private:
+  // The caption's count, and the buttons and status bar for the selection.
+  void ShowCountAndSelection();
   // `chain`: the tasks of the Multi Launch runs that led here, outermost first.
   int RunTask(std::string name, std::vector<std::string> chain);
 };

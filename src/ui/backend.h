@@ -143,6 +143,9 @@ class ControlPeer : public WindowPeer {
   virtual int ItemCount() const = 0;
   virtual std::string ItemText(int index) const = 0;
   virtual void SetItemText(int index, const std::string& text) = 0;
+  // The index of the item with exactly that text (case and all), -1 for none.
+  virtual int FindItem(const std::string& text) const = 0;
+  virtual void DeleteItem(int index) = 0;
   // The selected item (or tab), -1 for none; setting it notifies nobody.
   virtual int ItemIndex() const = 0;
   virtual void SetItemIndex(int index) = 0;

@@ -16,6 +16,12 @@ std::vector<std::string> TItemsControl::Items() const {
   return items;
 }
 
+bool TItemsControl::Remove(const std::string& item) {
+  const int index = Peer().FindItem(item);
+  if (index >= 0) Peer().DeleteItem(index);
+  return index >= 0;
+}
+
 std::string TItemsControl::Text() const {
   const int index = ItemIndex();
   return index >= 0 && index < Count() ? Item(index) : "";

@@ -20,6 +20,8 @@ class TItemsControl : public TControl {
   int Count() const { return Peer().ItemCount(); }
   std::string Item(int index) const { return Peer().ItemText(index); }
   std::vector<std::string> Items() const;
+  // Removes the first item with exactly that text; false when there is none.
+  bool Remove(const std::string& item);
   int ItemIndex() const { return Peer().ItemIndex(); }
   void SetItemIndex(int index) { Peer().SetItemIndex(index); }
   // The selected item's text; "" without a selection.

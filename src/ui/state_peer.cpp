@@ -43,11 +43,25 @@ void StatePeer::ReplaceSel(const std::string& text) {
   if (changed) control_.NotifyChange();
 }
 
+// The selection stays on its item, as in the window system's lists.
 void StatePeer::AddItem(const std::string& text) {
   auto at = items_.end();
   if (kind_ == ControlKind::SortedListBox)
     at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
+  if (itemIndex_ >= at - items_.begin()) ++itemIndex_;
   items_.insert(at, text);
+}
+
+int StatePeer::FindItem(const std::string& text) const {
+  const auto found = std::find(items_.begin(), items_.end(), text);
+  return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+void StatePeer::DeleteItem(int index) {
+  if (index < 0 || index >= ItemCount()) return;
+  items_.erase(items_.begin() + index);
+  if (itemIndex_ == index) itemIndex_ = -1;
+  if (itemIndex_ > index) --itemIndex_;
 }
 
 void StatePeer::ClearItems() {

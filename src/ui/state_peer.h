@@ -49,6 +49,8 @@ class StatePeer : public ControlPeer {
   int ItemCount() const override { return static_cast<int>(items_.size()); }
   std::string ItemText(int index) const override;
   void SetItemText(int index, const std::string& text) override;
+  int FindItem(const std::string& text) const override;
+  void DeleteItem(int index) override;
   int ItemIndex() const override { return itemIndex_; }
   void SetItemIndex(int index) override;
   void SetNumbersOnly(bool numbersOnly) override { numbersOnly_ = numbersOnly; }

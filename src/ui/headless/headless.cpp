@@ -128,8 +128,9 @@ class HeadlessControl final : public StatePeer {
  public:
   HeadlessControl(TControl& control, ControlKind kind) : StatePeer(control, kind) {}
   NativeHandle Handle() const override { return handle_; }
-  // How often the whole text was set.
+  // How often the whole text was set, and the items all cleared.
   int TextRewrites() const { return textRewrites_; }
+  int ItemRefills() const { return itemRefills_; }
   void SetText(const std::string& text) override {
     ++textRewrites_;
     StatePeer::SetText(text);
@@ -143,6 +144,10 @@ class HeadlessControl final : public StatePeer {
     if (SelLength() > 0) os::clipboard::SetText(Text().substr(SelStart(), SelLength()));
   }
   void Paste() override { ReplaceSel(os::clipboard::GetText()); }
+  void ClearItems() override {
+    ++itemRefills_;
+    StatePeer::ClearItems();
+  }
   // No fonts here: a stand-in of 6 pixels a character.
   int TextWidth() const override { return 6 * static_cast<int>(Text().size()); }
   // A picker shows its value as the window system writes it.
@@ -160,6 +165,7 @@ class HeadlessControl final : public StatePeer {
  private:
   NativeHandle handle_ = state().nextHandle++;
   int textRewrites_ = 0;
+  int itemRefills_ = 0;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -308,6 +314,11 @@ std::string ShownTrayTip() {
 int TextRewrites(const TControl& control) {
   const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
   return peer ? peer->TextRewrites() : 0;
+}
+
+int ItemRefills(const TControl& control) {
+  const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
+  return peer ? peer->ItemRefills() : 0;
 }
 
 NativeHandle FocusedHandle() {

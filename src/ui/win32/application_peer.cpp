@@ -50,7 +50,8 @@ class Win32Application final : public ApplicationPeer {
         self->application_.Terminate();
       return 0;
     }
-    if (HandleMenuImageMessage(msg, lparam)) return TRUE;  // popup menus it owns
+    FillMenuOnOpening(msg, wparam);  // popup menus it owns
+    if (HandleMenuImageMessage(msg, lparam)) return TRUE;
     return DefWindowProcA(hwnd, msg, wparam, lparam);
   }
 

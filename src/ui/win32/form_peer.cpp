@@ -227,6 +227,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   std::intptr_t DefaultHandler(TMessage& message) override {
+    FillMenuOnOpening(message.Msg, message.WParam);  // popup menus it owns
     switch (message.Msg) {
       case WM_CLOSE:
         form_.Close();  // the form decides whether it hides, stays or ends the program

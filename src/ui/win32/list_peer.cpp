@@ -25,19 +25,21 @@ NativeClass ListClass(ControlKind kind) {
 
 // The messages of one kind of list.
 struct ListMessages {
-  UINT add, reset, count, textLength, text, getSelection, setSelection;
+  UINT add, remove, reset, count, textLength, text, find, getSelection, setSelection;
 };
-constexpr ListMessages kListBoxMessages{LB_ADDSTRING, LB_RESETCONTENT, LB_GETCOUNT, LB_GETTEXTLEN,
-                                        LB_GETTEXT,   LB_GETCURSEL,    LB_SETCURSEL};
-constexpr ListMessages kComboBoxMessages{CB_ADDSTRING,    CB_RESETCONTENT, CB_GETCOUNT,
-                                         CB_GETLBTEXTLEN, CB_GETLBTEXT,    CB_GETCURSEL,
-                                         CB_SETCURSEL};
+// clang-format off
+constexpr ListMessages kListBoxMessages{LB_ADDSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,
+    LB_GETTEXTLEN, LB_GETTEXT, LB_FINDSTRINGEXACT, LB_GETCURSEL, LB_SETCURSEL};
+constexpr ListMessages kComboBoxMessages{CB_ADDSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
+    CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_FINDSTRINGEXACT, CB_GETCURSEL, CB_SETCURSEL};
+// clang-format on
 
 class ListPeer final : public NativeControl {
  public:
   ListPeer(TControl& control, TForm& parent, const StatePeer& state)
       : NativeControl(control, parent, ListClass(state.Kind()), state),
         combo_(state.Kind() == ControlKind::ComboBox),
+        sorted_(state.Kind() == ControlKind::SortedListBox),
         messages_(combo_ ? kComboBoxMessages : kListBoxMessages) {}
 
   void SetBounds(const TRect& b) override {
@@ -61,6 +63,13 @@ class ListPeer final : public NativeControl {
     text.resize(static_cast<std::size_t>(length));
     return text;
   }
+  // A sorted list box is searched by halves; the window system's own search
+  // goes through every item.
+  int FindItem(const std::string& text) const override {
+    const int found = sorted_ ? FindSorted(text) : -1;
+    return found >= 0 ? found : FindAnywhere(text);
+  }
+  void DeleteItem(int index) override { SendMessageA(hwnd_, messages_.remove, index, 0); }
   int ItemIndex() const override {
     return static_cast<int>(SendMessageA(hwnd_, messages_.getSelection, 0, 0));
   }
@@ -91,7 +100,55 @@ class ListPeer final : public NativeControl {
   }
 
  private:
+  // Finds an item equal but for case, then the one of that run with exactly
+  // the text; -1 when there is none (or the system compares otherwise).
+  int FindSorted(const std::string& text) const {
+    const auto locale = static_cast<LCID>(SendMessageA(hwnd_, LB_GETLOCALE, 0, 0));
+    // The item's order against the text, as the list box sorts: in its
+    // locale, ignoring case.
+    const auto order = [&](int index) {
+      const std::string item = ItemText(index);
+      return CompareStringA(locale, NORM_IGNORECASE, item.c_str(), -1, text.c_str(), -1) -
+             CSTR_EQUAL;
+    };
+    int low = 0, high = ItemCount() - 1, equal = -1;
+    while (low <= high && equal < 0) {
+      const int middle = (low + high) / 2, compared = order(middle);
+      if (compared == 0)
+        equal = middle;
+      else if (compared < 0)
+        low = middle + 1;
+      else
+        high = middle - 1;
+    }
+    if (equal < 0) return -1;
+    while (equal > 0 && order(equal - 1) == 0) --equal;
+    for (; equal < ItemCount() && order(equal) == 0; ++equal)
+      if (ItemText(equal) == text) return equal;
+    return -1;
+  }
+
+  // The window system's search ignores case and never finds an empty text:
+  // it only narrows the search, which goes on past items that differ in case.
+  int FindAnywhere(const std::string& text) const {
+    if (text.empty()) return FirstEmptyItem();
+    for (int after = -1;;) {
+      const auto found = static_cast<int>(
+          SendMessageA(hwnd_, messages_.find, after, reinterpret_cast<LPARAM>(text.c_str())));
+      if (found <= after) return -1;  // none, or the search came round again
+      if (ItemText(found) == text) return found;
+      after = found;
+    }
+  }
+
+  int FirstEmptyItem() const {
+    for (int i = 0; i < ItemCount(); ++i)
+      if (SendMessageA(hwnd_, messages_.textLength, i, 0) == 0) return i;
+    return -1;
+  }
+
   bool combo_;
+  bool sorted_;
   const ListMessages& messages_;
 };
 

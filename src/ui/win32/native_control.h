@@ -61,6 +61,8 @@ class NativeControl : public NativeWindow<ControlPeer> {
   int ItemCount() const override { return 0; }
   std::string ItemText(int) const override { return ""; }
   void SetItemText(int, const std::string&) override {}
+  int FindItem(const std::string&) const override { return -1; }
+  void DeleteItem(int) override {}
   int ItemIndex() const override { return -1; }
   void SetItemIndex(int) override {}
   void SetNumbersOnly(bool) override {}

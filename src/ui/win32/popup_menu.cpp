@@ -1,3 +1,5 @@
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "ui/menu.h"
@@ -40,13 +42,17 @@ void DrawImage(const DRAWITEMSTRUCT& item) {
 }
 
 // A native menu made from the visible items of a TMenuItem tree; command id
-// n stands for items_[n - 1]. Frees its menus and bitmaps when it goes.
+// n stands for items_[n - 1]. A submenu is filled when it first opens, so a
+// popup costs the same however many items its submenus hold. Frees its menus
+// and bitmaps when it goes.
 class NativeMenu {
  public:
-  NativeMenu(const TMenuItem& root, const TImageList* images) : images_(images) {
-    menu_ = Build(root);
+  NativeMenu(const TMenuItem& root, const TImageList* images)
+      : images_(images), menu_(CreatePopupMenu()), outer_(std::exchange(open_, this)) {
+    Fill(menu_, root);
   }
   ~NativeMenu() {
+    open_ = outer_;
     DestroyMenu(menu_);
     for (HBITMAP bitmap : bitmaps_) DeleteObject(bitmap);
   }
@@ -58,12 +64,20 @@ class NativeMenu {
     return id >= 1 && id <= items_.size() ? items_[id - 1] : nullptr;
   }
 
+  // Fills a submenu of the menu being tracked as it opens, once.
+  static void FillOnOpening(HMENU submenu) {
+    if (!open_) return;
+    const auto found = open_->unfilled_.find(submenu);
+    if (found == open_->unfilled_.end()) return;
+    const TMenuItem& parent = *found->second;
+    open_->unfilled_.erase(found);
+    open_->Fill(submenu, parent);
+  }
+
  private:
-  HMENU Build(const TMenuItem& parent) {
-    HMENU menu = CreatePopupMenu();
+  void Fill(HMENU menu, const TMenuItem& parent) {
     for (int i = 0; i < parent.Count(); ++i)
       if (parent.Items(i)->Visible) Append(menu, *parent.Items(i));
-    return menu;
   }
 
   void Append(HMENU menu, TMenuItem& item) {
@@ -81,9 +95,15 @@ class NativeMenu {
       info.dwTypeData = text.data();
       info.dwItemData = reinterpret_cast<ULONG_PTR>(Image(item.ImageIndex));
       info.hbmpItem = info.dwItemData ? HBMMENU_CALLBACK : nullptr;
-      info.hSubMenu = item.Count() > 0 ? Build(item) : nullptr;
+      info.hSubMenu = item.Count() > 0 ? EmptySubmenu(item) : nullptr;
     }
     InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+  }
+
+  HMENU EmptySubmenu(const TMenuItem& parent) {
+    const HMENU submenu = CreatePopupMenu();
+    unfilled_[submenu] = &parent;
+    return submenu;
   }
 
   HBITMAP Image(int index) {
@@ -93,13 +113,22 @@ class NativeMenu {
     return bitmaps_.back();
   }
 
+  // The menu being tracked; a menu tracked inside another's loop hides it.
+  static inline NativeMenu* open_ = nullptr;
+
   const TImageList* images_;
   std::vector<TMenuItem*> items_;
   std::vector<HBITMAP> bitmaps_;
+  std::map<HMENU, const TMenuItem*> unfilled_;
   HMENU menu_;
+  NativeMenu* outer_;
 };
 
 }  // namespace
+
+void FillMenuOnOpening(UINT msg, WPARAM wparam) {
+  if (msg == WM_INITMENUPOPUP) NativeMenu::FillOnOpening(reinterpret_cast<HMENU>(wparam));
+}
 
 bool HandleMenuImageMessage(UINT msg, LPARAM lparam) {
   if (msg == WM_MEASUREITEM) {
@@ -128,7 +157,9 @@ TMenuItem* TrackPopupMenu(TPopupMenu& menu, int x, int y, NativeHandle owner) {
   // clicks elsewhere; without the task switch the posted message brings, the
   // next menu would close as soon as it opens.
   SetForegroundWindow(window);
-  UINT flags = TPM_RETURNCMD | TPM_NONOTIFY;
+  // Without TPM_NONOTIFY: the owner hears WM_INITMENUPOPUP, which fills a
+  // submenu as it opens. TPM_RETURNCMD still keeps WM_COMMAND from it.
+  UINT flags = TPM_RETURNCMD;
   flags |= menu.TrackButton == TTrackButton::tbRightButton ? TPM_RIGHTBUTTON : TPM_LEFTBUTTON;
   if (menu.MenuAnimation == TMenuAnimation::maBottomToTop) flags |= TPM_VERNEGANIMATION;
   const UINT id = ::TrackPopupMenu(native.Handle(), flags, x, y, 0, window, nullptr);

@@ -75,6 +75,9 @@ HBITMAP CreateMenuBitmap(const TImage& image);
 // passes WM_MEASUREITEM and WM_DRAWITEM here, and an image is blended over
 // its item's background, plain or highlighted. False for other messages.
 bool HandleMenuImageMessage(UINT msg, LPARAM lparam);
+// A popup menu's submenus are filled as they open: the window that owns the
+// menu passes WM_INITMENUPOPUP here. Other messages are ignored.
+void FillMenuOnOpening(UINT msg, WPARAM wparam);
 HICON CreateIconFromImage(const TImage& image);
 
 // What every window peer does the same way; Peer is FormPeer or ControlPeer.

@@ -150,11 +150,27 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
       for (char key : text) PostMessageA(Hwnd(m), WM_CHAR, static_cast<unsigned char>(key), 1);
       ui_test::Pump(50);
     });
-  for (const auto& c : list_cases::SortCases()) {
-    list.Clear();
-    for (const auto& item : c.added) list.Add(item);
-    EXPECT_EQ(list.Items(), c.listed) << c.name;
-  }
+  list_cases::RunCases(list);
+}
+
+// The window system's search goes through every item; a sorted list finds an item by halves.
+TEST_F(UiControl, ASortedListFindsItsItemsWithoutTheWindowSystemsSearch) {
+  static WNDPROC original = nullptr;
+  static int searches = 0;
+  original = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      Hwnd(list), GWLP_WNDPROC,
+      reinterpret_cast<LONG_PTR>(+[](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        searches += msg == LB_FINDSTRINGEXACT;
+        return CallWindowProcA(original, w, msg, wp, lp);
+      })));
+  for (int i = 0; i < 300; ++i) list.Add(Str(i % 2 ? "Item " : "item ", i));
+  std::string missed;
+  for (int i = 299; i >= 0; i -= 7)
+    if (!list.Remove(Str(i % 2 ? "Item " : "item ", i))) missed += Str(i, " ");
+  EXPECT_EQ(Str(missed, searches, " ", list.Count()), "0 257");
+  EXPECT_FALSE(list.Remove("item 299"));
+  EXPECT_GT(searches, 0) << "an item not found is looked for everywhere";
+  SetWindowLongPtrA(Hwnd(list), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 // A control's own font keeps its text style and the form's font for what it does not name;

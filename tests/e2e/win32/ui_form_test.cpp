@@ -118,6 +118,17 @@ TEST(UiTimer, FiresThroughTheLoopUntilStoppedOrDestroyedInItsHandler) {
   }
 }
 
+// The texts of a menu's items, " +" after a checked one; "" for a separator.
+std::vector<std::string> MenuTexts(HMENU menu) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[64] = "";
+    GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    texts.push_back(Str(text, GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED ? " +" : ""));
+  }
+  return texts;
+}
+
 TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
   ui::TImageList images(16, 16);
   for (std::uint32_t argb : {0xFFFF0000, 0x80008000}) images.Add({16, 16, std::vector(256, argb)});
@@ -147,12 +158,7 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
     std::vector<std::string> texts;
     Driver hands("#32768", nullptr, [&](HWND menu) {
       Sleep(100);
-      const auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-      for (int i = 0; i < GetMenuItemCount(items); ++i) {
-        char text[64] = "";
-        GetMenuStringA(items, i, text, sizeof text, MF_BYPOSITION);
-        texts.push_back(Str(text, GetMenuState(items, i, MF_BYPOSITION) & MF_CHECKED ? " +" : ""));
-      }
+      texts = MenuTexts(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)));
       PostKeys(menu, c.keys);
     });
     LoopGuard guard(5000, [] { EndMenu(); });
@@ -165,6 +171,47 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
     EXPECT_EQ(owner.commands, 0);
     EXPECT_GE(owner.imagesDrawn, 2) << "the owner draws the images of Open and Checked";
   }
+}
+
+// A submenu is empty until it opens, filled once however often it opens, and its items, filled
+// while the menu is tracked, run as the items they show.
+TEST_F(UiForm, PopupMenuFillsEachSubmenuOnceWhenItFirstOpens) {
+  ui::TImageList images(16, 16);
+  images.Add({16, 16, std::vector(256, 0xFF0000FFu)});
+  ui::TPopupMenu menu;
+  menu.Images = &images;
+  ui::TMenuItem first{"First"}, more{"More"}, inner{"Inner", 0}, separator{"-"}, hidden{"Hidden"},
+      deeper{"Deeper"}, deepest{"Deepest"};
+  inner.Checked = true, hidden.Visible = false;
+  menu.Items.Add(first), menu.Items.Add(more), deeper.Add(deepest);
+  for (ui::TMenuItem* item : {&inner, &separator, &hidden, &deeper}) more.Add(*item);
+  std::vector<std::string> clicked;
+  for (ui::TMenuItem* item : {&first, &inner, &deeper, &deepest})
+    item->OnClick = [&, item](ui::TObject*) { clicked.push_back(item->Caption); };
+  ProbeForm owner;
+  std::vector<std::string> seen;  // the submenu's texts: before opening, opened, opened again
+  Driver hands("#32768", nullptr, [&](HWND window) {
+    Sleep(100);
+    const HMENU sub =
+        GetSubMenu(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)), 1);
+    const auto look = [&](const std::vector<WPARAM>& keys) {
+      PostKeys(window, keys), Sleep(150);
+      seen.push_back(Str(GetMenuItemCount(sub), ":", testing::PrintToString(MenuTexts(sub))));
+    };
+    look({});
+    look({VK_UP, VK_RIGHT});
+    look({VK_LEFT, VK_RIGHT});
+    PostKeys(window, {VK_UP, VK_RIGHT, VK_RETURN});  // Deeper, then Deepest
+  });
+  LoopGuard guard(5000, [] { EndMenu(); });
+  menu.Popup(100, 100, owner.Handle());
+  EXPECT_TRUE(hands.Finish()) << "no menu came up";
+  Pump(50);
+  const std::string filled = R"(3:{ "Inner +", "", "Deeper" })";
+  EXPECT_EQ(seen, (std::vector<std::string>{"0:{}", filled, filled}));
+  EXPECT_EQ(clicked, std::vector<std::string>{"Deepest"});
+  EXPECT_EQ(owner.commands, 0);
+  EXPECT_GE(owner.imagesDrawn, 1) << "the owner draws the image of Inner";
 }
 
 // A right-button click on an item chooses it only when the menu tracks both buttons.

@@ -1,5 +1,6 @@
 // The alarm list window as the user works with it, and quick alarms.
 #include "alarms/alarm_test.h"
+#include "support/refill_watch.h"
 
 namespace {
 
@@ -77,6 +78,53 @@ TEST_F(AlarmWindowTest, ButtonsAndDoubleClicksChangeTheListAndSaveIt) {
   ExpectBox("Error: Could not save C:\\Velmarind\\alarmlist.ini");
   Window().B_Delete.Click();  // no question
   EXPECT_EQ(TrayItems(), Lines{"x"});
+  EXPECT_TRUE(InStep());
+}
+
+// Each change moves one alarm's entry, within a list or between the two, and refills neither;
+// the lists are left without a selection and the caption counts again.
+TEST_F(AlarmWindowTest, EachChangeMovesOneEntryAndRefillsNoList) {
+  Add(MakeAlarm("x", kTimeOfDay, "7:00"));
+  Add(MakeAlarm("cd", kCountdown, "0:0:05", "06.12.2026"), 1);
+  Settings().AutoActivateNew = Settings().AutoActivateEdited = 0;
+  Window().Show();
+  const auto edit = [](const char* name) {
+    ui::headless::Expect([name](ui::headless::Dialog& d) {
+      EXPECT_EQ(d.form, F_Alarm) << name;
+      F_Alarm->LE_Name.SetText(name);
+      F_Alarm->B_ok.Click();
+      return 0;
+    });
+  };
+  // clang-format off
+  const struct { const char* what; std::function<void()> act; const char* listed; } steps[] = {
+      {"new",      [&] { edit("n"), Window().B_New.Click(); },                                   "1/3: cd | n x"},
+      {"activate", [] { Select(Window().LB_Alarms, "n"), Window().B_Activate.Click(); },         "2/3: cd n | x"},
+      {"stop",     [] { Select(Window().LB_AlarmsActive, "n"), Window().B_Stop.Click(); },       "1/3: cd | n x"},
+      {"rename",   [&] { Select(Window().LB_Alarms, "n"), edit("m"), Window().B_Edit.Click(); }, "1/3: cd | m x"},
+      {"delete",   [] { Select(Window().LB_Alarms, "m"), Window().B_Delete.Click(); },           "1/2: cd | x"},
+      {"fired",    [] { ui::headless::AdvanceTime(6000); },                                      "0/2:  | cd x"},
+      {"tray",     [] { Velmarind->M_Timer.Items(3)->Click(); },                                 "1/2: x | cd"},
+      {"quick",    [] { Handler().AddQuickAlarm("0:01", "", 0, 1); },                            "2/3: #Countdown - (0:01)  x | cd"},
+      {"dropped",  [] { ui::headless::AdvanceTime(61000); },                                     "1/2: x | cd"},
+      {"new, activated", [&] { Settings().AutoActivateNew = 1, edit("a"), Window().B_New.Click(); }, "2/3: a x | cd"},
+      {"edited, activated", [&] { Settings().AutoActivateEdited = 1, Select(Window().LB_Alarms, "cd"), edit("c"), Window().B_Edit.Click(); }, "3/3: a c x | "},
+  };
+  // clang-format on
+  for (const auto& step : steps) {
+    const RefillWatch watch({&Window().LB_AlarmsActive, &Window().LB_Alarms});
+    step.act();
+    EXPECT_EQ(std::to_string(Handler().ActiveAlarmCount()) + "/" +
+                  std::to_string(Handler().Count()) + ": " + Joined(Window().LB_AlarmsActive) +
+                  " | " + Joined(Window().LB_Alarms),
+              step.listed)
+        << step.what;
+    EXPECT_EQ(Window().Caption(), "Active alarms " + std::string(step.listed, 1) + ", total " +
+                                      std::string(step.listed + 2, 1))
+        << step.what;
+    EXPECT_EQ(Window().LB_AlarmsActive.ItemIndex() + Window().LB_Alarms.ItemIndex(), -2);
+    watch.Check([] { Handler().RefreshLists(); }, step.what);
+  }
   EXPECT_TRUE(InStep());
 }
 

@@ -30,6 +30,10 @@ class HotkeyTest : public AppTest, public HotkeyListListener {
     CHotkeyHandler::NextRandom = savedRandom_;
   }
   void RefreshHotkeyLists() override { told.push_back("refresh"); }
+  void MoveHotkeyEntry(const common::ListEntry& before, const common::ListEntry& after) override {
+    told.push_back("move " + Shown(before) + " > " + Shown(after));
+  }
+  void UpdateHotkeyLists() override { told.push_back("update"); }
   void UpdateHotkeyButtons() override { told.push_back("buttons"); }
 
   // Starts the program afresh with this hotkeylist.ini, or none; the hotkeys it held go.
@@ -83,5 +87,9 @@ class HotkeyTest : public AppTest, public HotkeyListListener {
   Lines told;  // what the list told its window
 
  private:
+  // An entry as "name", "+name" in the enabled list, "none".
+  static std::string Shown(const common::ListEntry& entry) {
+    return entry.List < 0 ? "none" : (entry.List == 1 ? "+" : "") + entry.Text;
+  }
   std::function<int()> savedRandom_ = CHotkeyHandler::NextRandom;
 };

@@ -1,6 +1,7 @@
 // The hotkey list window and the hotkey editor as the user works with them.
 #include "hotkeys/hotkey_form.h"
 #include "hotkeys/hotkey_test.h"
+#include "support/refill_watch.h"
 
 namespace {
 
@@ -164,6 +165,51 @@ TEST_F(HotkeyWindowTest, TheEditedHotkeyIsFoundByItsIdWhateverHappenedMeanwhile)
   });
   W().B_edit.Click();
   EXPECT_EQ(Listed(), Lines{"renamed 7"});
+}
+
+// Each change moves one hotkey's entry, within a list or between the two, and refills neither;
+// the lists are left without a selection and the caption counts again.
+TEST_F(HotkeyWindowTest, EachChangeMovesOneEntryAndRefillsNoList) {
+  StartWith({"a|note|61|WIN||0|1|1", "z|note|11|WIN||0|0|2"});
+  const auto make = [] {
+    W().B_new.Click(), Type(E().LE_name, "n"), Choose("note"), E().B_ok.Click();
+  };
+  const auto rename = [] {
+    Select(W().LB_disabled, "n");
+    ui::headless::Expect([](ui::headless::Dialog&) {
+      E().LE_name.SetText("m"), E().B_ok.Click();
+      return 0;
+    });
+    W().B_edit.Click();
+  };
+  // clang-format off
+  const struct { const char* what; std::function<void()> act; const char* listed; } steps[] = {
+      {"new",     make,                                                             "1/3: a | n z"},
+      {"enable",  [] { Select(W().LB_disabled, "n"), W().B_enable.Click(); },       "2/3: a n | z"},
+      {"disable", [] { Select(W().LB_enabled, "n"), W().B_disable.Click(); },       "1/3: a | n z"},
+      {"rename",  rename,                                                           "1/3: a | m z"},
+      {"delete",  [] { Select(W().LB_disabled, "m"), W().B_delete.Click(); },       "1/2: a | z"},
+      {"tray",    [] { ClickTrayItem(1); },                                         "2/2: a z | "},
+  };
+  // clang-format on
+  for (const auto& step : steps) {
+    const RefillWatch watch({&W().LB_enabled, &W().LB_disabled});
+    step.act();
+    const std::string enabled = std::to_string(Handler().EnabledCount()),
+                      total = std::to_string(Handler().Count());
+    EXPECT_EQ(
+        enabled + "/" + total + ": " + Joined(W().LB_enabled) + " | " + Joined(W().LB_disabled),
+        step.listed)
+        << step.what;
+    EXPECT_EQ(W().Caption(), "Enabled Hotkeys " + enabled + ", Total " + total) << step.what;
+    EXPECT_EQ(W().LB_enabled.ItemIndex() + W().LB_disabled.ItemIndex(), -2) << step.what;
+    watch.Check([] { W().RefreshHotkeyLists(); }, step.what);
+  }
+  // Disable All changes every hotkey: one refill instead of an entry at a time.
+  const int refills = ui::headless::ItemRefills(W().LB_enabled);
+  Velmarind->M_disable.Click();
+  EXPECT_EQ(ui::headless::ItemRefills(W().LB_enabled) - refills, 1);
+  EXPECT_EQ(W().LB_disabled.Count(), 2);
 }
 
 TEST_F(HotkeyWindowTest, WithoutAFileTheCaptionCountsNothing) {

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "../../shared/list_sort_cases.h"
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
 #include "ui/label.h"
@@ -102,6 +103,11 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   memo.SetLines({"x", "y"});
   EXPECT_EQ(memo.Text(), "x\r\ny");
   EXPECT_EQ(ui::NormalizeLineBreaks("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+}
+
+TEST_F(FormTest, SortedListKeepsTheWindowSystemsOrderAndRemovesExactlyTheTextNamed) {
+  ui::TListBox list(form, {0, 0, 100, 100}, true);
+  list_cases::RunCases(list);
 }
 
 using TimerTest = HeadlessTest;
