@@ -32,8 +32,17 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
   return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
+bool TMenuItem::Holds(const TMenuItem* item) const {
+  return std::any_of(items_.begin(), items_.end(), [item](const TMenuItem* child) {
+    return child == item || child->Holds(item);
+  });
+}
+
+// A timer may remove the chosen item while the menu is open: only an item
+// still in the menu runs.
 void TPopupMenu::Popup(int x, int y, NativeHandle owner) {
-  if (TMenuItem* chosen = TrackPopupMenu(*this, x, y, owner)) chosen->Click();
+  TMenuItem* chosen = TrackPopupMenu(*this, x, y, owner);
+  if (chosen && Items.Holds(chosen)) chosen->Click();
 }
 
 }  // namespace ui

@@ -43,6 +43,8 @@ class TMenuItem : public TComponent {
   // Removes the item; an item made by AddNew is destroyed.
   void Remove(TMenuItem* item);
   int IndexOf(const TMenuItem* item) const;
+  // The item is one of this one's items, or of theirs.
+  bool Holds(const TMenuItem* item) const;
 
  private:
   TMenuItem* parent_ = nullptr;

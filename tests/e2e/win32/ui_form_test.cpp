@@ -214,6 +214,29 @@ TEST_F(UiForm, PopupMenuFillsEachSubmenuOnceWhenItFirstOpens) {
   EXPECT_GE(owner.imagesDrawn, 1) << "the owner draws the image of Inner";
 }
 
+// A timer that removes an item while the menu is open: choosing that item then runs nothing.
+TEST_F(UiForm, AnItemRemovedWhileItsMenuIsOpenIsNotRun) {
+  ui::TPopupMenu menu;
+  int clicks = 0;
+  ui::TMenuItem* quick = menu.Items.AddNew("Quick alarm");
+  quick->OnClick = [&](ui::TObject*) { ++clicks; };
+  ui::TTimer fired(50);
+  fired.OnTimer = [&](ui::TObject*) {
+    menu.Items.Remove(quick);
+    fired.SetEnabled(false);
+  };
+  ProbeForm owner;
+  Driver hands("#32768", nullptr, [&](HWND window) {
+    Sleep(300);  // the timer has fired
+    PostKeys(window, {VK_DOWN, VK_RETURN});
+  });
+  LoopGuard guard(5000, [] { EndMenu(); });
+  menu.Popup(100, 100, owner.Handle());
+  EXPECT_TRUE(hands.Finish()) << "no menu came up";
+  EXPECT_EQ(menu.Items.Count(), 0);
+  EXPECT_EQ(clicks, 0);
+}
+
 // A right-button click on an item chooses it only when the menu tracks both buttons.
 TEST_F(UiForm, PopupMenuTakesTheRightButtonOnlyWhenItTracksIt) {
   ui::TPopupMenu menu;
