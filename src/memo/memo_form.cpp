@@ -1,6 +1,7 @@
 #include "memo/memo_form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/images.h"
 #include "app/main_form.h"
@@ -96,7 +97,8 @@ bool TF_Memo::WriteMemoFile(bool clearsModified) {
   const auto path = ProgramFile("memo.txt");
   if (!path) return false;
   if (!os::files::SaveAtomically(*path, Memo.Text())) {
-    ui::ReportSaveFailure(*path);
+    // Set before the box: its loop may run another save.
+    if (!std::exchange(failureShown_, true)) ui::ReportSaveFailure(*path);
     return false;
   }
   if (clearsModified) Modified = 0;
@@ -319,6 +321,7 @@ void TF_Memo::E_sDblClick(ui::TObject*) {
 
 void TF_Memo::MemoChange(ui::TObject*) {
   Modified = 1;
+  failureShown_ = false;  // a failure to save this text is news
 }
 
 void TF_Memo::MemoClick(ui::TObject*) {
