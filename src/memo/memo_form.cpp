@@ -121,17 +121,18 @@ void TF_Memo::GoToLine(int line) {
 void TF_Memo::ApplySavedPosition() {
   CSettings* settings = SettingsRecord();
   if (!settings) return;
-  int left = settings->MemoLeft;
-  int top = settings->MemoTop;
+  // In 64 bits: the window may already have any size settings.ini gave it.
+  long long left = settings->MemoLeft;
+  long long top = settings->MemoTop;
   if (const auto screen = os::display::ScreenSize()) {
-    if (left > screen->Width) left = screen->Width - (Width() + 32);
-    if (top > screen->Height) top = screen->Height - (Height() + 32);
+    if (left > screen->Width) left = screen->Width - (Width() + 32LL);
+    if (top > screen->Height) top = screen->Height - (Height() + 32LL);
   }
   if (left < 0) left = 10;
   if (top < 0) top = 10;
-  settings->MemoTop = top;
-  settings->MemoLeft = left;
-  SetBounds(left, top, settings->MemoWidth, settings->MemoHeight);
+  settings->MemoTop = static_cast<int>(top);
+  settings->MemoLeft = static_cast<int>(left);
+  SetBounds(settings->MemoLeft, settings->MemoTop, settings->MemoWidth, settings->MemoHeight);
 }
 
 int TF_Memo::AlphaForLevel(int level) {
