@@ -138,6 +138,7 @@ TEST_F(HotkeyWindowTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
     E().B_ok.Click();
   };
   store("b\rz");
+  EXPECT_EQ(Handler().Hotkeys.at(1).Extra, "one  two");
   EXPECT_EQ(File("hotkeylist.ini"),
             HotkeyFile({"b\x1F|note|10|WIN||0|0|7", "b z|note|10|WIN|one  two|0|0|1001"}));
   const std::string saved = File("hotkeylist.ini");
