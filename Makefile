@@ -25,4 +25,4 @@ test: deps build/native/build.ninja build/sanitize/build.ninja build/windows/bui
 	cmake --build build/windows
 	ctest --test-dir build/windows --output-on-failure
 	cmake --build build/fuzz
-	ctest --test-dir build/fuzz --output-on-failure
+	ctest --test-dir build/fuzz --output-on-failure -j $(JOBS)

@@ -4,6 +4,7 @@
 
 #include "alarms/alarm_handler_form.h"
 #include "alarms/alarm_list.h"
+#include "common/data_file.h"
 #include "common/date_time_text.h"
 #include "common/placement.h"
 #include "os/os.h"
@@ -278,7 +279,7 @@ void TF_Alarm::FormShow(ui::TObject*) {
 }
 
 bool TF_Alarm::InputIsValid() {
-  const std::string name = LE_Name.Text();
+  const std::string name = common::AsOneLine(LE_Name.Text());
   if (!name.empty() && name[0] == '#') return Refuse("Alarm name can not begin with '#'", &LE_Name);
   const CAlarmHandler& alarms = F_AlarmHandler->AlarmHandler;
   if (alarms.IsAlarmNameFree(name, EditMode == 1 ? EditId : 0) == 0)
@@ -299,9 +300,10 @@ CAlarm TF_Alarm::AlarmFromControls() const {
   const os::locale::Formats formats = os::locale::UserFormats();
   const datetime::Date date = DateOf(DatePicker.Value());
   const datetime::TimeOfDay time = TimeOf(TimePicker.Value());
+  // The texts as alarmlist.ini will hold them, so that the list sorts as it is written.
   CAlarm alarm;
-  alarm.Name = LE_Name.Text();
-  alarm.Message = LE_Message.Text();
+  alarm.Name = common::AsOneLine(LE_Name.Text());
+  alarm.Message = common::AsOneLine(LE_Message.Text());
   alarm.TaskName = CB_Task.Text();
   alarm.DateText = datetime::FormatDate(date, formats);
   alarm.TimeText = datetime::FormatTime(time, formats);

@@ -55,11 +55,8 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
     return 0;
   }
   common::LineReader reader(*text);
-  // A count the program never writes (no digits, negative, more than the
-  // file holds): take the records that are there.
-  const std::optional<int> stated = common::LeadingInt(reader.Next());
-  const int present = common::RecordsLeft<CAlarm>(reader, kAlarmFields);
-  const int count = stated && *stated >= 0 && *stated <= present ? *stated : present;
+  // No limit here: the records past the most alarms are counted for the notice.
+  const int count = common::ReadRecordCount<CAlarm>(reader, kAlarmFields);
   common::NameKeeper names;
   std::string unreadable, renamed;
   int notLoaded = 0;

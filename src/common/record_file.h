@@ -4,7 +4,9 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -30,6 +32,19 @@ using Fields = std::span<const Field<Record>>;
 template <class Record>
 int RecordsLeft(const LineReader& reader, std::type_identity_t<Fields<Record>> fields) {
   return static_cast<int>((reader.LinesLeft() + fields.size() - 1) / fields.size());
+}
+
+// Reads a list file's count line and tells how many records to read: the
+// count it states, unless the program never writes such a count (no digits,
+// negative, more than the file holds); then the records that are there.
+// Never more than `most`, never a record the file lacks.
+template <class Record>
+int ReadRecordCount(LineReader& reader, std::type_identity_t<Fields<Record>> fields,
+                    int most = INT_MAX) {
+  const std::optional<int> stated = LeadingInt(reader.Next());
+  const int present = RecordsLeft<Record>(reader, fields);
+  const bool believable = stated && *stated >= 0 && *stated <= present;
+  return std::min(believable ? *stated : present, most);
 }
 
 // Reads a record's lines; lines past the end read as "" and 0.

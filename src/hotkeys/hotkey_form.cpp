@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "alarms/alarm_handler_form.h"
+#include "common/data_file.h"
 #include "common/placement.h"
 #include "hotkeys/extra_functions.h"
 #include "hotkeys/hotkey_handler_form.h"
@@ -146,10 +147,11 @@ void TF_Hotkey::CB_functionChange(ui::TObject*) {
 
 // A new or edited hotkey is always disabled: the user enables it. The
 // edited hotkey is found again by its id, since the list may have changed
-// while the editor was open.
+// while the editor was open. The texts are stored as hotkeylist.ini will
+// hold them, so that the list sorts as it is written.
 bool TF_Hotkey::StoreHotkey() {
   CHotkeyHandler& hotkeys = F_HotkeyHandler->HotkeyHandler;
-  const std::string name = LE_name.Text();
+  const std::string name = common::AsOneLine(LE_name.Text());
   if (hotkeys.IsHotkeyNameFree(name, EditMode == 1 ? EditId : 0) == 0)
     return Refuse("A Hotkey by that name already exists.", &LE_name);
   if (LB_functions.ItemIndex() < 0) return Refuse("Select a function for this Hotkey", nullptr);
@@ -173,7 +175,7 @@ bool TF_Hotkey::StoreHotkey() {
   hotkey.Param = LB_functions.Text();
   hotkey.Key = CB_key.ItemIndex();
   hotkey.Modifier = CB_mod.Text();
-  hotkey.Extra = LE_extra.Text();
+  hotkey.Extra = common::AsOneLine(LE_extra.Text());
   hotkey.Function = CB_function.ItemIndex();
   if (hotkey.MenuItem) hotkey.MenuItem->Caption = name;
   hotkeys.MoveEntry(listed, hotkeys.EntryOf(hotkey));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 
 #include "app/main_form.h"
 #include "common/record_file.h"
@@ -36,16 +35,11 @@ int DrawRandom() {
   return static_cast<int>(state >> 16 & 0x7FFF);
 }
 
-// The records of a file: as many as its count line says, but never more than
-// it holds, nor more than there are ids. A count the program never writes (no
-// digits, negative, too high) reads the records present.
+// The records of a file, never more than there are ids.
 std::vector<CHotkey> ReadHotkeys(const std::string& text) {
   common::LineReader reader(text);
-  const std::optional<int> stated = common::LeadingInt(reader.Next());
-  const int present =
-      std::min(common::RecordsLeft<CHotkey>(reader, kHotkeyFields), CHotkeyHandler::kMaxId);
-  const int count = stated && *stated >= 0 && *stated <= present ? *stated : present;
-  std::vector<CHotkey> hotkeys(count);
+  std::vector<CHotkey> hotkeys(
+      common::ReadRecordCount<CHotkey>(reader, kHotkeyFields, CHotkeyHandler::kMaxId));
   for (CHotkey& hotkey : hotkeys) common::ReadRecord(reader, hotkey, kHotkeyFields);
   return hotkeys;
 }

@@ -1,6 +1,7 @@
 #include "memo/memo_form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/images.h"
 #include "app/main_form.h"
@@ -96,7 +97,8 @@ bool TF_Memo::WriteMemoFile(bool clearsModified) {
   const auto path = ProgramFile("memo.txt");
   if (!path) return false;
   if (!os::files::SaveAtomically(*path, Memo.Text())) {
-    ui::ReportSaveFailure(*path);
+    // Set before the box: its loop may run another save.
+    if (!std::exchange(failureShown_, true)) ui::ReportSaveFailure(*path);
     return false;
   }
   if (clearsModified) Modified = 0;
@@ -119,17 +121,18 @@ void TF_Memo::GoToLine(int line) {
 void TF_Memo::ApplySavedPosition() {
   CSettings* settings = SettingsRecord();
   if (!settings) return;
-  int left = settings->MemoLeft;
-  int top = settings->MemoTop;
+  // In 64 bits: the window may already have any size settings.ini gave it.
+  long long left = settings->MemoLeft;
+  long long top = settings->MemoTop;
   if (const auto screen = os::display::ScreenSize()) {
-    if (left > screen->Width) left = screen->Width - (Width() + 32);
-    if (top > screen->Height) top = screen->Height - (Height() + 32);
+    if (left > screen->Width) left = screen->Width - (Width() + 32LL);
+    if (top > screen->Height) top = screen->Height - (Height() + 32LL);
   }
   if (left < 0) left = 10;
   if (top < 0) top = 10;
-  settings->MemoTop = top;
-  settings->MemoLeft = left;
-  SetBounds(left, top, settings->MemoWidth, settings->MemoHeight);
+  settings->MemoTop = static_cast<int>(top);
+  settings->MemoLeft = static_cast<int>(left);
+  SetBounds(settings->MemoLeft, settings->MemoTop, settings->MemoWidth, settings->MemoHeight);
 }
 
 int TF_Memo::AlphaForLevel(int level) {
@@ -319,6 +322,7 @@ void TF_Memo::E_sDblClick(ui::TObject*) {
 
 void TF_Memo::MemoChange(ui::TObject*) {
   Modified = 1;
+  failureShown_ = false;  // a failure to save this text is news
 }
 
 void TF_Memo::MemoClick(ui::TObject*) {

@@ -35,8 +35,9 @@ class TF_Memo : public ui::TForm {
   // blanks); false when the file does not exist.
   bool LoadFromFile(const std::string& path);
   // The one writer of memo.txt: the text byte for byte, atomically. When the
-  // file was written it clears Modified (unless told to keep it); a failure is
-  // reported in an "Error" box and keeps the flag, so the next save tries again.
+  // file was written it clears Modified (unless told to keep it); a failure
+  // keeps the flag, so the next save tries again, and is reported in an
+  // "Error" box unless the same text already failed to save.
   bool WriteMemoFile(bool clearsModified = true);
   void UpdateStatus();
   // Scrolls line n to the top and puts the caret at its start (0 to the line
@@ -95,6 +96,9 @@ class TF_Memo : public ui::TForm {
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
   // The caret line's text; "" on the empty place after a final line break.
   std::string CaretLineText();
+
+  // The last save failed and the user was told; the text is unchanged since.
+  bool failureShown_ = false;
 };
 
 extern TF_Memo* F_Memo;

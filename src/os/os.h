@@ -53,8 +53,9 @@ namespace files {
 bool Exists(const std::string& path);
 // The whole file, byte for byte; nullopt when it cannot be opened.
 std::optional<std::string> Read(const std::string& path);
-// Writes a temporary file beside `path`, flushes it, then renames it over
-// `path`. On failure the old file stays whole and the result is false.
+// Writes `path` + ".tmp", flushes it, then renames it over `path`. On
+// failure the old file stays whole and the result is false. One temporary
+// name per file: what a save cut short left behind, the next save replaces.
 bool SaveAtomically(const std::string& path, const std::string& bytes);
 // Full path of the running executable, from the module file name.
 std::string ExecutablePath();

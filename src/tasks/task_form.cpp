@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/data_file.h"
 #include "common/placement.h"
 #include "tasks/task_handler_form.h"
 #include "tasks/task_operations.h"
@@ -181,7 +182,9 @@ void TF_Task::LE_FileSubLabelClick(ui::TObject*) {
 }
 
 // The edited task is looked up by name here, after the dialog ran its own
-// loop in which timers, hotkeys and the tray may have changed the list.
+// loop in which timers, hotkeys and the tray may have changed the list. The
+// texts are stored as tasklist.ini will hold them, one line each, so that
+// the list sorts and finds names as they are written.
 bool TF_Task::StoreTask() {
   if (!F_TaskHandler) return false;
   CTaskHandler& tasks = F_TaskHandler->TaskHandler;
@@ -190,18 +193,19 @@ bool TF_Task::StoreTask() {
     ui::ShowError("The task \"" + EditName + "\" no longer exists.");
     return true;  // nothing is left to change: the editor closes
   }
-  if (tasks.IsTaskNameFree(LE_Name.Text(), editIndex) == 0) {
+  const std::string name = common::AsOneLine(LE_Name.Text());
+  if (tasks.IsTaskNameFree(name, editIndex) == 0) {
     ui::ShowError("A Task by that name already exists");
     LE_Name.SetFocus();
     return false;
   }
   if (OperationText.empty()) return false;  // no operation chosen yet
   CTask task = Mode == 1 ? tasks.Tasks[editIndex] : CTask{};
-  task.Name = LE_Name.Text();
-  task.Parameters = LE_Parameters.Text();
-  task.Comment = LE_Comment.Text();
-  task.File = LE_File.Text();
-  task.Directory = LE_Directory.Text();
+  task.Name = name;
+  task.Parameters = common::AsOneLine(LE_Parameters.Text());
+  task.Comment = common::AsOneLine(LE_Comment.Text());
+  task.File = common::AsOneLine(LE_File.Text());
+  task.Directory = common::AsOneLine(LE_Directory.Text());
   task.Operation = OperationText;
   task.ShowCommand = static_cast<std::int16_t>(CB_Showcommand.ItemIndex());
   if (Mode == 0) {

@@ -34,14 +34,9 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
     return 0;
   }
   common::LineReader reader(*text);
-  const int count = common::ReadInt(reader.Next());
+  const int count = common::ReadRecordCount<CTask>(reader, kTaskFields, kMaxTasks);
   common::NameKeeper names;
-  if (count >= 0 && count <= kMaxTasks) {
-    for (int i = 0; i < count; ++i) AddTask(ReadTask(reader, names), false);
-  } else {
-    // A count the program never writes: take the records that are there.
-    while (!reader.AtEnd() && Count() < kMaxTasks) AddTask(ReadTask(reader, names), false);
-  }
+  for (int i = 0; i < count; ++i) AddTask(ReadTask(reader, names), false);
   RefreshList();
   return 1;
 }

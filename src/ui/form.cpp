@@ -1,11 +1,22 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "ui/application.h"
 #include "ui/control.h"
 
 namespace ui {
+
+namespace {
+
+// A form may be given any size (settings.ini holds any int): the sum is
+// taken in 64 bits and kept to the int range.
+int Shifted(int value, long long by) {
+  return static_cast<int>(std::clamp<long long>(value + by, INT_MIN, INT_MAX));
+}
+
+}  // namespace
 
 TForm::TForm(const TFormParams& params)
     : peer_(CreateFormPeer(*this, params)),
@@ -107,20 +118,20 @@ void TForm::RemoveControl(TControl& control) {
 // anchored to the right or bottom edge only moves with it.
 void TForm::Realign() {
   const TRect client = peer_->ClientRect();
-  const int dx = client.Width - designClientWidth_;
-  const int dy = client.Height - designClientHeight_;
+  const long long dx = static_cast<long long>(client.Width) - designClientWidth_;
+  const long long dy = static_cast<long long>(client.Height) - designClientHeight_;
   for (TControl* control : controls_) {
     const TControlPlace& place = control->Place();
     TRect bounds = place.Bounds;
     const TAnchors a = place.Anchors;
     if ((a & akLeft) && (a & akRight))
-      bounds.Width += dx;
+      bounds.Width = Shifted(bounds.Width, dx);
     else if (a & akRight)
-      bounds.Left += dx;
+      bounds.Left = Shifted(bounds.Left, dx);
     if ((a & akTop) && (a & akBottom))
-      bounds.Height += dy;
+      bounds.Height = Shifted(bounds.Height, dy);
     else if (a & akBottom)
-      bounds.Top += dy;
+      bounds.Top = Shifted(bounds.Top, dy);
     control->SetBounds(bounds);
   }
 }

@@ -28,7 +28,7 @@ class TForm : public TComponent {
   NativeHandle Handle() const { return peer_->Handle(); }
 
   std::string Caption() const { return peer_->Text(); }
-  void SetCaption(const std::string& caption) { peer_->SetText(caption); }
+  void SetCaption(const std::string& caption) override { peer_->SetText(caption); }
 
   TRect BoundsRect() const { return peer_->Bounds(); }
   void SetBounds(int left, int top, int width, int height);

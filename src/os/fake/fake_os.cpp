@@ -207,6 +207,7 @@ std::optional<std::string> Read(const std::string& path) {
 
 bool SaveAtomically(const std::string& path, const std::string& bytes) {
   Record("files::SaveAtomically(" + Quote(path) + ")");
+  fake::g_world.files.erase(path + ".tmp");  // written anew, then renamed or deleted
   if (fake::g_world.failingSaves.count(path)) return false;
   fake::g_world.files[path] = bytes;
   return true;

@@ -6,14 +6,6 @@ namespace os::files {
 
 namespace {
 
-// The folder part of a path, where the temporary file of a save goes.
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of("\\/");
-  if (slash == std::string::npos) return ".";
-  if (slash == 0 || path[slash - 1] == ':') return path.substr(0, slash + 1);  // "\x", "C:\x"
-  return path.substr(0, slash);
-}
-
 bool WriteAll(HANDLE file, const std::string& bytes) {
   DWORD written = 0;
   return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -58,13 +50,11 @@ std::optional<std::string> Read(const std::string& path) {
 }
 
 bool SaveAtomically(const std::string& path, const std::string& bytes) {
-  // GetTempFileNameA creates the file under a name nobody else uses.
-  char temporary[MAX_PATH];
-  if (!GetTempFileNameA(FolderOf(path).c_str(), "vel", 0, temporary)) return false;
-  const bool saved =
-      WriteDurably(temporary, bytes) &&
-      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!saved) DeleteFileA(temporary);
+  const std::string temporary = path + ".tmp";
+  const bool saved = WriteDurably(temporary, bytes) &&
+                     MoveFileExA(temporary.c_str(), path.c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!saved) DeleteFileA(temporary.c_str());
   return saved;
 }
 

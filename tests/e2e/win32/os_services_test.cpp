@@ -20,9 +20,12 @@ TEST(OsFiles, SaveReplacesTheFileWholeOrLeavesItAsItWas) {
   std::string awkward;  // bytes that a text-mode read or write would change
   while (awkward.size() < 9000) awkward += std::string("line\r\nnext\nnul\0end\r\x1a\xff", 22);
   const std::string old = awkward.substr(0, 4097);  // more than one read's worth
+  // stale: a.ini.tmp is there, with other bytes, as a save cut short by a kill leaves it.
   // clang-format off
-  const struct { Before before; std::string bytes; bool saved; } cases[] = {
-      {kNothing, "new", true}, {kFile, awkward, true}, {kFile, "", true}, {kFolder, "x", false}, {kNoFolder, "x", false},
+  const struct { Before before; std::string bytes; bool saved; bool stale; } cases[] = {
+      {kNothing, "new", true, false}, {kFile, awkward, true, false}, {kFile, "", true, false},
+      {kFolder, "x", false, false}, {kNoFolder, "x", false, false},
+      {kNothing, "new", true, true}, {kFile, "new", true, true}, {kFolder, "x", false, true},
   };
   // clang-format on
   const fs::path folder = fs::temp_directory_path() / ("vel-" + std::to_string(GetTickCount()));
@@ -32,11 +35,12 @@ TEST(OsFiles, SaveReplacesTheFileWholeOrLeavesItAsItWas) {
     const std::string path = (folder / (c.before == kNoFolder ? "no\\a.ini" : "a.ini")).string();
     if (c.before == kFolder) fs::create_directory(path);
     if (c.before == kFile) std::ofstream(path, std::ios::binary) << old;
+    if (c.stale) std::ofstream(path + ".tmp", std::ios::binary) << awkward;
     EXPECT_EQ(os::files::SaveAtomically(path, c.bytes), c.saved);
     const bool file = c.before < kFolder;
     EXPECT_EQ(os::files::Read(path), file ? std::optional(c.saved ? c.bytes : old) : std::nullopt);
     EXPECT_EQ(os::files::Exists(path), file);
-    std::vector<std::string> entries;  // no temporary file is left
+    std::vector<std::string> entries;  // no temporary file is left, nor a stale one
     for (const auto& entry : fs::directory_iterator(folder))
       entries.push_back(entry.path().filename().string());
     EXPECT_EQ(entries, std::vector<std::string>(c.before != kNoFolder, "a.ini"));

@@ -214,6 +214,31 @@ TEST_F(AlarmEditorTest, OkStoresTheAlarmAndActivatesItWhenTheSettingsSaySo) {
   EXPECT_EQ(TrayItems(), (Lines{"weekly", "+date", "+cd", "+dt"}));
 }
 
+// Line breaks typed into the name or message are stored as the blanks the file holds, so the list
+// is saved in order and reads back to the same bytes; a name that differs only there is taken.
+TEST_F(AlarmEditorTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
+  Add(MakeAlarm("b\x1F", kCountdown, "0:01"));  // after "b\r..." in byte order, before "b ..."
+  const auto store = [](const char* name, bool taken) {
+    ExpectEditor([=](TF_Alarm& e) {
+      e.LE_Name.SetText(name);
+      e.LE_Message.SetText("one\r\ntwo");
+      UserSetsTime(15, 0);
+      if (taken) ExpectBox("Error: An Alarm by that name already exists");
+      e.B_ok.Click();
+    });
+    Window().B_New.Click();
+  };
+  store("b\rz", false);
+  EXPECT_EQ(TrayItems(), (Lines{"b\x1F", "+b z"}));
+  EXPECT_EQ(Handler().Alarms.at(Handler().FindAlarm("b z")).Message, "one  two");
+  const std::string saved = File("alarmlist.ini");
+  Restart(saved);
+  ASSERT_EQ(Handler().SaveAlarms("alarmlist.ini"), 1);
+  EXPECT_EQ(File("alarmlist.ini"), saved) << "read and written again, the same bytes";
+  store("b\nz", true);
+  EXPECT_EQ(Handler().Count(), 2);
+}
+
 // Opened on "A": meanwhile a quick alarm fires and is dropped, the tray starts "A" and "B" is
 // deleted; OK still writes "A", stopped, and everything agrees. "C" is deleted while edited.
 TEST_F(AlarmEditorTest, TheEditedAlarmIsFoundAgainWhateverHappenedMeanwhile) {

@@ -122,6 +122,38 @@ TEST_F(MainFormTest, EndSessionSavesWhatALogOffWouldLoseAndQuitWritesTheRest) {
   EXPECT_EQ(Saves("memo.txt"), 0u) << "nothing changed since the save at close";
 }
 
+// A memo.txt that cannot be written: one box for a failure the user was not yet told of. Saves
+// tried again with nothing changed stay silent; a change that fails to save is told again.
+TEST_F(MainFormTest, AFailedMemoSaveIsToldOnceUntilTheTextChangesAgain) {
+  os::fake::world().failingSaves.insert(std::string(kDir) + "memo.txt");
+  os::fake::world().clipboardText = "from the clipboard";
+  os::fake::world().clipboardHasText = true;
+  const auto addToMemo = [] { Velmarind->Perform(ui::WM_COMMAND, 0, kAddToMemoCommand); };
+  const auto typeAndClose = [] {
+    F_Memo->Show();
+    F_Memo->Memo.SetSelText("typed");
+    F_Memo->Close();
+  };
+  // clang-format off
+  const struct { const char* what; std::function<void()> act; bool box; } steps[] = {
+      {"Add To Memo", addToMemo, true},
+      {"end of session", [] { Velmarind->Perform(ui::WM_ENDSESSION, 1, 0); }, false},
+      {"Add To Memo again", addToMemo, true},
+      {"typed, window closed", typeAndClose, true},
+      {"window closed unchanged", [] { F_Memo->Show(), F_Memo->Close(); }, false},
+      {"quit", [] { Velmarind->M_Quit.Click(); }, false},
+      {"program ended", [this] { Finish(); }, false},
+  };
+  // clang-format on
+  for (std::size_t tried = 1; const auto& step : steps) {
+    if (step.box) ui::headless::ExpectButton(ui::IDOK);
+    step.act();
+    EXPECT_EQ(Saves("memo.txt"), tried++) << step.what << ": every save is tried";
+    EXPECT_EQ(ui::headless::PendingAnswers(), 0u) << step.what;
+  }
+  EXPECT_FALSE(HasFile("memo.txt"));
+}
+
 // `margin` pixels from the bottom-right corner, or centre on centre (each
 // halved down); at (margin, margin) when the screen size is unknown.
 ui::TRect Expected(const ui::TForm& form, std::optional<os::Size> screen, int margin,

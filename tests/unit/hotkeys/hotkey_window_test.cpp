@@ -127,6 +127,30 @@ TEST_F(HotkeyWindowTest, NewMakesADisabledHotkeyAndOkChecksNameAndFunction) {
   E().B_cancel.Click();
 }
 
+// Line breaks typed into the name or extra text are stored as the blanks the file holds, so the
+// list is saved in order and reads back to the same bytes; a name that differs only there is taken.
+TEST_F(HotkeyWindowTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
+  StartWith({"b\x1F|note|10|WIN||0|0|7"});  // after "b\r..." in byte order, before "b ..."
+  const auto store = [](const char* name) {
+    W().B_new.Click();
+    E().LE_name.SetText(name);
+    E().LE_extra.SetText("one\r\ntwo");
+    Choose("note");
+    E().B_ok.Click();
+  };
+  store("b\rz");
+  EXPECT_EQ(Handler().Hotkeys.at(1).Extra, "one  two");
+  EXPECT_EQ(File("hotkeylist.ini"),
+            HotkeyFile({"b\x1F|note|10|WIN||0|0|7", "b z|note|10|WIN|one  two|0|0|1001"}));
+  const std::string saved = File("hotkeylist.ini");
+  Restart(saved);
+  ASSERT_EQ(Handler().SaveHotkeys("hotkeylist.ini"), 1);
+  EXPECT_EQ(File("hotkeylist.ini"), saved) << "read and written again, the same bytes";
+  ExpectError("A Hotkey by that name already exists.");
+  store("b\nz");
+  E().B_cancel.Click();
+}
+
 // New, then Edit on "m": the same editor edits "m". Meanwhile "a" (sorting before it) is
 // deleted and the list saved, and "m" is enabled from the tray; OK writes "m", disabled again.
 TEST_F(HotkeyWindowTest, TheEditedHotkeyIsFoundByItsIdWhateverHappenedMeanwhile) {

@@ -1,6 +1,7 @@
 // The memo window as the user works with it: buttons, search and filter keys, the status
 // line, Add To Memo, closing, the search box, dragging, showing, placing and loading.
 #include <algorithm>
+#include <climits>
 #include <tuple>
 
 #include "memo/memo_form.h"
@@ -261,13 +262,16 @@ TEST_F(MemoWindowTest, ShowingPutsAnOffScreenMemoBackAt16AndAppliesTheTranslucen
 
 TEST_F(MemoWindowTest, SavedPositionIsCorrectedIntoTheScreenAndStoredBack) {
   // clang-format off
-  const struct { int left, top; ui::TRect bounds; } cases[] = {
+  const struct { int left, top; ui::TRect bounds; int widthBefore = 300, heightBefore = 200; } cases[] = {
       {1280, -1, {1280, 10, 360, 320}}, {-1, 1024, {10, 1024, 360, 320}},
       {1281, 1025, {1280 - 332, 1024 - 232, 360, 320}}, {0, 0, {0, 0, 360, 320}},
+      {INT_MAX, INT_MIN, {1280 - 332, 10, 360, 320}}, {INT_MIN, INT_MAX, {10, 1024 - 232, 360, 320}},
+      {5000, 5000, {10, 10, 360, 320}, INT_MAX, INT_MAX},  // a size an earlier load gave it
   };
   // clang-format on
   for (const auto& c : cases) {
-    M().SetBounds(0, 0, 300, 200);  // off screen the size before the move decides
+    M().SetBounds(0, 0, c.widthBefore,
+                  c.heightBefore);  // off screen the size before the move decides
     Settings().MemoLeft = c.left;
     Settings().MemoTop = c.top;
     M().ApplySavedPosition();

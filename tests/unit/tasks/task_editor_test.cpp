@@ -168,6 +168,30 @@ TEST_F(TaskEditorTest, OkStoresTheTaskAndItsTrayItem) {
             Lines("C:\\tools\\", "copy.bat", "/all", "nightly", "Add To Clipboard", "8"));
 }
 
+// Line breaks typed into a field are stored as the blanks the file holds, so the list is saved
+// in order and reads back to the same bytes; a name that differs only there is taken.
+TEST_F(TaskEditorTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
+  Add(MakeTask("b\x1F", "Open"));  // after "b\r..." in byte order, before "b ..."
+  const auto store = [](const char* name, bool taken) {
+    New([=](TF_Task& editor) {
+      editor.LE_Name.SetText(name);
+      editor.LE_Comment.SetText("one\r\ntwo");
+      Pick(editor.CB_Operation, "Logoff");
+      if (taken) ExpectError("A Task by that name already exists");
+      editor.B_Ok.Click();
+      EXPECT_EQ(CancelIfOpen(), taken);
+    });
+  };
+  store("b\rz", false);
+  EXPECT_EQ(Names(), Lines("b\x1F", "b z"));
+  EXPECT_EQ(Handler().Tasks[1].Comment, "one  two");
+  const std::string saved = File("tasklist.ini");
+  Restart(&saved);
+  ASSERT_EQ(Handler().SaveTasks("tasklist.ini"), 1);
+  EXPECT_EQ(File("tasklist.ini"), saved) << "read and written again, the same bytes";
+  store("b\nz", true);
+}
+
 TEST_F(TaskEditorTest, AnOperationNotInTheListIsKeptAndNoneMakesOkWait) {
   for (const char* operation : {"Teleport", ""}) {
     const std::string stored = "1\r\n" + TaskLines("t", operation);

@@ -50,8 +50,8 @@ TEST_F(TaskListTest, LoadOfOddFiles) {
   // clang-format off
   const struct { std::string file; Strings tasks; } cases[] = {  // name, operation, the numbers
       {"2\nx\n\n\n\n\nOpen\n0\n0\ny\n\n\n\n\nPrint\n0\n0\n", {"x Open 0 0", "y Print 0 0"}},  // LF
-      {"3\r\n" + x + y, {"x Open 0 0", "y Print 0 0", "  0 0"}},  // counted but missing: empty
-      {"many\r\n" + x, {}},
+      {"3\r\n" + x + y, {"x Open 0 0", "y Print 0 0"}},  // counted but missing: never made up
+      {"many\r\n" + x, {"x Open 0 0"}},  // no number: the records there
       {"-1\r\n" + x + "y\r\n\r\n\r\n\r\n\r\nPrint", {"x Open 0 0", "y Print 0 0"}},  // those there
       {"70000\r\n" + x, {"x Open 0 0"}},  // above the most tasks: the records there
       {"3\r\n" + x + x + TaskLines("x (2)", "Print"), {"x Open 0 0", "x (2) Open 0 0", "x (2) (2) Print 0 0"}},  // names kept apart

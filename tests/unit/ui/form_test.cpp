@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <climits>
+
 #include "../../shared/list_sort_cases.h"
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
@@ -58,6 +60,28 @@ TEST_F(FormTest, ALabelledEditsLabelGrowsToHoldItsCaptionAndKeepsThatWidthAsTheF
   }
   form.SetBounds(0, 0, form.Width() + 30, form.Height());
   EXPECT_EQ(edit.EditLabel.BoundsRect().Width, 150) << "stretched from its grown width";
+}
+
+// A size far beyond any screen, as settings.ini may ask for: anchored controls stop at the
+// ends of the int range instead of wrapping round.
+TEST_F(FormTest, AnchoredControlsFollowEvenTheMostExtremeSizes) {
+  ui::TForm sized{ui::TFormParams{.Caption = "", .ClientWidth = 100, .ClientHeight = 50}};
+  ui::TButton stretched(sized, "s", {{10, 5, 80, 40}, ui::kAnchorsAll});
+  ui::TButton moved(sized, "m", {{60, 20, 30, 20}, ui::akRight | ui::akBottom});
+  // clang-format off
+  const struct { int width, height; ui::TRect stretched, moved; } rows[] = {
+      {100, 50,           {10, 5, 80, 40},                   {60, 20, 30, 20}},
+      {101, 48,           {10, 5, 81, 38},                   {61, 18, 30, 20}},
+      {INT_MAX, INT_MAX,  {10, 5, INT_MAX - 20, INT_MAX - 10}, {INT_MAX - 40, INT_MAX - 30, 30, 20}},
+      {INT_MIN, INT_MIN,  {10, 5, 0, 0},                       {INT_MIN, INT_MIN, 30, 20}},
+      {INT_MAX, INT_MIN,  {10, 5, INT_MAX - 20, 0},            {INT_MAX - 40, INT_MIN, 30, 20}},
+  };  // a window's size is never below zero
+  // clang-format on
+  for (const auto& r : rows) {
+    sized.SetBounds(0, 0, r.width, r.height);
+    EXPECT_EQ(stretched.BoundsRect(), r.stretched) << r.width << "x" << r.height;
+    EXPECT_EQ(moved.BoundsRect(), r.moved) << r.width << "x" << r.height;
+  }
 }
 
 TEST_F(FormTest, PageControlShowsOnlyTheActivePagesControlsAndOnlyTheUserRunsOnChange) {

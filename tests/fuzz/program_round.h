@@ -1,0 +1,73 @@
+// The data-file fuzz targets' common part: the whole program, on the headless
+// backend with the fake OS, started on a program folder that holds the fuzzed
+// file, as a real start reads it; a dialog nobody expects is cancelled.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "common/data_file.h"
+#include "os/fake/fake_os.h"
+#include "settings/settings_record.h"
+#include "ui/application.h"
+#include "ui/headless/headless.h"
+
+namespace fuzz {
+
+inline void Require(bool condition, const char* invariant) {
+  if (condition) return;
+  std::fprintf(stderr, "invariant broken: %s\n", invariant);
+  std::abort();
+}
+
+inline std::string& File(const std::string& name) {
+  return os::fake::world().files["C:\\Velmarind\\" + name];
+}
+
+inline std::string Input(const std::uint8_t* data, std::size_t size) {
+  return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+// Starts the program on a fresh fake OS whose folder holds a factory
+// settings.ini, the alarm sound and `file` with `bytes`; runs `act` on it;
+// ends it and gives that file's bytes as they are then.
+template <class Act>
+std::string Round(const std::string& file, const std::string& bytes, Act act) {
+  os::fake::Reset();
+  ui::headless::Reset();
+  ui::headless::SetUnexpectedDialogHandler([](const ui::headless::Dialog&) {});
+  File("settings.ini") = CSettings().ToFileText();
+  File("sound.wav") = "RIFF";
+  File(file) = bytes;
+  {
+    ui::TApplication application;
+    ui::Application = &application;
+    app::StartApplication();
+    act();
+    app::FinishApplication();
+    ui::Application = nullptr;
+  }
+  return File(file);
+}
+
+// The lines of a file as the program reads them.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  common::LineReader reader(text);
+  while (!reader.AtEnd()) lines.push_back(reader.Next());
+  return lines;
+}
+
+// A saved list file: its count line states the records there, each `fields` lines long.
+inline void RequireWholeRecords(const std::string& file, std::size_t fields) {
+  const std::vector<std::string> lines = Lines(file);
+  Require(!lines.empty() && (lines.size() - 1) % fields == 0, "whole records");
+  Require(lines[0] == std::to_string((lines.size() - 1) / fields), "the count states them");
+}
+
+}  // namespace fuzz
