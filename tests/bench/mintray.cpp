@@ -4,6 +4,7 @@
 // keeps one running throughout, so that Wine's desktop process stays up
 // instead of starting again for every program measured.
 #include <windows.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <cstring>

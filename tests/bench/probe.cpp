@@ -86,8 +86,8 @@ LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // A list box entry's index, asked in UTF-16 (Wine answers another process so); -1 when absent.
 int FindEntry(HWND list, const std::string& name) {
   const std::wstring wide(name.begin(), name.end());
-  const LRESULT index =
-      Ask(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str()));
+  const LRESULT index = Ask(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(wide.c_str()));
   return index == LB_ERR ? -1 : static_cast<int>(index);
 }
 
@@ -208,7 +208,8 @@ HWND WaitForVisible(const char* className, const std::string& caption = "") {
   if (!WaitFor(
           [&] {
             window = FindWindowA(className, nullptr);
-            return window && IsWindowVisible(window) && (caption.empty() || Text(window) == caption);
+            return window && IsWindowVisible(window) &&
+                   (caption.empty() || Text(window) == caption);
           },
           kStepTimeoutMs))
     throw std::runtime_error(std::string("no window ") + className + " " + caption);
@@ -235,12 +236,29 @@ struct ListKind {
 };
 
 const ListKind kLists[] = {
-    {"tasks", "Task", {VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN}, "TF_TaskHandler", 0, "TF_Task",
-     "New Task", [](HWND) {}},
-    {"alarms", "Alarm", {VK_UP, VK_UP, VK_RIGHT, VK_RETURN}, "TF_AlarmHandler", 1, "TF_Alarm",
-     "New Alarm", [](HWND) {}},
-    {"hotkeys", "Hotkey", {VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN}, "TF_HotkeyHandler", 1,
-     "TF_Hotkey", "New Hotkey",
+    {"tasks",
+     "Task",
+     {VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_TaskHandler",
+     0,
+     "TF_Task",
+     "New Task",
+     [](HWND) {}},
+    {"alarms",
+     "Alarm",
+     {VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_AlarmHandler",
+     1,
+     "TF_Alarm",
+     "New Alarm",
+     [](HWND) {}},
+    {"hotkeys",
+     "Hotkey",
+     {VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_HotkeyHandler",
+     1,
+     "TF_Hotkey",
+     "New Hotkey",
      [](HWND editor) {
        // The drop-down lists by their number of items: ALT of 4 modifiers, F2 of 62 keys, the
        // extra functions of 3 kinds; then one of those functions.
@@ -307,8 +325,7 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
           const std::string box = program.AnswerBox();
           if (!box.empty() && !questionsExpected)
             throw std::runtime_error(std::string(measure) + ": the program said " + box);
-          const auto entriesNow =
-              AskWithin(limitMs - (Now() - start), entries, LB_GETCOUNT, 0, 0);
+          const auto entriesNow = AskWithin(limitMs - (Now() - start), entries, LB_GETCOUNT, 0, 0);
           return entriesNow == count + present && (FindEntry(entries, name) >= 0) == present;
         },
         limitMs);
