@@ -8,7 +8,7 @@
 //   probe prepare FOLDER TASKS ALARMS HOTKEYS  settings.ini and the list files (none for 0)
 //   probe start CLASS EXE      find, idle: its window of CLASS findable, its loop reached
 //   probe tray EXE CLICKS      first, click: from a click on the tray icon to its menu shown
-//   probe edit LIST EXE CYCLES LIMIT_MS   ok, delete: LIST is tasks, alarms or hotkeys
+//   probe edit LIST EXE CYCLES LIMIT_MS [delete-first]   ok, delete: of tasks, alarms or hotkeys
 #include <windows.h>
 
 #include <cstdio>
@@ -305,9 +305,11 @@ void MeasureTray(const std::string& exe, int clicks) {
 
 // New, a name, OK: timed until the list shows the new record; then that
 // record selected, Delete: timed until it is gone (any question answered
-// Yes). The list is as before. A step slower than limitMs is printed as
-// "over" and ends the measure, the program killed.
-void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, double limitMs) {
+// Yes). The list is as before. deleteFirst turns each cycle round: a record
+// of the list deleted, then made again. A step slower than limitMs is
+// printed as "over" and ends the measure, the program killed.
+void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, double limitMs,
+                 bool deleteFirst) {
   Program program(exe);
   program.AwaitStart("TVelmarind");
   ChooseFromTrayMenu(list.trayKeys);
@@ -315,7 +317,9 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
   HWND entries = Child(window, "ListBox", list.listBox);
   if (!entries) throw std::runtime_error("no list box");
   const LRESULT count = Ask(entries, LB_GETCOUNT, 0, 0);
-  const std::string name = bench::RecordName(list.kind, static_cast<int>(count / 2)) + " new";
+  const std::string name =
+      bench::RecordName(list.kind, static_cast<int>(count / 2)) + (deleteFirst ? "" : " new");
+  const LRESULT countWith = deleteFirst ? count : count + 1;
   // A step ends when the record is listed or gone and nothing else changed.
   auto step = [&](const char* measure, HWND button, bool present, bool questionsExpected) {
     const double start = Now();
@@ -326,7 +330,7 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
           if (!box.empty() && !questionsExpected)
             throw std::runtime_error(std::string(measure) + ": the program said " + box);
           const auto entriesNow = AskWithin(limitMs - (Now() - start), entries, LB_GETCOUNT, 0, 0);
-          return entriesNow == count + present && (FindEntry(entries, name) >= 0) == present;
+          return entriesNow == countWith - !present && (FindEntry(entries, name) >= 0) == present;
         },
         limitMs);
     if (!done) {
@@ -338,25 +342,29 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
     Sleep(200);
     return true;
   };
-  for (int cycle = 0; cycle < cycles; ++cycle) {
+  auto add = [&] {
     PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
     HWND editor = WaitForVisible(list.editorClass, list.editorCaption);
     SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name.c_str());
     list.fill(editor);
     Sleep(200);
-    if (!step("ok", Button(editor, "&Ok"), true, false)) return;
+    return step("ok", Button(editor, "&Ok"), true, false);
+  };
+  auto remove = [&] {
     Ask(entries, LB_SETCURSEL, FindEntry(entries, name), 0);
     Ask(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(entries), LBN_SELCHANGE),
         reinterpret_cast<LPARAM>(entries));
     Sleep(200);
-    if (!step("delete", Button(window, "&Delete"), false, true)) return;
-  }
+    return step("delete", Button(window, "&Delete"), false, true);
+  };
+  for (int cycle = 0; cycle < cycles; ++cycle)
+    if (deleteFirst ? !remove() || !add() : !add() || !remove()) return;
 }
 
 int Usage() {
   std::fputs(
       "usage: probe prepare FOLDER TASKS ALARMS HOTKEYS | start CLASS EXE | tray EXE CLICKS |"
-      " edit tasks|alarms|hotkeys EXE CYCLES LIMIT_MS\n",
+      " edit tasks|alarms|hotkeys EXE CYCLES LIMIT_MS [delete-first]\n",
       stderr);
   return 2;
 }
@@ -373,12 +381,13 @@ int main(int argc, char** argv) {
       MeasureStart(args[1].c_str(), args[2]);
     else if (args.size() == 3 && args[0] == "tray")
       MeasureTray(args[1], std::atoi(args[2].c_str()));
-    else if (args.size() == 5 && args[0] == "edit") {
+    else if ((args.size() == 5 || args.size() == 6) && args[0] == "edit") {
       const ListKind* list = nullptr;
       for (const ListKind& kind : kLists)
         if (args[1] == kind.name) list = &kind;
       if (!list) return Usage();
-      MeasureEdit(*list, args[2], std::atoi(args[3].c_str()), std::atof(args[4].c_str()));
+      MeasureEdit(*list, args[2], std::atoi(args[3].c_str()), std::atof(args[4].c_str()),
+                  args.size() == 6 && args[5] == "delete-first");
     } else
       return Usage();
   } catch (const std::exception& error) {
