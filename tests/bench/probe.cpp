@@ -1,0 +1,398 @@
+// The benchmark's hands and stopwatch (scripts/bench runs it under Wine):
+// starts a program and times, from outside as other programs see it, when it
+// is ready, how soon the tray menu shows, and what OK in an editor and Delete
+// in a list window cost. One measure of one program per call; each time is
+// printed as "MEASURE MILLISECONDS" on a line of its own, a step cut off at
+// its limit as "MEASURE over", a failure as "error TEXT" (exit code 1).
+//
+//   probe prepare FOLDER TASKS ALARMS HOTKEYS  settings.ini and the list files (none for 0)
+//   probe start CLASS EXE      find, idle: its window of CLASS findable, its loop reached
+//   probe tray EXE CLICKS      first, click: from a click on the tray icon to its menu shown
+//   probe edit LIST EXE CYCLES LIMIT_MS [delete-first]   ok, delete: of tasks, alarms or hotkeys
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "bench_files.h"
+
+namespace {
+
+double Now() {
+  static const double perMs = [] {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart / 1000.0;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return counter.QuadPart / perMs;
+}
+
+void Print(const char* name, double ms) {
+  std::printf("%s %.1f\n", name, ms);
+  std::fflush(stdout);
+}
+
+// Polls a condition every millisecond; false when it still fails after timeoutMs.
+template <class Condition>
+bool WaitFor(Condition condition, double timeoutMs) {
+  for (const double start = Now(); !condition(); Sleep(1))
+    if (Now() - start > timeoutMs) return false;
+  return true;
+}
+
+constexpr double kStepTimeoutMs = 300000;  // anything slower than five minutes is broken
+
+HWND Button(HWND form, const char* caption) {
+  return FindWindowExA(form, nullptr, "Button", caption);
+}
+
+std::string Text(HWND window) {
+  char text[512] = "";
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// The n-th child (from 0) of that class, in the order FindWindowEx walks them.
+HWND Child(HWND parent, const char* className, int n) {
+  HWND child = nullptr;
+  for (int i = 0; i <= n; ++i) child = FindWindowExA(parent, child, className, nullptr);
+  return child;
+}
+
+// Sent and waited for: the program answers when it is back in a message
+// loop. nullopt when it has not answered within timeoutMs.
+std::optional<LRESULT> AskWithin(double timeoutMs, HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (timeoutMs < 1 || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL,
+                                            static_cast<UINT>(timeoutMs), &result))
+    return std::nullopt;
+  return static_cast<LRESULT>(result);
+}
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto result = AskWithin(kStepTimeoutMs, window, message, wParam, lParam);
+  if (!result) throw std::runtime_error("the program does not answer");
+  return *result;
+}
+
+// A list box entry's index, asked in UTF-16 (Wine answers another process so); -1 when absent.
+int FindEntry(HWND list, const std::string& name) {
+  const std::wstring wide(name.begin(), name.end());
+  const LRESULT index = Ask(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(wide.c_str()));
+  return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Key(HWND window, WPARAM key) {
+  PostMessageA(window, WM_KEYDOWN, key, 0);
+  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+HWND VisibleMenu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// velmarind.exe or the minimal tray program, started in its own folder and
+// closed (WM_CLOSE to its main window) when the measure ends.
+class Program {
+ public:
+  explicit Program(const std::string& exe) {
+    const std::string folder = exe.substr(0, exe.find_last_of('\\') + 1);
+    std::string commandLine = '"' + exe + '"';
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    start_ = Now();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process_))
+      throw std::runtime_error("cannot start " + exe);
+  }
+  ~Program() {
+    if (main_) PostMessageA(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 20000) != WAIT_OBJECT_0) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Milliseconds from the start until its window of that class is findable
+  // and until its message loop first waits for input, measured side by side.
+  std::pair<double, double> AwaitStart(const char* className) {
+    double idle = -1;
+    std::thread waiter([&] {
+      if (WaitForInputIdle(process_.hProcess, static_cast<DWORD>(kStepTimeoutMs)) == 0)
+        idle = Now() - start_;
+    });
+    double find = -1;
+    if (WaitFor([&] { return (main_ = FindWindowA(className, nullptr)) != nullptr; },
+                kStepTimeoutMs))
+      find = Now() - start_;
+    waiter.join();
+    if (find < 0) throw std::runtime_error(std::string("no window of class ") + className);
+    if (idle < 0) throw std::runtime_error("the message loop was not reached");
+    return {find, idle};
+  }
+
+  void Kill() {
+    TerminateProcess(process_.hProcess, 1);
+    main_ = nullptr;
+  }
+
+  // A visible message box of the program, answered Yes (or OK); its text, or "".
+  std::string AnswerBox() const {
+    HWND box = FindWindowA("#32770", nullptr);
+    DWORD owner = 0;
+    if (!box || !IsWindowVisible(box)) return "";
+    GetWindowThreadProcessId(box, &owner);
+    if (owner != process_.dwProcessId) return "";
+    const std::string text = Text(GetDlgItem(box, 0xFFFF));
+    for (int answer : {IDYES, IDOK})
+      if (HWND button = GetDlgItem(box, answer)) {
+        PostMessageA(button, BM_CLICK, 0, 0);
+        break;
+      }
+    return text;
+  }
+
+ private:
+  double start_ = 0;
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+// Clicks velmarind's tray icon as the tray does (its window, callback message
+// and id); the milliseconds until its menu shows.
+double ClickTray() {
+  HWND tray = FindWindowA("VelmarindTrayIcon", nullptr);
+  if (!tray) throw std::runtime_error("no tray icon window");
+  const double start = Now();
+  PostMessageA(tray, WM_APP + 1, 1, WM_LBUTTONUP);
+  if (!WaitFor([] { return VisibleMenu() != nullptr; }, kStepTimeoutMs))
+    throw std::runtime_error("the tray menu did not show");
+  return Now() - start;
+}
+
+// Escape until no menu shows: a key posted before the menu is tracked is lost.
+void CloseMenu() {
+  for (const double start = Now(); HWND menu = VisibleMenu(); Sleep(50)) {
+    if (Now() - start > kStepTimeoutMs) throw std::runtime_error("the tray menu did not close");
+    Key(menu, VK_ESCAPE);
+  }
+}
+
+// Works the tray menu with keys (the main menu from its end: Clipboard,
+// Alarms, Tasks, Hotkeys), as the end-to-end tests do.
+void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
+  ClickTray();
+  Sleep(200);  // the menu takes keys once it is tracked
+  HWND menu = VisibleMenu();
+  for (WPARAM key : keys) Key(menu, key);
+  if (!WaitFor([] { return VisibleMenu() == nullptr; }, kStepTimeoutMs))
+    throw std::runtime_error("the tray menu stayed open");
+}
+
+HWND WaitForVisible(const char* className, const std::string& caption = "") {
+  HWND window = nullptr;
+  if (!WaitFor(
+          [&] {
+            window = FindWindowA(className, nullptr);
+            return window && IsWindowVisible(window) &&
+                   (caption.empty() || Text(window) == caption);
+          },
+          kStepTimeoutMs))
+    throw std::runtime_error(std::string("no window ") + className + " " + caption);
+  return window;
+}
+
+void Pick(HWND form, HWND combo, int index) {
+  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+// How each list is driven: its window from the tray, the list box that gets
+// a new record, the editor and what a new record needs beyond its name.
+struct ListKind {
+  const char* name;
+  const char* kind;  // of the records' names
+  std::initializer_list<WPARAM> trayKeys;
+  const char* windowClass;
+  int listBox;  // among the window's list boxes: the one of new records
+  const char* editorClass;
+  const char* editorCaption;
+  void (*fill)(HWND editor);
+};
+
+const ListKind kLists[] = {
+    {"tasks",
+     "Task",
+     {VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_TaskHandler",
+     0,
+     "TF_Task",
+     "New Task",
+     [](HWND) {}},
+    {"alarms",
+     "Alarm",
+     {VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_AlarmHandler",
+     1,
+     "TF_Alarm",
+     "New Alarm",
+     [](HWND) {}},
+    {"hotkeys",
+     "Hotkey",
+     {VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN},
+     "TF_HotkeyHandler",
+     1,
+     "TF_Hotkey",
+     "New Hotkey",
+     [](HWND editor) {
+       // The drop-down lists by their number of items: ALT of 4 modifiers, F2 of 62 keys, the
+       // extra functions of 3 kinds; then one of those functions.
+       for (HWND combo = nullptr; (combo = FindWindowExA(editor, combo, "ComboBox", nullptr));) {
+         const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+         Pick(editor, combo, count == 4 ? 1 : count == 62 ? 51 : 2);
+       }
+       SendMessageA(FindWindowExA(editor, nullptr, "ListBox", nullptr), LB_SETCURSEL, 9, 0);
+     }},
+};
+
+void Prepare(const std::string& folder, int tasks, int alarms, int hotkeys) {
+  auto write = [&](const char* name, const std::string& bytes) {
+    std::ofstream file(folder + "\\" + name, std::ios::binary | std::ios::trunc);
+    file << bytes;
+    if (!file.flush()) throw std::runtime_error(std::string("cannot write ") + name);
+  };
+  write("settings.ini", bench::SettingsFile());
+  if (tasks > 0) write("tasklist.ini", bench::TaskList(tasks));
+  if (alarms > 0) write("alarmlist.ini", bench::AlarmList(alarms));
+  if (hotkeys > 0) write("hotkeylist.ini", bench::HotkeyList(hotkeys));
+}
+
+void MeasureStart(const char* className, const std::string& exe) {
+  // The window of a program that is still closing would be found at once.
+  if (!WaitFor([&] { return FindWindowA(className, nullptr) == nullptr; }, 10000))
+    throw std::runtime_error(std::string("a window of class ") + className + " is there already");
+  Program program(exe);
+  const auto [find, idle] = program.AwaitStart(className);
+  Print("find", find);
+  Print("idle", idle);
+}
+
+void MeasureTray(const std::string& exe, int clicks) {
+  Program program(exe);
+  program.AwaitStart("TVelmarind");
+  Sleep(300);
+  for (int i = 0; i < clicks; ++i) {
+    Print(i == 0 ? "first" : "click", ClickTray());
+    CloseMenu();
+    Sleep(100);
+  }
+}
+
+// New, a name, OK: timed until the list shows the new record; then that
+// record selected, Delete: timed until it is gone (any question answered
+// Yes). The list is as before. deleteFirst turns each cycle round: a record
+// of the list deleted, then made again. A step slower than limitMs is
+// printed as "over" and ends the measure, the program killed.
+void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, double limitMs,
+                 bool deleteFirst) {
+  Program program(exe);
+  program.AwaitStart("TVelmarind");
+  ChooseFromTrayMenu(list.trayKeys);
+  HWND window = WaitForVisible(list.windowClass);
+  HWND entries = Child(window, "ListBox", list.listBox);
+  if (!entries) throw std::runtime_error("no list box");
+  const LRESULT count = Ask(entries, LB_GETCOUNT, 0, 0);
+  const std::string name =
+      bench::RecordName(list.kind, static_cast<int>(count / 2)) + (deleteFirst ? "" : " new");
+  const LRESULT countWith = deleteFirst ? count : count + 1;
+  // A step ends when the record is listed or gone and nothing else changed.
+  auto step = [&](const char* measure, HWND button, bool present, bool questionsExpected) {
+    const double start = Now();
+    PostMessageA(button, BM_CLICK, 0, 0);  // posted: the editor may be modal
+    const bool done = WaitFor(
+        [&] {
+          const std::string box = program.AnswerBox();
+          if (!box.empty() && !questionsExpected)
+            throw std::runtime_error(std::string(measure) + ": the program said " + box);
+          const auto entriesNow = AskWithin(limitMs - (Now() - start), entries, LB_GETCOUNT, 0, 0);
+          return entriesNow == countWith - !present && (FindEntry(entries, name) >= 0) == present;
+        },
+        limitMs);
+    if (!done) {
+      std::printf("%s over\n", measure);
+      program.Kill();
+      return false;
+    }
+    Print(measure, Now() - start);
+    Sleep(200);
+    return true;
+  };
+  auto add = [&] {
+    PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
+    HWND editor = WaitForVisible(list.editorClass, list.editorCaption);
+    SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name.c_str());
+    list.fill(editor);
+    Sleep(200);
+    return step("ok", Button(editor, "&Ok"), true, false);
+  };
+  auto remove = [&] {
+    Ask(entries, LB_SETCURSEL, FindEntry(entries, name), 0);
+    Ask(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(entries), LBN_SELCHANGE),
+        reinterpret_cast<LPARAM>(entries));
+    Sleep(200);
+    return step("delete", Button(window, "&Delete"), false, true);
+  };
+  for (int cycle = 0; cycle < cycles; ++cycle)
+    if (deleteFirst ? !remove() || !add() : !add() || !remove()) return;
+}
+
+int Usage() {
+  std::fputs(
+      "usage: probe prepare FOLDER TASKS ALARMS HOTKEYS | start CLASS EXE | tray EXE CLICKS |"
+      " edit tasks|alarms|hotkeys EXE CYCLES LIMIT_MS [delete-first]\n",
+      stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    if (args.size() == 5 && args[0] == "prepare")
+      Prepare(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()),
+              std::atoi(args[4].c_str()));
+    else if (args.size() == 3 && args[0] == "start")
+      MeasureStart(args[1].c_str(), args[2]);
+    else if (args.size() == 3 && args[0] == "tray")
+      MeasureTray(args[1], std::atoi(args[2].c_str()));
+    else if ((args.size() == 5 || args.size() == 6) && args[0] == "edit") {
+      const ListKind* list = nullptr;
+      for (const ListKind& kind : kLists)
+        if (args[1] == kind.name) list = &kind;
+      if (!list) return Usage();
+      MeasureEdit(*list, args[2], std::atoi(args[3].c_str()), std::atof(args[4].c_str()),
+                  args.size() == 6 && args[5] == "delete-first");
+    } else
+      return Usage();
+  } catch (const std::exception& error) {
+    std::printf("error %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
