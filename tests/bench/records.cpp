@@ -8,8 +8,6 @@
 // and "LIST-bytes MS" lines.
 //
 //   records ROUNDS
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -27,6 +25,8 @@
 #include "tasks/task_list.h"
 #include "ui/application.h"
 #include "ui/menu.h"
+// After the program's headers, whose message names the window system's macros would replace.
+#include <windows.h>
 
 namespace {
 
