@@ -60,6 +60,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
   common::NameKeeper names;
   std::string unreadable, renamed;
   int notLoaded = 0;
+  Alarms.reserve(Alarms.size() + std::min(count, kMaxAlarms));
   loading_ = true;
   for (int i = 0; i < count; ++i) {
     CAlarm alarm;
@@ -75,7 +76,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
       alarm.State = 0;
       unreadable += "\n" + alarm.Name;
     }
-    AddAlarm(alarm, false);
+    AddAlarm(std::move(alarm), false);
   }
   ShowLoadNotice(unreadable, renamed, notLoaded);
   loading_ = false;
@@ -118,17 +119,18 @@ void CAlarmHandler::SaveIfUnsaved() {
   if (unsaved_) SaveAlarmList(SaveReport::OncePerFailure);
 }
 
-int CAlarmHandler::AddAlarm(const CAlarm& alarm, bool refresh) {
+int CAlarmHandler::AddAlarm(CAlarm alarm, bool refresh) {
   if (common::RefuseWhenFull(Alarms.size(), kMaxAlarms, "alarm")) return 0;
-  CAlarm added = alarm;
-  added.Id = ++lastId_;
-  added.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
+  const bool active = alarm.IsActive();
+  alarm.Id = ++lastId_;
+  alarm.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
     if (F_AlarmHandler) F_AlarmHandler->AlarmMenuItemClick(sender);
   });
-  added.State = alarm.IsActive() ? 0 : alarm.State;
-  Alarms.push_back(std::move(added));
+  if (active) alarm.State = 0;  // activated below, as a new alarm is
+  const std::string name = active ? alarm.Name : "";
+  Alarms.push_back(std::move(alarm));
   if (refresh) MoveEntry({}, EntryOf(Alarms.back()));
-  if (alarm.IsActive()) ActivateAlarm(alarm.Name);
+  if (active) ActivateAlarm(name);
   if (refresh) UpdateLists();
   return 1;
 }

@@ -92,7 +92,7 @@ class CAlarmHandler {
   // Appends a copy with its own tray item and activates it when it comes
   // active; with `refresh` it is listed in the window at once, as
   // UpdateLists leaves the lists. 0 with an "Error" box when the list is full.
-  int AddAlarm(const CAlarm& alarm, bool refresh);
+  int AddAlarm(CAlarm alarm, bool refresh);
   // A quick alarm (quick_alarm.cpp): an active one-shot Time alarm (countdown
   // 0) or countdown, named "#Alarm - (...) " or "#Countdown - (...) " and
   // numbered when the name is taken, saved at once. 0, after an "Error" box,

@@ -13,7 +13,7 @@ std::vector<std::string> ReadTranslationTexts(const std::string& file) {
   std::vector<std::string> texts;
   common::LineReader reader(file);
   while (!reader.AtEnd() && static_cast<int>(texts.size()) < kTranslationSlots) {
-    std::string line = reader.Next();
+    std::string line(reader.Next());
     const bool tooLong = line.size() > kLongestLine;
     if (tooLong) line.resize(kLongestLine);
     if (!line.empty() && line[0] != '#') {

@@ -11,13 +11,13 @@ LineReader::LineReader(std::string text) : text_(std::move(text)) {
     lineEnd_ = '\r';
 }
 
-std::string LineReader::Next() {
-  if (AtEnd()) return "";
+std::string_view LineReader::Next() {
+  if (AtEnd()) return {};
   std::size_t end = text_.find(lineEnd_, position_);
   if (end == std::string::npos) end = text_.size();
   std::size_t lineEnd = end;
   if (lineEnd > position_ && text_[lineEnd - 1] == '\r') --lineEnd;
-  std::string line = text_.substr(position_, lineEnd - position_);
+  const std::string_view line = std::string_view(text_).substr(position_, lineEnd - position_);
   position_ = end + 1;
   return line;
 }
@@ -29,14 +29,16 @@ std::size_t LineReader::LinesLeft() const {
   return ends + (text_.back() == lineEnd_ ? 0 : 1);
 }
 
-std::optional<int> LeadingInt(const std::string& line) {
+std::optional<int> LeadingInt(std::string_view line) {
+  const auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   std::size_t i = 0;
-  while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+  while (i < line.size() && isSpace(line[i])) ++i;
   bool negative = false;
   if (i < line.size() && (line[i] == '+' || line[i] == '-')) negative = line[i++] == '-';
-  if (i == line.size() || !std::isdigit(static_cast<unsigned char>(line[i]))) return std::nullopt;
+  if (i == line.size() || !isDigit(line[i])) return std::nullopt;
   long long value = 0;
-  for (; i < line.size() && std::isdigit(static_cast<unsigned char>(line[i])); ++i) {
+  for (; i < line.size() && isDigit(line[i]); ++i) {
     value = value * 10 + (line[i] - '0');
     if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
   }
@@ -45,7 +47,7 @@ std::optional<int> LeadingInt(const std::string& line) {
   return static_cast<int>(value);
 }
 
-int ReadInt(const std::string& line) {
+int ReadInt(std::string_view line) {
   return LeadingInt(line).value_or(0);
 }
 
@@ -68,7 +70,11 @@ std::string AsOneLine(std::string value) {
 }
 
 void AppendLine(std::string& file, const std::string& value) {
-  file += AsOneLine(value);
+  const std::size_t start = file.size();
+  file += value;
+  std::replace_if(
+      file.begin() + static_cast<std::ptrdiff_t>(start), file.end(),
+      [](char c) { return c == '\r' || c == '\n'; }, ' ');
   file += "\r\n";
 }
 

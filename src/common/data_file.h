@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace common {
 
@@ -14,7 +15,8 @@ namespace common {
 class LineReader {
  public:
   explicit LineReader(std::string text);
-  std::string Next();
+  // The next line, valid while the reader lives.
+  std::string_view Next();
   bool AtEnd() const { return position_ >= text_.size(); }
   // The lines left, a last line without its line end included.
   std::size_t LinesLeft() const;
@@ -28,9 +30,9 @@ class LineReader {
 // The line's leading decimal integer: leading white space skipped, an
 // optional sign, then digits up to the first other character; nullopt for a
 // line without digits. A number beyond the int range gives the nearest limit.
-std::optional<int> LeadingInt(const std::string& line);
+std::optional<int> LeadingInt(std::string_view line);
 // LeadingInt, and 0 for a line without digits.
-int ReadInt(const std::string& line);
+int ReadInt(std::string_view line);
 
 // The whole text as a decimal integer (optional sign, digits only, in range);
 // nullopt for anything else.

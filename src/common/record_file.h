@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <span>
 #include <string>
@@ -55,7 +56,7 @@ void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<
         [&](auto member) {
           using Value = std::remove_reference_t<decltype(record.*member)>;
           if constexpr (std::is_same_v<Value, std::string>)
-            record.*member = AsOneLine(reader.Next());  // a lone CR, as it will be written
+            record.*member = AsOneLine(std::string(reader.Next()));  // a lone CR, as written
           else
             record.*member = static_cast<Value>(ReadInt(reader.Next()));
         },
@@ -85,13 +86,21 @@ void AppendRecord(std::string& file, const Record& record,
 template <class Record>
 bool SaveSortedList(const std::string& path, std::vector<Record>& records,
                     std::type_identity_t<Fields<Record>> fields) {
-  std::vector<Record> sorted = records;
-  std::stable_sort(sorted.begin(), sorted.end(),
-                   [](const Record& a, const Record& b) { return a.Name < b.Name; });
+  const auto byName = [&records](std::size_t a, std::size_t b) {
+    return records[a].Name < records[b].Name;
+  };
+  std::vector<std::size_t> order(records.size());  // sorting places, not records, is quick
+  std::iota(order.begin(), order.end(), 0);
+  const bool inOrder = std::is_sorted(order.begin(), order.end(), byName);  // as once saved
+  if (!inOrder) std::stable_sort(order.begin(), order.end(), byName);
   std::string file;
-  AppendLine(file, static_cast<int>(sorted.size()));
-  for (const Record& record : sorted) AppendRecord(file, record, fields);
+  AppendLine(file, static_cast<int>(records.size()));
+  for (const std::size_t at : order) AppendRecord(file, records[at], fields);
   if (!os::files::SaveAtomically(path, file)) return false;
+  if (inOrder) return true;
+  std::vector<Record> sorted;
+  sorted.reserve(records.size());
+  for (const std::size_t at : order) sorted.push_back(std::move(records[at]));
   records = std::move(sorted);
   return true;
 }

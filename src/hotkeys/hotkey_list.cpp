@@ -97,7 +97,8 @@ int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
   for (CHotkey& hotkey : loaded)
     if (hotkey.Id == 0) taken[hotkey.Id = FreeId(taken)] = true;
   wholeListChanging_ = true;
-  for (const CHotkey& hotkey : loaded) AddHotkey(hotkey, false);
+  Hotkeys.reserve(Hotkeys.size() + loaded.size());
+  for (CHotkey& hotkey : loaded) AddHotkey(std::move(hotkey), false);
   wholeListChanging_ = false;
   RefreshHotkeyLists();
   return 1;
@@ -110,19 +111,19 @@ int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
   return 0;
 }
 
-int CHotkeyHandler::AddHotkey(const CHotkey& hotkey, bool refresh) {
-  CHotkey added = hotkey;
-  added.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
+int CHotkeyHandler::AddHotkey(CHotkey hotkey, bool refresh) {
+  const bool enable = hotkey.Enabled == 1;
+  hotkey.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
   if (Velmarind) {
-    added.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
+    hotkey.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
       if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
     });
     // The item finds its hotkey by id: a hand-edited file may repeat a name.
-    added.MenuItem->Tag = hotkey.Id;
+    hotkey.MenuItem->Tag = hotkey.Id;
   }
-  Hotkeys.push_back(std::move(added));
+  Hotkeys.push_back(std::move(hotkey));
   if (refresh) MoveEntry({}, EntryOf(Hotkeys.back()));
-  if (hotkey.Enabled == 1) EnableHotkeyAt(Count() - 1, false);
+  if (enable) EnableHotkeyAt(Count() - 1, false);
   if (refresh) UpdateHotkeyLists();
   return 1;
 }

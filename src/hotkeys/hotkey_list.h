@@ -86,7 +86,7 @@ class CHotkeyHandler {
   // Appends a copy with its own tray item; one saved as enabled is registered
   // again, silently, and stays disabled when Windows refuses. With `refresh`
   // it is listed in the window at once. Always 1.
-  int AddHotkey(const CHotkey& hotkey, bool refresh);
+  int AddHotkey(CHotkey hotkey, bool refresh);
   // Removes the first hotkey of that name with its tray item and its entry
   // in the window (an enabled one is unregistered first); -1 when there is
   // none.

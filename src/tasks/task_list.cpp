@@ -36,6 +36,7 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
   common::LineReader reader(*text);
   const int count = common::ReadRecordCount<CTask>(reader, kTaskFields, kMaxTasks);
   common::NameKeeper names;
+  Tasks.reserve(Tasks.size() + count);
   for (int i = 0; i < count; ++i) AddTask(ReadTask(reader, names), false);
   RefreshList();
   return 1;
@@ -46,14 +47,13 @@ int CTaskHandler::SaveTasks(const std::string& fileName) {
   return path && common::SaveSortedList(*path, Tasks, kTaskFields) ? 1 : 0;
 }
 
-int CTaskHandler::AddTask(const CTask& task, bool refresh) {
+int CTaskHandler::AddTask(CTask task, bool refresh) {
   if (common::RefuseWhenFull(Tasks.size(), kMaxTasks, "task")) return 0;
-  CTask added = task;
-  added.MenuItem = AddRecordMenuItem(&TVelmarind::M_Run, task.Name, [](ui::TObject* sender) {
+  task.MenuItem = AddRecordMenuItem(&TVelmarind::M_Run, task.Name, [](ui::TObject* sender) {
     if (F_TaskHandler) F_TaskHandler->TaskMenuItemClick(sender);
   });
-  Tasks.push_back(std::move(added));
-  if (refresh) ShowChange({}, {0, task.Name});
+  Tasks.push_back(std::move(task));
+  if (refresh) ShowChange({}, {0, Tasks.back().Name});
   return 1;
 }
 

@@ -45,7 +45,7 @@ class CTaskHandler {
   // Appends a copy of the task and gives it a tray item; with `refresh` its
   // entry shows in the window at once (a file's tasks are listed by
   // RefreshList). 0 with an "Error" box when the list is full.
-  int AddTask(const CTask& task, bool refresh);
+  int AddTask(CTask task, bool refresh);
   // Index of the task with exactly that name, or -1.
   int FindTask(const std::string& name) const;
   // 1 when no task but the one being edited (its index, -1 for a new task)

@@ -1,19 +1,21 @@
 #include "ui/state_peer.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/control.h"
 
 namespace ui {
 namespace {
 
+unsigned char Lower(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+}
+
 // The order of a sorted list box: letters compared without their case.
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) <
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Lower(x) < Lower(y); });
 }
 
 }  // namespace
@@ -46,7 +48,9 @@ void StatePeer::ReplaceSel(const std::string& text) {
 // The selection stays on its item, as in the window system's lists.
 void StatePeer::AddItem(const std::string& text) {
   auto at = items_.end();
-  if (kind_ == ControlKind::SortedListBox)
+  // Items that come in order, as a loaded list does, go to the end at once.
+  if (kind_ == ControlKind::SortedListBox && !items_.empty() &&
+      !LessIgnoringCase(items_.back(), text))
     at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
   if (itemIndex_ >= at - items_.begin()) ++itemIndex_;
   items_.insert(at, text);

@@ -59,7 +59,7 @@ std::string Round(const std::string& file, const std::string& bytes, Act act) {
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   common::LineReader reader(text);
-  while (!reader.AtEnd()) lines.push_back(reader.Next());
+  while (!reader.AtEnd()) lines.emplace_back(reader.Next());
   return lines;
 }
 

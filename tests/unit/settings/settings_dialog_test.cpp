@@ -15,7 +15,7 @@ using Strings = std::vector<std::string>;
 
 Strings LinesOf(const std::string& text) {
   Strings lines;
-  for (common::LineReader reader(text); !reader.AtEnd();) lines.push_back(reader.Next());
+  for (common::LineReader reader(text); !reader.AtEnd();) lines.emplace_back(reader.Next());
   return lines;
 }
 
