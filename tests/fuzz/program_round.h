@@ -70,4 +70,13 @@ inline void RequireWholeRecords(const std::string& file, std::size_t fields) {
   Require(lines[0] == std::to_string((lines.size() - 1) / fields), "the count states them");
 }
 
+// A list file read and saved, then that save read and saved again: whole
+// records of `fields` lines, and the same bytes the second time.
+inline void RequireStableList(const std::string& input, std::size_t fields,
+                              std::string (*loadAndSave)(const std::string&)) {
+  const std::string first = loadAndSave(input);
+  RequireWholeRecords(first, fields);
+  Require(loadAndSave(first) == first, "read and saved again, the same bytes");
+}
+
 }  // namespace fuzz

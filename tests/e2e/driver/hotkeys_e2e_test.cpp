@@ -27,6 +27,26 @@ LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_CLOSE) PostQuitMessage(0);
   return DefWindowProcA(window, message, wParam, lParam);
 }
+// The player's window for one test, on its thread, closed when the test ends.
+struct PlayerWindow {
+  PlayerWindow()
+      : owner([this] {
+          WNDCLASSA type{};
+          type.lpfnWndProc = Player, type.lpszClassName = "Winamp v1.x";
+          RegisterClassA(&type);
+          window = CreateWindowA(type.lpszClassName, "", 0, 0, 0, 1, 1, 0, 0, 0, 0);
+          for (MSG m; GetMessageA(&m, nullptr, 0, 0) > 0;) DispatchMessageA(&m);
+        }) {}
+  ~PlayerWindow() {
+    while (!window) Sleep(1);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    owner.join();
+  }
+  operator HWND() const { return window; }
+  std::atomic<HWND> window = nullptr;
+  std::thread owner;
+};
+
 std::vector<std::string> Commands() {
   std::lock_guard lock(g_mutex);
   return g_commands;
@@ -44,14 +64,7 @@ void Press(WORD modifier, WORD key) {
 
 TEST_F(HotkeysE2E, PressedHotkeysRunTheirTaskAndCommandThePlayerWithoutWaitingOnIt) {
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F9)) << "the driver holds CTRL+F9";
-  std::atomic<HWND> player = nullptr;
-  std::thread owner([&] {
-    WNDCLASSA type{};
-    type.lpfnWndProc = Player, type.lpszClassName = "Winamp v1.x";
-    RegisterClassA(&type);
-    player = CreateWindowA(type.lpszClassName, "", 0, 0, 0, 1, 1, 0, 0, 0, 0);
-    for (MSG m; GetMessageA(&m, nullptr, 0, 0) > 0;) DispatchMessageA(&m);
-  });
+  PlayerWindow player;
   // Mark on ALT+F1, Next on CTRL+F9, Play on ALT+F2, Stop on ALT+F3, all enabled.
   std::string list =
       "4|Mark|mark|50|ALT||0|1|11|Next|Winamp (Next)|58|CTRL||2|1|14|"
@@ -87,22 +100,13 @@ TEST_F(HotkeysE2E, PressedHotkeysRunTheirTaskAndCommandThePlayerWithoutWaitingOn
   EXPECT_EQ(Read("hotkeylist.ini"), list) << "nothing is saved at exit";
   EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_ALT, VK_F1)) << "released";
   UnregisterHotKey(nullptr, 1), UnregisterHotKey(nullptr, 2);
-  PostMessageA(player, WM_CLOSE, 0, 0);
-  owner.join();
 }
 
 // The list window and the editor: a hotkey made there is disabled, Enable registers it and it
 // commands the player; one on a combination another program holds stays disabled.
 TEST_F(HotkeysE2E, AHotkeyMadeInTheEditorIsEnabledFromTheListWindowAndRuns) {
   ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, VK_F9)) << "the driver holds CTRL+F9";
-  std::atomic<HWND> player = nullptr;
-  std::thread owner([&] {
-    WNDCLASSA type{};
-    type.lpfnWndProc = Player, type.lpszClassName = "Winamp v1.x";
-    RegisterClassA(&type);
-    player = CreateWindowA(type.lpszClassName, "", 0, 0, 0, 1, 1, 0, 0, 0, 0);
-    for (MSG m; GetMessageA(&m, nullptr, 0, 0) > 0;) DispatchMessageA(&m);
-  });
+  PlayerWindow player;
   g_commands.clear();
   Start({}, {});
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
@@ -149,8 +153,6 @@ TEST_F(HotkeysE2E, AHotkeyMadeInTheEditorIsEnabledFromTheListWindowAndRuns) {
   EXPECT_TRUE(WaitUntil([&] { return ListItems(disabled) == std::vector<std::wstring>{L"Held"}; }));
   EXPECT_EQ(Text(window), "Enabled Hotkeys 1, Total 2");
   UnregisterHotKey(nullptr, 1);
-  PostMessageA(player, WM_CLOSE, 0, 0);
-  owner.join();
 }
 
 }  // namespace
