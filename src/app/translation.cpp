@@ -1,6 +1,6 @@
 #include "app/translation.h"
 
-#include <functional>
+#include <initializer_list>
 
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_handler_form.h"
@@ -140,27 +140,15 @@ constexpr TranslationTarget kTargets[] = {
 };
 // clang-format on
 
-// The global windows by their names; null while one does not exist.
+}  // namespace
+
 ui::TForm* WindowNamed(const std::string& name) {
-  static const std::pair<const char*, std::function<ui::TForm*()>> kWindows[] = {
-      {"Velmarind", [] { return Velmarind; }},
-      {"F_Settings", [] { return F_Settings; }},
-      {"F_Task", [] { return F_Task; }},
-      {"F_TaskHandler", [] { return F_TaskHandler; }},
-      {"F_AlarmHandler", [] { return F_AlarmHandler; }},
-      {"F_Alarm", [] { return F_Alarm; }},
-      {"F_About", [] { return F_About; }},
-      {"F_HotkeyHandler", [] { return F_HotkeyHandler; }},
-      {"F_Hotkey", [] { return F_Hotkey; }},
-      {"F_Memo", [] { return F_Memo; }},
-      {"F_ShowMessage", [] { return F_ShowMessage; }},
-  };
-  for (const auto& [windowName, window] : kWindows)
-    if (name == windowName) return window();
+  for (ui::TForm* form : std::initializer_list<ui::TForm*>{
+           Velmarind, F_Settings, F_Task, F_TaskHandler, F_AlarmHandler, F_Alarm, F_About,
+           F_HotkeyHandler, F_Hotkey, F_Memo, F_ShowMessage})
+    if (form && form->Name == name) return form;
   return nullptr;
 }
-
-}  // namespace
 
 std::span<const TranslationTarget> TranslationTargets() {
   return kTargets;

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+class TForm;
+}  // namespace ui
+
 namespace app {
 
 // The texts of a file, one per slot.
@@ -25,6 +29,9 @@ std::span<const TranslationTarget> TranslationTargets();
 // lines and lines beginning with "#" hold none. A line longer than 255
 // characters gives its first 255 and ends the reading.
 std::vector<std::string> ReadTranslationTexts(const std::string& file);
+
+// The global window of that name ("F_Memo"); null while it does not exist.
+ui::TForm* WindowNamed(const std::string& name);
 
 // Sets every target to its slot's text (93 of them); a window that does
 // not exist yet is passed over.

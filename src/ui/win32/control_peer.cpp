@@ -37,7 +37,6 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
   if (native.common) UseCommonControls();
   hwnd_ = CreateWindowExA(native.exStyle, native.name, text.c_str(), style, 0, 0, 0, 0, form,
                           reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont(parent)), FALSE);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
@@ -50,7 +49,8 @@ NativeControl::~NativeControl() {
 }
 
 // The setters that notify nobody, in the order that keeps each meaningful:
-// the items before the selection, the range before the position, the format
+// the place and font (the form's unless the control has its own) first, the
+// items before the selection, the range before the position, the format
 // before the value, the text (given at making) before the caret.
 void NativeControl::Adopt(const StatePeer& state) {
   SetBounds(state.Bounds());

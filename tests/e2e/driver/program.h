@@ -60,13 +60,17 @@ inline HWND Button(HWND form, const char* caption) {
   return FindWindowExA(form, nullptr, "Button", caption);
 }
 
-// A list box's items, asked in UTF-16: Wine answers the ANSI call of another process so.
+// A list box's or drop-down list's items, asked in UTF-16: Wine answers the ANSI call of
+// another process so.
 inline std::vector<std::wstring> ListItems(HWND list) {
+  char type[16] = "";
+  GetClassNameA(list, type, sizeof type);
+  const bool combo = lstrcmpiA(type, "ComboBox") == 0;
   std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const LRESULT count = SendMessageW(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     wchar_t item[256] = L"";
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
+    SendMessageW(list, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
     items.push_back(item);
   }
   return items;

@@ -22,16 +22,6 @@ std::vector<std::string> ButtonTexts(HWND form) {
   return texts;
 }
 
-std::vector<std::wstring> ComboItems(HWND combo) {
-  std::vector<std::wstring> items;
-  for (LRESULT i = 0, count = SendMessageW(combo, CB_GETCOUNT, 0, 0); i < count; ++i) {
-    wchar_t item[256] = L"";
-    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-    items.push_back(item);
-  }
-  return items;
-}
-
 // The memo's buttons and About's button read German, byte for byte; the language list
 // offers the file, not a folder that looks like one.
 TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
@@ -56,9 +46,9 @@ TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
   ASSERT_NE(settings, nullptr);
   HWND language = nullptr;
   for (HWND combo = nullptr; (combo = FindWindowExA(settings, combo, "ComboBox", nullptr));)
-    if (!ComboItems(combo).empty() && ComboItems(combo)[0] == L"Default") language = combo;
+    if (!ListItems(combo).empty() && ListItems(combo)[0] == L"Default") language = combo;
   ASSERT_NE(language, nullptr);
-  EXPECT_EQ(ComboItems(language), (std::vector<std::wstring>{L"Default", L"Deutsch.vmd"}));
+  EXPECT_EQ(ListItems(language), (std::vector<std::wstring>{L"Default", L"Deutsch.vmd"}));
   EXPECT_EQ(SendMessageA(language, CB_GETCURSEL, 0, 0), 1);
 }
 

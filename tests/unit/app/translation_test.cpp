@@ -6,16 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "alarms/alarm_form.h"
 #include "alarms/alarm_handler_form.h"
-#include "hotkeys/hotkey_form.h"
 #include "hotkeys/hotkey_handler_form.h"
 #include "memo/memo_form.h"
-#include "settings/about.h"
 #include "settings/settings_form.h"
-#include "settings/show_message.h"
 #include "support/app_test.h"
-#include "tasks/task_form.h"
 #include "tasks/task_handler_form.h"
 #include "ui/checkbox.h"
 #include "ui/label.h"
@@ -33,19 +28,11 @@ std::string Asset(const std::string& name) {
   return bytes.str();
 }
 
-ui::TForm* Window(const std::string& name) {
-  for (ui::TForm* form : std::initializer_list<ui::TForm*>{
-           Velmarind, F_Settings, F_Task, F_TaskHandler, F_AlarmHandler, F_Alarm, F_About,
-           F_HotkeyHandler, F_Hotkey, F_Memo, F_ShowMessage})
-    if (form && form->Name == name) return form;
-  return nullptr;
-}
-
 // The text a target shows, whatever kind of component it is; "?" for none.
 std::string CaptionOf(const app::TranslationTarget& target) {
   if (std::string(target.window) == "CSettings") return F_Settings->Settings.DefaultMessage;
-  ui::TComponent* c =
-      Window(target.window) ? Window(target.window)->FindComponent(target.component) : nullptr;
+  ui::TForm* window = app::WindowNamed(target.window);
+  ui::TComponent* c = window ? window->FindComponent(target.component) : nullptr;
   if (auto* edit = dynamic_cast<ui::TLabeledEdit*>(c)) return edit->EditLabel.Caption();
   if (auto* item = dynamic_cast<ui::TMenuItem*>(c)) return item->Caption;
   if (auto* button = dynamic_cast<ui::TButton*>(c)) return button->Caption();
