@@ -49,12 +49,12 @@ int CAlarmHandler::ActiveOn(AlarmTimer timer) const {
 }
 
 int CAlarmHandler::LoadAlarms(const std::string& fileName) {
-  const auto text = ReadProgramFile(fileName);
+  auto text = ReadProgramFile(fileName);
   if (!text) {
     RefreshLists();
     return 0;
   }
-  common::LineReader reader(*text);
+  common::LineReader reader(std::move(*text));
   // No limit here: the records past the most alarms are counted for the notice.
   const int count = common::ReadRecordCount<CAlarm>(reader, kAlarmFields);
   common::NameKeeper names;
@@ -70,8 +70,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
       ++notLoaded;
       continue;
     }
-    const std::string name = std::exchange(alarm.Name, names.Claim(alarm.Name));
-    if (alarm.Name != name) renamed += "\n" + alarm.Name;
+    if (names.Claim(alarm.Name)) renamed += "\n" + alarm.Name;
     if (alarm.IsActive() && !alarm.ParseTexts()) {
       alarm.State = 0;
       unreadable += "\n" + alarm.Name;

@@ -41,9 +41,10 @@ std::optional<int> ParseInt(const std::string& text);
 // The value as one line of a data file holds it: CR and LF become blanks,
 // so a value can never shift the lines after it.
 std::string AsOneLine(std::string value);
+void MakeOneLine(std::string& value);
 
 // Appends one line of a data file, AsOneLine; CR LF ends the line.
-void AppendLine(std::string& file, const std::string& value);
+void AppendLine(std::string& file, std::string_view value);
 void AppendLine(std::string& file, int value);
 
 }  // namespace common

@@ -56,7 +56,7 @@ void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<
         [&](auto member) {
           using Value = std::remove_reference_t<decltype(record.*member)>;
           if constexpr (std::is_same_v<Value, std::string>)
-            record.*member = AsOneLine(std::string(reader.Next()));  // a lone CR, as written
+            MakeOneLine(record.*member = reader.Next());  // a lone CR, as written
           else
             record.*member = static_cast<Value>(ReadInt(reader.Next()));
         },

@@ -35,15 +35,28 @@ bool IsNameFree(const std::vector<Record>& records, const std::string& name, int
 // appended, so that every record can be looked up by its name.
 class NameKeeper {
  public:
-  std::string Claim(const std::string& name) {
-    if (taken_.insert(name).second) return name;
+  // Gives the name a free one when it is taken; true when it did.
+  bool Claim(std::string& name) {
+    // A file the program saved is in name order: a name after the last one
+    // is new, and nothing needs looking up until the order breaks.
+    if (taken_.empty() && (inOrder_.empty() || inOrder_.back() < name)) {
+      inOrder_.push_back(name);
+      return false;
+    }
+    taken_.insert(std::make_move_iterator(inOrder_.begin()), std::make_move_iterator(inOrder_.end()));
+    inOrder_.clear();
+    if (taken_.insert(name).second) return false;
     for (int& next = nextSuffix_.try_emplace(name, 2).first->second;; ++next) {
       std::string free = name + " (" + std::to_string(next) + ")";
-      if (taken_.insert(free).second) return free;
+      if (taken_.insert(free).second) {
+        name = std::move(free);
+        return true;
+      }
     }
   }
 
  private:
+  std::vector<std::string> inOrder_;  // the names so far, while each came after the one before
   std::unordered_set<std::string> taken_;
   std::unordered_map<std::string, int> nextSuffix_;
 };

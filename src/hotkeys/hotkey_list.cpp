@@ -36,8 +36,8 @@ int DrawRandom() {
 }
 
 // The records of a file, never more than there are ids.
-std::vector<CHotkey> ReadHotkeys(const std::string& text) {
-  common::LineReader reader(text);
+std::vector<CHotkey> ReadHotkeys(std::string text) {
+  common::LineReader reader(std::move(text));
   std::vector<CHotkey> hotkeys(
       common::ReadRecordCount<CHotkey>(reader, kHotkeyFields, CHotkeyHandler::kMaxId));
   for (CHotkey& hotkey : hotkeys) common::ReadRecord(reader, hotkey, kHotkeyFields);
@@ -82,9 +82,9 @@ void CHotkeyHandler::SetEnabled(CHotkey& hotkey, bool on) {
 }
 
 int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
-  const auto text = ReadProgramFile(fileName);
+  auto text = ReadProgramFile(fileName);
   if (!text) return 0;
-  std::vector<CHotkey> loaded = ReadHotkeys(*text);
+  std::vector<CHotkey> loaded = ReadHotkeys(std::move(*text));
   // Ids are settled before anything is registered: the first hotkey in the
   // file keeps an id, and a fresh one never takes an id a later hotkey holds.
   std::vector<bool> taken = TakenIds();

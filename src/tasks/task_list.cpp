@@ -21,19 +21,19 @@ constexpr common::Field<CTask> kTaskFields[] = {
 CTask ReadTask(common::LineReader& reader, common::NameKeeper& names) {
   CTask task;
   common::ReadRecord(reader, task, kTaskFields);
-  task.Name = names.Claim(task.Name);
+  names.Claim(task.Name);
   return task;
 }
 
 }  // namespace
 
 int CTaskHandler::LoadTasks(const std::string& fileName) {
-  const auto text = ReadProgramFile(fileName);
+  auto text = ReadProgramFile(fileName);
   if (!text) {
     RefreshList();
     return 0;
   }
-  common::LineReader reader(*text);
+  common::LineReader reader(std::move(*text));
   const int count = common::ReadRecordCount<CTask>(reader, kTaskFields, kMaxTasks);
   common::NameKeeper names;
   Tasks.reserve(Tasks.size() + count);

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <climits>
+
 #include "os/os.h"
 
 namespace os::files {
@@ -12,7 +14,16 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
          written == bytes.size();
 }
 
+// Reads to the end in one call when the size is right; a file that grows
+// meanwhile is read on until the end.
 bool ReadAll(HANDLE file, std::string& bytes) {
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < INT_MAX) {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD got = 0;
+    if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) return false;
+    bytes.resize(got);
+  }
   char chunk[4096];
   DWORD got = 0;
   do {
