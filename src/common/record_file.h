@@ -80,6 +80,24 @@ void AppendRecord(std::string& file, const Record& record,
   }
 }
 
+// Puts records[order[i]] at place i, moving each record once along the
+// cycles of the order: no second list, however long the list.
+template <class Record>
+void Reorder(std::vector<Record>& records, std::vector<std::size_t>& order) {
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    if (order[start] == start) continue;
+    Record held = std::move(records[start]);
+    std::size_t to = start;
+    for (std::size_t from = order[to]; from != start; from = order[to]) {
+      records[to] = std::move(records[from]);
+      order[to] = to;
+      to = from;
+    }
+    records[to] = std::move(held);
+    order[to] = to;
+  }
+}
+
 // Writes a list file whole and atomically: the count, then each record in
 // name order (a stable sort, so two saves are identical). Only when it was
 // written does the list take that order; false otherwise.
@@ -91,17 +109,17 @@ bool SaveSortedList(const std::string& path, std::vector<Record>& records,
   };
   std::vector<std::size_t> order(records.size());  // sorting places, not records, is quick
   std::iota(order.begin(), order.end(), 0);
-  const bool inOrder = std::is_sorted(order.begin(), order.end(), byName);  // as once saved
-  if (!inOrder) std::stable_sort(order.begin(), order.end(), byName);
+  // A list once saved is in order but for the records added since: those
+  // are sorted and merged in.
+  const auto added = std::is_sorted_until(order.begin(), order.end(), byName);
+  const bool inOrder = added == order.end();
+  std::stable_sort(added, order.end(), byName);
+  std::inplace_merge(order.begin(), added, order.end(), byName);
   std::string file;
   AppendLine(file, static_cast<int>(records.size()));
   for (const std::size_t at : order) AppendRecord(file, records[at], fields);
   if (!os::files::SaveAtomically(path, file)) return false;
-  if (inOrder) return true;
-  std::vector<Record> sorted;
-  sorted.reserve(records.size());
-  for (const std::size_t at : order) sorted.push_back(std::move(records[at]));
-  records = std::move(sorted);
+  if (!inOrder) Reorder(records, order);
   return true;
 }
 
