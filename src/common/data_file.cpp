@@ -65,21 +65,14 @@ std::optional<int> ParseInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
-namespace {
-
-void BlankLineBreaks(std::string::iterator begin, std::string::iterator end) {
-  std::replace_if(begin, end, [](char c) { return c == '\r' || c == '\n'; }, ' ');
-}
-
-}  // namespace
-
 std::string AsOneLine(std::string value) {
   MakeOneLine(value);
   return value;
 }
 
 void MakeOneLine(std::string& value) {
-  BlankLineBreaks(value.begin(), value.end());
+  std::replace_if(
+      value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 }
 
 // Copies and cleans in one pass: a list file has tens of thousands of lines.

@@ -41,6 +41,7 @@ std::optional<int> ParseInt(const std::string& text);
 // The value as one line of a data file holds it: CR and LF become blanks,
 // so a value can never shift the lines after it.
 std::string AsOneLine(std::string value);
+// AsOneLine in place.
 void MakeOneLine(std::string& value);
 
 // Appends one line of a data file, AsOneLine; CR LF ends the line.

@@ -43,7 +43,8 @@ class NameKeeper {
       inOrder_.push_back(name);
       return false;
     }
-    taken_.insert(std::make_move_iterator(inOrder_.begin()), std::make_move_iterator(inOrder_.end()));
+    taken_.insert(std::make_move_iterator(inOrder_.begin()),
+                  std::make_move_iterator(inOrder_.end()));
     inOrder_.clear();
     if (taken_.insert(name).second) return false;
     for (int& next = nextSuffix_.try_emplace(name, 2).first->second;; ++next) {

@@ -25,7 +25,8 @@ TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
 
 TEST(DataFileTest, LinesAreWrittenCleanAndReadBackWhole) {
   std::string file;
-  for (const char* text : {"plain", "", "two\r\nlines", "lone\rcr", "end\n"}) common::AppendLine(file, text);
+  for (const char* text : {"plain", "", "two\r\nlines", "lone\rcr", "end\n"})
+    common::AppendLine(file, text);
   for (const int number : {0, -7, 65535, INT_MAX, INT_MIN}) common::AppendLine(file, number);
   EXPECT_EQ(file,
             "plain\r\n\r\ntwo  lines\r\nlone cr\r\nend \r\n"
