@@ -75,20 +75,19 @@ void MakeOneLine(std::string& value) {
       value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
 }
 
-// Copies and cleans in one pass: a list file has tens of thousands of lines.
-void AppendLine(std::string& file, std::string_view value) {
-  const std::size_t start = file.size();
-  file.resize(start + value.size() + 2);
-  char* out = file.data() + start;
+// Copies and cleans in one pass.
+char* WriteLine(char* out, std::string_view value) {
   for (const char c : value) *out++ = c == '\r' || c == '\n' ? ' ' : c;
   *out++ = '\r';
-  *out = '\n';
+  *out++ = '\n';
+  return out;
 }
 
-void AppendLine(std::string& file, int value) {
-  char digits[12];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  AppendLine(file, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+char* WriteLine(char* out, int value) {
+  out = std::to_chars(out, out + MostLineBytes(value), value).ptr;
+  *out++ = '\r';
+  *out++ = '\n';
+  return out;
 }
 
 }  // namespace common

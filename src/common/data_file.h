@@ -44,8 +44,15 @@ std::string AsOneLine(std::string value);
 // AsOneLine in place.
 void MakeOneLine(std::string& value);
 
-// Appends one line of a data file, AsOneLine; CR LF ends the line.
-void AppendLine(std::string& file, std::string_view value);
-void AppendLine(std::string& file, int value);
+// Writes one line of a data file at `out`, which has room for MostLineBytes:
+// the value AsOneLine, then CR LF. Returns where the next line goes.
+char* WriteLine(char* out, std::string_view value);
+char* WriteLine(char* out, int value);
+inline std::size_t MostLineBytes(std::string_view value) {
+  return value.size() + 2;
+}
+inline std::size_t MostLineBytes(int) {
+  return 13;  // "-2147483648" and CR LF
+}
 
 }  // namespace common

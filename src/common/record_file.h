@@ -65,19 +65,38 @@ void ReadRecord(LineReader& reader, Record& record, std::type_identity_t<Fields<
 }
 
 template <class Record>
-void AppendRecord(std::string& file, const Record& record,
-                  std::type_identity_t<Fields<Record>> fields) {
+std::size_t MostRecordBytes(const Record& record, std::type_identity_t<Fields<Record>> fields) {
+  std::size_t most = 0;
+  for (const Field<Record>& field : fields)
+    std::visit([&](auto member) { most += MostLineBytes(record.*member); }, field);
+  return most;
+}
+
+// The record's lines written at `out`, which has room for MostRecordBytes;
+// returns where the next record goes.
+template <class Record>
+char* WriteRecord(char* out, const Record& record, std::type_identity_t<Fields<Record>> fields) {
   for (const Field<Record>& field : fields) {
     std::visit(
         [&](auto member) {
           using Value = std::remove_cvref_t<decltype(record.*member)>;
           if constexpr (std::is_same_v<Value, std::string>)
-            AppendLine(file, record.*member);
+            out = WriteLine(out, record.*member);
           else
-            AppendLine(file, static_cast<int>(record.*member));
+            out = WriteLine(out, static_cast<int>(record.*member));
         },
         field);
   }
+  return out;
+}
+
+template <class Record>
+void AppendRecord(std::string& file, const Record& record,
+                  std::type_identity_t<Fields<Record>> fields) {
+  const std::size_t start = file.size();
+  file.resize(start + MostRecordBytes(record, fields));
+  file.resize(
+      static_cast<std::size_t>(WriteRecord(file.data() + start, record, fields) - file.data()));
 }
 
 // Puts records[order[i]] at place i, moving each record once along the
@@ -115,9 +134,13 @@ bool SaveSortedList(const std::string& path, std::vector<Record>& records,
   const bool inOrder = added == order.end();
   std::stable_sort(added, order.end(), byName);
   std::inplace_merge(order.begin(), added, order.end(), byName);
-  std::string file;
-  AppendLine(file, static_cast<int>(records.size()));
-  for (const std::size_t at : order) AppendRecord(file, records[at], fields);
+  const int count = static_cast<int>(records.size());
+  std::size_t most = MostLineBytes(count);  // room made once: the file has thousands of lines
+  for (const Record& record : records) most += MostRecordBytes(record, fields);
+  std::string file(most, '\0');
+  char* out = WriteLine(file.data(), count);
+  for (const std::size_t at : order) out = WriteRecord(out, records[at], fields);
+  file.resize(static_cast<std::size_t>(out - file.data()));
   if (!os::files::SaveAtomically(path, file)) return false;
   if (!inOrder) Reorder(records, order);
   return true;

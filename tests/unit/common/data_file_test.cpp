@@ -25,9 +25,16 @@ TEST(DataFileTest, ReadIntTakesALeadingIntegerAndParseIntOnlyAWholeOne) {
 
 TEST(DataFileTest, LinesAreWrittenCleanAndReadBackWhole) {
   std::string file;
-  for (const char* text : {"plain", "", "two\r\nlines", "lone\rcr", "end\n"})
-    common::AppendLine(file, text);
-  for (const int number : {0, -7, 65535, INT_MAX, INT_MIN}) common::AppendLine(file, number);
+  // Each line in exactly the room it is said to need at most.
+  const auto write = [&file](auto value) {
+    const std::size_t start = file.size(), most = common::MostLineBytes(value);
+    file.resize(start + most);
+    const char* end = common::WriteLine(file.data() + start, value);
+    EXPECT_LE(end, file.data() + start + most);
+    file.resize(static_cast<std::size_t>(end - file.data()));
+  };
+  for (const char* text : {"plain", "", "two\r\nlines", "lone\rcr", "end\n"}) write(text);
+  for (const int number : {0, -7, 65535, INT_MAX, INT_MIN}) write(number);
   EXPECT_EQ(file,
             "plain\r\n\r\ntwo  lines\r\nlone cr\r\nend \r\n"
             "0\r\n-7\r\n65535\r\n2147483647\r\n-2147483648\r\n");

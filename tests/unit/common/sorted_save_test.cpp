@@ -30,8 +30,7 @@ std::string Listed(const std::vector<Entry>& entries) {
 }
 
 std::string FileOf(const std::vector<Entry>& entries) {
-  std::string file;
-  common::AppendLine(file, static_cast<int>(entries.size()));
+  std::string file = std::to_string(entries.size()) + "\r\n";
   for (const Entry& entry : entries) common::AppendRecord(file, entry, kEntryFields);
   return file;
 }
