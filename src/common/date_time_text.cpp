@@ -221,13 +221,29 @@ std::vector<Picture> Pictures(std::initializer_list<std::string> pictures) {
   return split;
 }
 
+// The pictures below are the same for every locale: split once, as every
+// date and time of alarmlist.ini is read through them.
+
 // Day and month as numbers in one order, with any of the common separators.
-std::vector<Picture> NumericDates(bool monthFirst) {
-  std::vector<Picture> pictures;
-  for (const std::string separator : {"/", ".", "-"}) {
-    const std::string first = monthFirst ? "M" : "d", second = monthFirst ? "d" : "M";
-    pictures.push_back(SplitPicture(first + separator + second + separator + "yyyy"));
-  }
+const std::vector<Picture>& NumericDates(bool monthFirst) {
+  static const auto split = [](const std::string& first, const std::string& second) {
+    std::vector<Picture> pictures;
+    for (const std::string separator : {"/", ".", "-"})
+      pictures.push_back(SplitPicture(first + separator + second + separator + "yyyy"));
+    return pictures;
+  };
+  static const std::vector<Picture> dayFirst = split("d", "M"), monthFirstOrder = split("M", "d");
+  return monthFirst ? monthFirstOrder : dayFirst;
+}
+
+const std::vector<Picture>& IsoDates() {
+  static const std::vector<Picture> pictures = Pictures({"yyyy-MM-dd"});
+  return pictures;
+}
+
+const std::vector<Picture>& NamedDates() {
+  static const std::vector<Picture> pictures =
+      Pictures({"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"});
   return pictures;
 }
 
@@ -244,12 +260,16 @@ void AddWithDesignators(std::vector<Picture>& pictures, const std::string& clock
     pictures.push_back(SplitPicture(p));
 }
 
-std::vector<Picture> StoredTimePictures(const os::locale::Formats& f) {
-  std::vector<Picture> pictures = {SplitPicture(f.LongTime)};
-  for (const std::string separator : {":", "."}) {
-    AddWithDesignators(pictures, "H" + separator + "mm" + separator + "ss");
-    AddWithDesignators(pictures, "H" + separator + "mm");
-  }
+// The clock pictures tried after the locale's own.
+const std::vector<Picture>& StoredTimePictures() {
+  static const std::vector<Picture> pictures = [] {
+    std::vector<Picture> split;
+    for (const std::string separator : {":", "."}) {
+      AddWithDesignators(split, "H" + separator + "mm" + separator + "ss");
+      AddWithDesignators(split, "H" + separator + "mm");
+    }
+    return split;
+  }();
   return pictures;
 }
 
@@ -299,8 +319,8 @@ std::string FormatTime(const TimeOfDay& t, const os::locale::Formats& f) {
 std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::Formats& f,
                                     int currentYear) {
   auto toDate = [currentYear](const Reading& r) { return ToDate(r, currentYear); };
-  const std::vector<Picture> exact = {SplitPicture(f.ShortDate), SplitPicture("yyyy-MM-dd")};
-  if (auto date = FirstMatch<Date>(exact, text, f, toDate)) return date;
+  if (auto date = FirstMatch<Date>({SplitPicture(f.ShortDate)}, text, f, toDate)) return date;
+  if (auto date = FirstMatch<Date>(IsoDates(), text, f, toDate)) return date;
   // Numbers in another order than the locale's are taken only where just one
   // order can read them (a number above 12 is a day): a stored date must
   // never be read as another date.
@@ -308,13 +328,12 @@ std::optional<Date> ParseStoredDate(const std::string& text, const os::locale::F
   const auto monthFirst = FirstMatch<Date>(NumericDates(true), text, f, toDate);
   if (dayFirst && monthFirst && *dayFirst != *monthFirst) return std::nullopt;
   if (dayFirst || monthFirst) return dayFirst ? dayFirst : monthFirst;
-  const std::vector<Picture> named =
-      Pictures({"d MMM yyyy", "d-MMM-yyyy", "d. MMM yyyy", "MMM d, yyyy", "MMM d yyyy"});
-  return FirstMatch<Date>(named, text, f, toDate);
+  return FirstMatch<Date>(NamedDates(), text, f, toDate);
 }
 
 std::optional<TimeOfDay> ParseStoredTime(const std::string& text, const os::locale::Formats& f) {
-  return FirstMatch<TimeOfDay>(StoredTimePictures(f), text, f, ToTime);
+  if (auto time = FirstMatch<TimeOfDay>({SplitPicture(f.LongTime)}, text, f, ToTime)) return time;
+  return FirstMatch<TimeOfDay>(StoredTimePictures(), text, f, ToTime);
 }
 
 std::optional<TimeOfDay> ParseInputTime(const std::string& text, const os::locale::Formats& f) {

@@ -131,7 +131,6 @@ bool SaveSortedList(const std::string& path, std::vector<Record>& records,
   // A list once saved is in order but for the records added since: those
   // are sorted and merged in.
   const auto added = std::is_sorted_until(order.begin(), order.end(), byName);
-  const bool inOrder = added == order.end();
   std::stable_sort(added, order.end(), byName);
   std::inplace_merge(order.begin(), added, order.end(), byName);
   const int count = static_cast<int>(records.size());
@@ -142,7 +141,7 @@ bool SaveSortedList(const std::string& path, std::vector<Record>& records,
   for (const std::size_t at : order) out = WriteRecord(out, records[at], fields);
   file.resize(static_cast<std::size_t>(out - file.data()));
   if (!os::files::SaveAtomically(path, file)) return false;
-  if (!inOrder) Reorder(records, order);
+  Reorder(records, order);
   return true;
 }
 
