@@ -233,8 +233,7 @@ void TF_Memo::AddToMemo(const std::string& text) {
 void TF_Memo::AppendLine(const std::string& text) {
   const std::string memo = Memo.Text();
   const bool atLineStart = memo.empty() || memo.back() == '\n';
-  Memo.SetSel(static_cast<int>(memo.size()), 0);
-  Memo.SetSelText(atLineStart ? text + "\r\n" : "\r\n" + text);
+  Memo.AppendText(atLineStart ? text + "\r\n" : "\r\n" + text);
   Memo.ScrollCaret();
 }
 
