@@ -63,3 +63,10 @@ xvfb_stop() {
   done
   kill -9 "$pid" 2>/dev/null || true
 }
+
+# Ends the session of this shell: the wineserver of $WINEPREFIX, with every
+# program it runs, and the Xvfb that xvfb_start started, if any.
+wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  [[ -z ${XVFB_PID:-} ]] || xvfb_stop "$XVFB_PID"
+}

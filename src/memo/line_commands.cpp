@@ -21,25 +21,9 @@ struct Line {
   std::string text;
 };
 
-// Deletes the line with its line break, when it still holds what it held:
-// a task's or an alarm's dialogs let the memo change meanwhile. The caret
-// then stands at the start of the line that followed.
+// A task's or an alarm's dialogs may have changed the line meanwhile.
 bool DeleteLine(const Line& line) {
-  ui::TMemo& memo = line.window.Memo;
-  const std::vector<std::string> lines = memo.Lines();
-  if (line.index >= static_cast<int>(lines.size()) || lines[line.index] != line.text) return false;
-  const int start = memo.LineIndex(line.index);
-  const int next = memo.LineIndex(line.index + 1);
-  memo.SetSel(start, (next < 0 ? start + static_cast<int>(line.text.size()) : next) - start);
-  memo.SetSelText("");
-  return true;
-}
-
-// The line's text becomes `text`; the caret stands at its end.
-void ReplaceLine(const Line& line, const std::string& text) {
-  ui::TMemo& memo = line.window.Memo;
-  memo.SetSel(memo.LineIndex(line.index), static_cast<int>(line.text.size()));
-  memo.SetSelText(text);
+  return line.window.DeleteLineIfUnchanged(line.index, line.text);
 }
 
 // ".name": the task of that name, else the name opened by the shell.
@@ -80,11 +64,11 @@ bool HyphenCommand(const Line& line) {
       return Backup(line);
     case 't':
     case 'T':
-      ReplaceLine(line, os::locale::TimeText(now));
+      line.window.ReplaceLineIfUnchanged(line.index, line.text, os::locale::TimeText(now));
       return true;
     case 'd':
     case 'D':
-      ReplaceLine(line, os::locale::DateText(now));
+      line.window.ReplaceLineIfUnchanged(line.index, line.text, os::locale::DateText(now));
       return true;
   }
   return true;
@@ -130,8 +114,7 @@ constexpr LineCommand kLineCommands[] = {
 
 bool RunLineCommand(TF_Memo& window) {
   const int index = window.Memo.CaretLine();
-  const std::vector<std::string> lines = window.Memo.Lines();
-  const std::string text = index < static_cast<int>(lines.size()) ? lines[index] : "";
+  const std::string text = window.CaretLineText();
   if (text.size() < 2) return true;
   for (const LineCommand& command : kLineCommands)
     if (command.mark == text[0] && command.takes(text)) return command.run({window, index, text});
@@ -158,7 +141,7 @@ QuickAlarmRequest ReadQuickAlarm(const std::string& line) {
   };
   const bool marked =
       message.size() >= 2 && (lower(0) == 'a' || lower(0) == 'p') && lower(1) == 'm';
-  if (message.size() >= 2 && marked) {
+  if (marked) {
     request.am = lower(0) == 'a' ? 1 : 0;
     message.erase(0, 2);
   } else if (message.size() < 2) {

@@ -194,6 +194,33 @@ std::string TF_Memo::CaretLineText() {
   return line < static_cast<int>(lines.size()) ? lines[line] : "";
 }
 
+bool TF_Memo::LineHolds(int line, const std::string& text) const {
+  const std::vector<std::string> lines = Memo.Lines();
+  return line < static_cast<int>(lines.size()) && lines[line] == text;
+}
+
+void TF_Memo::SelectLineWithBreak(int line) {
+  const std::string text = Memo.Text();
+  const int start = std::max(Memo.LineIndex(line), 0);
+  std::size_t end = text.find("\r\n", start);
+  end = end == std::string::npos ? text.size() : end + 2;
+  Memo.SetSel(start, static_cast<int>(end) - start);
+}
+
+bool TF_Memo::ReplaceLineIfUnchanged(int line, const std::string& was, const std::string& text) {
+  if (!LineHolds(line, was)) return false;
+  Memo.SetSel(Memo.LineIndex(line), static_cast<int>(was.size()));
+  Memo.SetSelText(text);
+  return true;
+}
+
+bool TF_Memo::DeleteLineIfUnchanged(int line, const std::string& was) {
+  if (!LineHolds(line, was)) return false;
+  SelectLineWithBreak(line);
+  Memo.SetSelText("");
+  return true;
+}
+
 std::string TF_Memo::GetCommandText(int mode) {
   if (Memo.SelLength() > 0) return Memo.SelText();
   const std::string line = CaretLineText();
@@ -233,8 +260,7 @@ void TF_Memo::AddToMemo(const std::string& text) {
 void TF_Memo::AppendLine(const std::string& text) {
   const std::string memo = Memo.Text();
   const bool atLineStart = memo.empty() || memo.back() == '\n';
-  Memo.SetSel(static_cast<int>(memo.size()), 0);
-  Memo.SetSelText(atLineStart ? text + "\r\n" : "\r\n" + text);
+  Memo.AppendText(atLineStart ? text + "\r\n" : "\r\n" + text);
   Memo.ScrollCaret();
 }
 
@@ -244,12 +270,7 @@ void TF_Memo::ApplyFilterToLine(int n) {
   const std::string original = CaretLineText();
   if (!settings || original.empty()) return;
   const memo::FilterRun run = memo::RunFilterProgram(memo::FilterProgram(*settings, n), original);
-  // A prompt lets the user change the memo meanwhile: then the result no
-  // longer belongs to the line, and the memo is left alone.
-  const std::vector<std::string> lines = Memo.Lines();
-  if (line >= static_cast<int>(lines.size()) || lines[line] != original) return;
-  Memo.SetSel(Memo.LineIndex(line), static_cast<int>(original.size()));
-  Memo.SetSelText(memo::FilteredLine(original, run));
+  ReplaceLineIfUnchanged(line, original, memo::FilteredLine(original, run));
 }
 
 void TF_Memo::StoreLineAsFilter() {
@@ -276,13 +297,7 @@ void TF_Memo::B_PasteClick(ui::TObject*) {
 
 // Without a selection the caret line goes, with the line break that ends it.
 void TF_Memo::B_deleteClick(ui::TObject*) {
-  if (Memo.SelLength() == 0) {
-    const std::string text = Memo.Text();
-    const int start = std::max(Memo.LineIndex(Memo.CaretLine()), 0);
-    std::size_t end = text.find("\r\n", start);
-    end = end == std::string::npos ? text.size() : end + 2;
-    Memo.SetSel(start, static_cast<int>(end) - start);
-  }
+  if (Memo.SelLength() == 0) SelectLineWithBreak(Memo.CaretLine());
   Memo.SetSelText("");
   UpdateStatus();
   Memo.SetFocus();

@@ -62,6 +62,15 @@ class TF_Memo : public ui::TForm {
   // Appends a text as new lines at the end, after the on-add filter
   // programs, and writes memo.txt.
   void AddToMemo(const std::string& text);
+  // The caret line's text; "" on the empty place after a final line break.
+  std::string CaretLineText();
+  // Line n becomes `text`, but only while it still holds `was`: a dialog
+  // shown meanwhile lets the user change the memo. The caret stands after
+  // the new text.
+  bool ReplaceLineIfUnchanged(int line, const std::string& was, const std::string& text);
+  // Line n goes with the line break that ends it, but only while it still
+  // holds `was`; the caret stands at the start of the line that followed.
+  bool DeleteLineIfUnchanged(int line, const std::string& was);
   // Runs filter program n (4 for any n but 1 to 3) on the caret line.
   void ApplyFilterToLine(int n);
   // The caret line becomes filter program 4.
@@ -94,8 +103,8 @@ class TF_Memo : public ui::TForm {
   void WireEvents();
   void FormShow(ui::TObject* sender);
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
-  // The caret line's text; "" on the empty place after a final line break.
-  std::string CaretLineText();
+  bool LineHolds(int line, const std::string& text) const;
+  void SelectLineWithBreak(int line);
 
   // The last save failed and the user was told; the text is unchanged since.
   bool failureShown_ = false;

@@ -119,9 +119,7 @@ void TF_ShowMessage::StopAlarmSound() {
 void TF_ShowMessage::AddLines(const std::vector<std::string>& lines) {
   std::string block;
   for (const std::string& line : lines) block.append("\r\n").append(line);
-  const int end = static_cast<int>(M_Message.Text().size());
-  M_Message.SetSel(end, 0);
-  M_Message.SetSelText(end == 0 ? block.substr(2) : block);
+  M_Message.AppendText(M_Message.Text().empty() ? block.substr(2) : block);
   M_Message.LineScroll(M_Message.LineCount() - 1);
 }
 

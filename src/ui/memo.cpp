@@ -27,6 +27,11 @@ std::string TMemo::SelText() const {
   return Text().substr(SelStart(), SelLength());
 }
 
+void TMemo::AppendText(const std::string& text) {
+  SetSel(static_cast<int>(Text().size()), 0);
+  SetSelText(text);
+}
+
 std::vector<std::string> TMemo::Lines() const {
   std::vector<std::string> lines;
   const std::string text = Text();

@@ -32,6 +32,8 @@ class TMemo : public TControl {
   std::string SelText() const;
   // Replaces the selection, as typing does; the caret ends after the text.
   void SetSelText(const std::string& text) { Peer().ReplaceSel(text); }
+  // Adds text at the end, in one edit as typing there does; the caret ends after it.
+  void AppendText(const std::string& text);
   void ScrollCaret() { Peer().ScrollCaret(); }
   void LineScroll(int lines) { Peer().LineScroll(lines); }
   void CopyToClipboard() { Peer().CopySelection(); }

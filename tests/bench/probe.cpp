@@ -20,20 +20,13 @@
 #include <thread>
 #include <vector>
 
+#include "../e2e/driver/hands.h"
 #include "bench_files.h"
+#include "stopwatch.h"
 
 namespace {
 
-double Now() {
-  static const double perMs = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return frequency.QuadPart / 1000.0;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return counter.QuadPart / perMs;
-}
+using bench::Now;
 
 void Print(const char* name, double ms) {
   std::printf("%s %.1f\n", name, ms);
@@ -49,16 +42,6 @@ bool WaitFor(Condition condition, double timeoutMs) {
 }
 
 constexpr double kStepTimeoutMs = 300000;  // anything slower than five minutes is broken
-
-HWND Button(HWND form, const char* caption) {
-  return FindWindowExA(form, nullptr, "Button", caption);
-}
-
-std::string Text(HWND window) {
-  char text[512] = "";
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
 
 // The n-th child (from 0) of that class, in the order FindWindowEx walks them.
 HWND Child(HWND parent, const char* className, int n) {
@@ -99,16 +82,6 @@ std::string EntryText(HWND list, int index) {
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   Ask(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
   return std::string(wide.begin(), wide.begin() + length);
-}
-
-void Key(HWND window, WPARAM key) {
-  PostMessageA(window, WM_KEYDOWN, key, 0);
-  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-}
-
-HWND VisibleMenu() {
-  HWND menu = FindWindowA("#32768", nullptr);
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
 }
 
 // velmarind.exe or the minimal tray program, started in its own folder and
@@ -167,7 +140,7 @@ class Program {
     if (!box || !IsWindowVisible(box)) return "";
     GetWindowThreadProcessId(box, &owner);
     if (owner != process_.dwProcessId) return "";
-    const std::string text = Text(GetDlgItem(box, 0xFFFF));
+    const std::string text = e2e::BoxText(box);
     for (int answer : {IDYES, IDOK})
       if (HWND button = GetDlgItem(box, answer)) {
         PostMessageA(button, BM_CLICK, 0, 0);
@@ -185,20 +158,20 @@ class Program {
 // Clicks velmarind's tray icon as the tray does (its window, callback message
 // and id); the milliseconds until its menu shows.
 double ClickTray() {
-  HWND tray = FindWindowA("VelmarindTrayIcon", nullptr);
+  HWND tray = e2e::TrayIconWindow();
   if (!tray) throw std::runtime_error("no tray icon window");
   const double start = Now();
-  PostMessageA(tray, WM_APP + 1, 1, WM_LBUTTONUP);
-  if (!WaitFor([] { return VisibleMenu() != nullptr; }, kStepTimeoutMs))
+  e2e::ClickTrayIcon(tray);
+  if (!WaitFor([] { return e2e::VisibleMenu() != nullptr; }, kStepTimeoutMs))
     throw std::runtime_error("the tray menu did not show");
   return Now() - start;
 }
 
 // Escape until no menu shows: a key posted before the menu is tracked is lost.
 void CloseMenu() {
-  for (const double start = Now(); HWND menu = VisibleMenu(); Sleep(50)) {
+  for (const double start = Now(); HWND menu = e2e::VisibleMenu(); Sleep(50)) {
     if (Now() - start > kStepTimeoutMs) throw std::runtime_error("the tray menu did not close");
-    Key(menu, VK_ESCAPE);
+    e2e::PostKeys(menu, {VK_ESCAPE});
   }
 }
 
@@ -207,9 +180,8 @@ void CloseMenu() {
 void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
   ClickTray();
   Sleep(200);  // the menu takes keys once it is tracked
-  HWND menu = VisibleMenu();
-  for (WPARAM key : keys) Key(menu, key);
-  if (!WaitFor([] { return VisibleMenu() == nullptr; }, kStepTimeoutMs))
+  e2e::PostKeys(e2e::VisibleMenu(), keys);
+  if (!WaitFor([] { return e2e::VisibleMenu() == nullptr; }, kStepTimeoutMs))
     throw std::runtime_error("the tray menu stayed open");
 }
 
@@ -219,17 +191,11 @@ HWND WaitForVisible(const char* className, const std::string& caption = "") {
           [&] {
             window = FindWindowA(className, nullptr);
             return window && IsWindowVisible(window) &&
-                   (caption.empty() || Text(window) == caption);
+                   (caption.empty() || e2e::Text(window) == caption);
           },
           kStepTimeoutMs))
     throw std::runtime_error(std::string("no window ") + className + " " + caption);
   return window;
-}
-
-void Pick(HWND form, HWND combo, int index) {
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
 }
 
 // How each list is driven: its window from the tray, the list box that gets
@@ -269,15 +235,7 @@ const ListKind kLists[] = {
      1,
      "TF_Hotkey",
      "New Hotkey",
-     [](HWND editor) {
-       // The drop-down lists by their number of items: ALT of 4 modifiers, F2 of 62 keys, the
-       // extra functions of 3 kinds; then one of those functions.
-       for (HWND combo = nullptr; (combo = FindWindowExA(editor, combo, "ComboBox", nullptr));) {
-         const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-         Pick(editor, combo, count == 4 ? 1 : count == 62 ? 51 : 2);
-       }
-       SendMessageA(FindWindowExA(editor, nullptr, "ListBox", nullptr), LB_SETCURSEL, 9, 0);
-     }},
+     [](HWND editor) { e2e::FillHotkeyEditor(editor, 1, 51); }},  // ALT+F2
 };
 
 void Prepare(const std::string& folder, int tasks, int alarms, int hotkeys) {
@@ -344,7 +302,8 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
           if (!box.empty() && !questionsExpected)
             throw std::runtime_error(std::string(measure) + ": the program said " + box);
           const auto entriesNow = AskWithin(limitMs - (Now() - start), entries, LB_GETCOUNT, 0, 0);
-          return entriesNow == countWith - !present && (EntryText(entries, place) == name) == present;
+          return entriesNow == countWith - !present &&
+                 (EntryText(entries, place) == name) == present;
         },
         limitMs);
     if (!done) {
@@ -357,19 +316,19 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
     return true;
   };
   auto add = [&] {
-    PostMessageA(Button(window, "&New"), BM_CLICK, 0, 0);
+    PostMessageA(e2e::Button(window, "&New"), BM_CLICK, 0, 0);
     HWND editor = WaitForVisible(list.editorClass, list.editorCaption);
     SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name.c_str());
     list.fill(editor);
     Sleep(200);
-    return step("ok", Button(editor, "&Ok"), true, false);
+    return step("ok", e2e::Button(editor, "&Ok"), true, false);
   };
   auto remove = [&] {
     Ask(entries, LB_SETCURSEL, place, 0);
     Ask(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(entries), LBN_SELCHANGE),
         reinterpret_cast<LPARAM>(entries));
     Sleep(200);
-    return step("delete", Button(window, "&Delete"), false, true);
+    return step("delete", e2e::Button(window, "&Delete"), false, true);
   };
   for (int cycle = 0; cycle < cycles; ++cycle)
     if (deleteFirst ? !remove() || !add() : !add() || !remove()) return;

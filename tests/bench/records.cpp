@@ -26,21 +26,14 @@
 #include "ui/application.h"
 #include "ui/menu.h"
 // After the program's headers, whose message names the window system's macros would replace.
-#include <windows.h>
+#include "stopwatch.h"
 
 namespace {
 
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
 double Time(const std::function<void()>& work) {
-  const double start = Now();
+  const double start = bench::Now();
   work();
-  return Now() - start;
+  return bench::Now() - start;
 }
 
 // Takes the records' tray items out of the main form's menus again.

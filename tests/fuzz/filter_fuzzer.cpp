@@ -5,8 +5,6 @@
 // one-pass "delete" and "replace" equal the plain repeat-from-the-start
 // rewriting.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "memo/filter_operations.h"
 #include "os/fake/cp1252_case.h"
 #include "os/os.h"
+#include "require.h"
 #include "ui/dialogs.h"
 
 namespace {
@@ -26,12 +25,6 @@ std::size_t nextAnswer = 0;
 
 std::optional<std::string> NextAnswer() {
   return nextAnswer < answers.size() ? answers[nextAnswer++] : std::nullopt;
-}
-
-void Require(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "invariant broken: %s\n", invariant);
-  std::abort();
 }
 
 // Replaces the leftmost occurrence again and again, searching from the start
@@ -49,14 +42,15 @@ std::optional<std::string> NaiveReplace(std::string text, const std::string& a,
 void CheckRewriting(const std::string& text, const std::string& a, const std::string& b) {
   if (text.size() > 4096) return;  // keeps the naive rewriting quick
   if (const auto expected = NaiveReplace(text, a, ""))
-    Require(memo::DeleteAll(text, a) == *expected, "delete equals the naive reference");
+    fuzz::Require(memo::DeleteAll(text, a) == *expected, "delete equals the naive reference");
   if (memo::Occurs(b, a)) return;  // the repeat-from-the-start rule would never end
   if (const auto expected = NaiveReplace(text, a, b))
-    Require(memo::ReplaceAll(text, a, b) == *expected, "replace equals the naive reference");
+    fuzz::Require(memo::ReplaceAll(text, a, b) == *expected, "replace equals the naive reference");
 }
 
 void CheckEncrypt(const std::string& text, const std::string& key) {
-  Require(memo::Encrypt(memo::Encrypt(text, key), key) == text, "encrypt twice is the identity");
+  fuzz::Require(memo::Encrypt(memo::Encrypt(text, key), key) == text,
+                "encrypt twice is the identity");
 }
 
 }  // namespace
@@ -83,7 +77,7 @@ std::string os::locale::LowerCase(std::string text) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string input(reinterpret_cast<const char*>(data), size);
+  const std::string input = fuzz::Input(data, size);
   std::vector<std::string> parts;
   for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1)
     parts.push_back(input.substr(start, (end = input.find('\0', start)) - start));
@@ -103,17 +97,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckRewriting(run.Text, call.First, call.Second);
     CheckEncrypt(run.Text, call.First);
     memo::ApplyFilterOp(run, call);
-    Require(run.SkipState >= 0 && run.SkipState <= 2, "skip state stays 0..2");
-    Require(run.ErrorFlag == !run.ErrorText.empty(), "error flag set with its notes");
-    Require(run.Text.size() <= std::max(memo::kMaxFilterTextLength, text.size()), "within limit");
+    fuzz::Require(run.SkipState >= 0 && run.SkipState <= 2, "skip state stays 0..2");
+    fuzz::Require(run.ErrorFlag == !run.ErrorText.empty(), "error flag set with its notes");
+    fuzz::Require(run.Text.size() <= std::max(memo::kMaxFilterTextLength, text.size()),
+                  "within limit");
   }
 
   // The whole program at once gives the same.
   nextAnswer = 0;
   const memo::FilterRun whole = memo::RunFilterProgram(program, text);
-  Require(whole.Text == run.Text && whole.ErrorText == run.ErrorText &&
-              whole.SkipState == run.SkipState && whole.ShowedDialog == run.ShowedDialog,
-          "a run equals its calls one by one");
+  fuzz::Require(whole.Text == run.Text && whole.ErrorText == run.ErrorText &&
+                    whole.SkipState == run.SkipState && whole.ShowedDialog == run.ShowedDialog,
+                "a run equals its calls one by one");
 
   for (const char* key : {"", "2", "3"}) CheckEncrypt(text, key);
   if (!answers.empty() && answers[0]) CheckRewriting(text, *answers[0], program);

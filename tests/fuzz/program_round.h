@@ -3,9 +3,6 @@
 // file, as a real start reads it; a dialog nobody expects is cancelled.
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,24 +10,15 @@
 #include "app/startup.h"
 #include "common/data_file.h"
 #include "os/fake/fake_os.h"
+#include "require.h"
 #include "settings/settings_record.h"
 #include "ui/application.h"
 #include "ui/headless/headless.h"
 
 namespace fuzz {
 
-inline void Require(bool condition, const char* invariant) {
-  if (condition) return;
-  std::fprintf(stderr, "invariant broken: %s\n", invariant);
-  std::abort();
-}
-
 inline std::string& File(const std::string& name) {
   return os::fake::world().files["C:\\Velmarind\\" + name];
-}
-
-inline std::string Input(const std::uint8_t* data, std::size_t size) {
-  return std::string(reinterpret_cast<const char*>(data), size);
 }
 
 // Starts the program on a fresh fake OS whose folder holds a factory

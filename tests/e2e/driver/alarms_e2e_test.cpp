@@ -107,7 +107,6 @@ TEST_F(AlarmsE2E, AnAlarmMadeInTheEditorFiresAndTheTraySwitchesAnotherOn) {
   std::thread yes([] { SendDlgItemMessageA(WaitForBox("Confirm"), IDYES, BM_CLICK, 0, 0); });
   EXPECT_EQ(Close(), 0);
   yes.join();
-  main_ = nullptr;
 }
 
 }  // namespace

@@ -96,7 +96,6 @@ TEST_F(HotkeysE2E, PressedHotkeysRunTheirTaskAndCommandThePlayerWithoutWaitingOn
   EXPECT_LT(GetTickCount() - start, 5000u) << "the player is given up after its time";
 
   EXPECT_EQ(Close(), 0);
-  main_ = nullptr;
   EXPECT_EQ(Read("hotkeylist.ini"), list) << "nothing is saved at exit";
   EXPECT_TRUE(RegisterHotKey(nullptr, 2, MOD_ALT, VK_F1)) << "released";
   UnregisterHotKey(nullptr, 1), UnregisterHotKey(nullptr, 2);
@@ -120,12 +119,7 @@ TEST_F(HotkeysE2E, AHotkeyMadeInTheEditorIsEnabledFromTheListWindowAndRuns) {
     const HWND editor = ShownWindow("TF_Hotkey", "New Hotkey");
     ASSERT_NE(editor, nullptr);
     SetWindowTextA(FindWindowExA(editor, nullptr, "Edit", nullptr), name);
-    // The drop-down lists by their number of items: 4 modifiers, 62 keys, 3 functions.
-    for (HWND combo = nullptr; (combo = FindWindowExA(editor, combo, "ComboBox", nullptr));) {
-      const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-      Pick(editor, combo, count == 4 ? modifier : count == 62 ? key : 2);
-    }
-    SendMessageA(FindWindowExA(editor, nullptr, "ListBox", nullptr), LB_SETCURSEL, 9, 0);
+    FillHotkeyEditor(editor, modifier, key);
     PostMessageA(Button(editor, "&Ok"), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
     const auto items = ListItems(disabled);

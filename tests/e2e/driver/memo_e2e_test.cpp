@@ -49,7 +49,6 @@ TEST_F(MemoE2E, LineCommandsRunATaskMakeAQuickAlarmBackUpTheMemoAndInsertTheTime
   for (const char* line : {"!16", "_Courier New"}) typeLine(line);
   EXPECT_EQ(Text(edit), text + "\r\n\r\n");
   EXPECT_EQ(Close(), 0);
-  main_ = nullptr;
   EXPECT_EQ(Read("memo.txt"), text + "\r\n\r\n");
 }
 

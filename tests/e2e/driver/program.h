@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../../shared/factory_settings.h"
+#include "hands.h"
 
 namespace e2e {
 
@@ -26,26 +27,16 @@ bool WaitUntil(Condition condition) {
   return false;
 }
 
-// Sent, so that a control of another process answers too.
-inline std::string Text(HWND window) {
-  char text[512] = "";
-  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 // Clicks the tray icon (its window, callback message and id) and works the
 // menu with keys: Close, About, Settings, -, Memo, Hotkeys, Tasks (Add / Edit,
 // -, the tasks), Alarms (Add / Edit, Alarm Messages, -, the alarms), Clipboard.
 inline void ChooseFromTrayMenu(std::initializer_list<WPARAM> keys) {
-  PostMessageA(FindWindowA("VelmarindTrayIcon", nullptr), WM_APP + 1, 1, WM_LBUTTONUP);
+  ClickTrayIcon(TrayIconWindow());
   HWND menu = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr; }));
   Sleep(200);  // the menu takes keys once it is tracked
-  for (WPARAM key : keys) {
-    PostMessageA(menu, WM_KEYDOWN, key, 0);
-    PostMessageA(menu, WM_KEYUP, key, 0xC0000001);
-  }
-  EXPECT_TRUE(WaitUntil([] { return !IsWindowVisible(FindWindowA("#32768", nullptr)); }));
+  PostKeys(menu, keys);
+  EXPECT_TRUE(WaitUntil([] { return VisibleMenu() == nullptr; }));
 }
 
 // The program's window of that class once it shows; null after ten seconds. A window is
@@ -54,10 +45,6 @@ inline HWND ShownWindow(const char* className, const char* title = nullptr) {
   HWND window = nullptr;
   WaitUntil([&] { return (window = FindWindowA(className, title)) && IsWindowVisible(window); });
   return window;
-}
-
-inline HWND Button(HWND form, const char* caption) {
-  return FindWindowExA(form, nullptr, "Button", caption);
 }
 
 // A list box's or drop-down list's items, asked in UTF-16: Wine answers the ANSI call of
@@ -76,21 +63,9 @@ inline std::vector<std::wstring> ListItems(HWND list) {
   return items;
 }
 
-// Picks an item of a drop-down list as a user does: the selection, then its notification.
-inline void Pick(HWND form, HWND combo, int index) {
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-}
-
 // A message box of the program with that caption, once it shows; null after ten seconds.
 inline HWND WaitForBox(const char* caption) {
-  HWND box = nullptr;
-  WaitUntil([&] { return (box = FindWindowA("#32770", caption)) && IsWindowVisible(box); });
-  return box;
-}
-inline std::string BoxText(HWND box) {
-  return Text(GetDlgItem(box, 0xFFFF));
+  return ShownWindow("#32770", caption);
 }
 
 // Each test has velmarind.exe and the factory sound.wav in a new temporary
@@ -168,10 +143,12 @@ class ProgramTest : public ::testing::Test {
     return window;
   }
   // Posts WM_CLOSE; the exit code, or -1 when the program has not ended in ten seconds.
+  // A program that ended has no main window left for the test's end to close.
   int Close() {
     PostMessageA(main_, WM_CLOSE, 0, 0);
     DWORD code = 0;
     const bool ended = WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    if (ended) main_ = nullptr;
     return ended && GetExitCodeProcess(process_.hProcess, &code) ? static_cast<int>(code) : -1;
   }
 

@@ -27,16 +27,13 @@ TEST_F(SettingsE2E, ARefusedCloseLeavesSettingsUnchangedAtQuit) {
   const std::string missing = FilePath("missing.wav");
   SendMessageA(sound, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(missing.c_str()));
   PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-  const HWND box = WaitForWindow("#32770", "Error");
+  const HWND box = WaitForBox("Error");
   ASSERT_NE(box, nullptr);
-  char text[64] = "";
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  EXPECT_STREQ(text, "That file does not exist");
+  EXPECT_STREQ(BoxText(box).c_str(), "That file does not exist");
   PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
   EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open";
   EXPECT_EQ(Close(), 0);
-  main_ = nullptr;
   EXPECT_EQ(Read("settings.ini"), before);
 }
 

@@ -64,7 +64,6 @@ TEST_F(TranslationE2E, AMissingFileIsSaidOnceAtStartAndForgotten) {
   Sleep(500);  // time enough for a second box to show
   EXPECT_EQ(FindWindowA("#32770", "Error"), nullptr) << "said once";
   EXPECT_EQ(Close(), 0);
-  main_ = nullptr;
   EXPECT_EQ(SettingsLine(35), "");
 }
 

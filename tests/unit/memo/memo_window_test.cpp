@@ -294,6 +294,34 @@ TEST_F(MemoWindowTest, GoToLineMovesTheCaretToTheStartOfALineInRange) {
   }
 }
 
+// A line is replaced or deleted only while it holds what it held; a deleted line takes
+// its break along, and the caret stands after the new text or where the line was.
+TEST_F(MemoWindowTest, ALineIsReplacedOrDeletedOnlyWhileItHoldsWhatItHeld) {
+  // replacement: nullptr deletes the line
+  // clang-format off
+  const struct { std::string text; int line; std::string was; const char* replacement;
+                 bool done; std::string after; int caret; } cases[] = {
+      {"a\r\nbb\r\nc", 1, "bb", "XYZ", true, "a\r\nXYZ\r\nc", 6},
+      {"a\r\nbb\r\nc", 2, "c", "", true, "a\r\nbb\r\n", 7},
+      {"a\r\nbb\r\nc", 1, "bb", nullptr, true, "a\r\nc", 3},
+      {"a\r\nbb\r\nc", 2, "c", nullptr, true, "a\r\nbb\r\n", 7},
+      {"a\r\nb\nb\r\n", 1, "b\nb", nullptr, true, "a\r\n", 3},  // a lone LF is no break
+      {"a\r\nbb\r\nc", 1, "b", "XYZ", false, "a\r\nbb\r\nc", 0},
+      {"a\r\nbb\r\nc", 1, "bbb", nullptr, false, "a\r\nbb\r\nc", 0},
+      {"a\r\nbb\r\n", 2, "", "x", false, "a\r\nbb\r\n", 0},  // past the last line
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text + " line " + std::to_string(c.line));
+    Set(c.text, 0);
+    const bool done = c.replacement ? M().ReplaceLineIfUnchanged(c.line, c.was, c.replacement)
+                                    : M().DeleteLineIfUnchanged(c.line, c.was);
+    EXPECT_EQ(done, c.done);
+    EXPECT_EQ(M().Memo.Text(), c.after);
+    EXPECT_EQ(M().Memo.SelStart(), c.caret);
+  }
+}
+
 TEST_F(MemoWindowTest, LoadTurnsNulsIntoBlanksAndLoneBreaksIntoCrLf) {
   File("memo.txt") = std::string("a\0b\nc\rd\r\n", 9);
   ASSERT_TRUE(M().LoadFromFile(std::string(kDir) + "memo.txt"));
