@@ -33,10 +33,10 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
   if (control.Place().TabOrder >= 0) style |= WS_TABSTOP;
   if (!state.Visible()) style &= ~WS_VISIBLE;
   if (!state.Enabled()) style |= WS_DISABLED;
-  const std::string text = state.StatePeer::Text();  // a picker's own text is made from its value
   if (native.common) UseCommonControls();
-  hwnd_ = CreateWindowExA(native.exStyle, native.name, text.c_str(), style, 0, 0, 0, 0, form,
-                          reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
+  hwnd_ =
+      CreateWindowExA(native.exStyle, native.name, state.Text().c_str(), style, 0, 0, 0, 0, form,
+                      reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));

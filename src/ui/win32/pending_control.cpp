@@ -30,7 +30,6 @@ class PendingControl final : public StatePeer {
     scrolledLines_ = 0;  // a new text shows from its first line
     caretScrolled_ = false;
   }
-  std::string Text() const override { return IsPicker() ? Native().Text() : StatePeer::Text(); }
   void LineScroll(int lines) override { scrolledLines_ += lines; }
   void ScrollCaret() override { caretScrolled_ = true; }
   // A picker nobody has set shows the time it is made, as the native one does.
@@ -55,10 +54,6 @@ class PendingControl final : public StatePeer {
   }
 
  private:
-  bool IsPicker() const {
-    return Kind() == ControlKind::DatePicker || Kind() == ControlKind::TimePicker;
-  }
-
   int scrolledLines_ = 0;
   bool caretScrolled_ = false;
 };
