@@ -32,7 +32,7 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
   DWORD style = native.style;
   if (control.Place().TabOrder >= 0) style |= WS_TABSTOP;
   if (!state.Visible()) style &= ~WS_VISIBLE;
-  if (!state.Enabled()) style |= WS_DISABLED;
+  if (!control.Enabled()) style |= WS_DISABLED;
   if (native.common) UseCommonControls();
   hwnd_ =
       CreateWindowExA(native.exStyle, native.name, state.Text().c_str(), style, 0, 0, 0, 0, form,
@@ -55,7 +55,7 @@ NativeControl::~NativeControl() {
 void NativeControl::Adopt(const StatePeer& state) {
   SetBounds(state.Bounds());
   style_ = state.Style();
-  SetFont(state.Font());
+  ApplyFont();
   if (state.Glyph()) SetGlyph(*state.Glyph());
   SetMaxLength(state.MaxLength());
   if (state.NumbersOnly()) SetNumbersOnly(true);
@@ -69,7 +69,7 @@ void NativeControl::Adopt(const StatePeer& state) {
   }
   if (!state.Format().empty()) SetFormat(state.Format());
   if (state.Value()) SetDateTimeValue(*state.Value());
-  if (!state.Hint().empty()) SetHint(state.Hint());
+  if (!control_.Hint().empty()) SetHint(control_.Hint());
   if (state.SelStart() > 0 || state.SelLength() > 0) SetSel(state.SelStart(), state.SelLength());
 }
 
@@ -106,15 +106,10 @@ int NativeControl::TextWidth() const {
   return TextWidthIn(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), Text());
 }
 
-void NativeControl::SetFont(const TFont& font) {
-  font_ = font;
-  ApplyFont();
-}
-
 void NativeControl::ApplyFont() {
   const HWND form = GetParent(hwnd_);
   const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
-  const HFONT own = CreateControlFont(formFont, font_, style_);
+  const HFONT own = CreateControlFont(formFont, control_.Font(), style_);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(own ? own : formFont), TRUE);
   if (ownFont_) DeleteObject(ownFont_);
   ownFont_ = own;

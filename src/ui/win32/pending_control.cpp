@@ -40,7 +40,7 @@ class PendingControl final : public StatePeer {
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
   }
   int TextWidth() const override {
-    const HFONT own = CreateControlFont(FormFont(control_.Parent()), Font(), Style());
+    const HFONT own = CreateControlFont(FormFont(control_.Parent()), control_.Font(), Style());
     const int width = TextWidthIn(own ? own : FormFont(control_.Parent()), StatePeer::Text());
     if (own) DeleteObject(own);
     return width;
