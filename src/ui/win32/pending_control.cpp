@@ -3,6 +3,7 @@
 // What only the native control can answer makes the form's window first.
 #include <windows.h>
 
+#include "os/os.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/win32/native_control.h"
@@ -35,9 +36,8 @@ class PendingControl final : public StatePeer {
   // A picker nobody has set shows the time it is made, as the native one does.
   TDateAndTime DateTimeValue() const override {
     if (Value()) return *Value();
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    const os::DateTime t = os::clock::Read().Local;
+    return {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
   }
   int TextWidth() const override {
     const HFONT own = CreateControlFont(FormFont(control_.Parent()), control_.Font(), Style());

@@ -134,6 +134,20 @@ TEST_F(UiPending, AControlsFontHintAndStateGivenBeforeItsWindowIsMadeComeOutAsAf
   EXPECT_EQ(pending.substr(0, pending.find(" | width")), "Courier New -15 700 | tools 1 enabled 0");
 }
 
+TEST_F(UiPending, APickerNobodySetShowsTheDayItIsMadeBeforeAndAfterItsWindowIs) {
+  Window w({.ClassName = "TToday", .Caption = "", .ClientWidth = 300, .ClientHeight = 200});
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  const std::string today = Str(t.wYear, "-", t.wMonth, "-", t.wDay);
+  const auto shown = [&] {
+    const ui::TDateAndTime v = w.picker.Value();
+    return Str(v.Year, "-", v.Month, "-", v.Day);
+  };
+  const std::string pending = shown();
+  w.form.Show();
+  EXPECT_EQ(pending + " " + shown(), today + " " + today);
+}
+
 // The form's place and its memo's size once sized, and again once shown; the window made
 // before the sizing or only by the showing.
 std::string SizedAndShown(const ui::TFormParams& params, int width, int height, bool madeFirst) {
