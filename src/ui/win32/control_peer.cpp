@@ -23,6 +23,25 @@ bool IsEnterKey(const MSG* message) {
          message->wParam == VK_RETURN;
 }
 
+// The form's font with a control's own face, height, weight and underline;
+// null when the form's font serves.
+HFONT CreateOwnFont(HFONT formFont, const TFont& font, const TTextStyle& style) {
+  if (font.Name.empty() && font.Height <= 0 && !style.Bold && !style.Underline) return nullptr;
+  LOGFONTA description{};
+  GetObjectA(formFont, sizeof description, &description);
+  if (!font.Name.empty())
+    lstrcpynA(description.lfFaceName, font.Name.c_str(), LF_FACESIZE);  // cut to 31
+  if (font.Height > 0) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    description.lfHeight = -(font.InPoints ? MulDiv(font.Height, dpi, 72) : font.Height);
+  }
+  description.lfUnderline = style.Underline;
+  if (style.Bold) description.lfWeight = FW_BOLD;
+  return CreateFontIndirectA(&description);
+}
+
 }  // namespace
 
 NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass& native,
@@ -107,29 +126,16 @@ int NativeControl::TextWidth() const {
 }
 
 void NativeControl::ApplyFont() {
-  const HWND form = GetParent(hwnd_);
-  const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
-  const HFONT own = CreateControlFont(formFont, control_.Font(), style_);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(own ? own : formFont), TRUE);
+  const ControlFont font = CreateControlFont(control_, style_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.shown), TRUE);
   if (ownFont_) DeleteObject(ownFont_);
-  ownFont_ = own;
+  ownFont_ = font.own;
 }
 
-HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style) {
-  if (font.Name.empty() && font.Height <= 0 && !style.Bold && !style.Underline) return nullptr;
-  LOGFONTA description{};
-  GetObjectA(formFont, sizeof description, &description);
-  if (!font.Name.empty())
-    lstrcpynA(description.lfFaceName, font.Name.c_str(), LF_FACESIZE);  // cut to 31
-  if (font.Height > 0) {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    description.lfHeight = -(font.InPoints ? MulDiv(font.Height, dpi, 72) : font.Height);
-  }
-  description.lfUnderline = style.Underline;
-  if (style.Bold) description.lfWeight = FW_BOLD;
-  return CreateFontIndirectA(&description);
+ControlFont CreateControlFont(const TControl& control, const TTextStyle& style) {
+  const HFONT formFont = FormFont(control.Parent());
+  const HFONT own = CreateOwnFont(formFont, control.Font(), style);
+  return {own, own ? own : formFont};
 }
 
 int TextWidthIn(HFONT font, const std::string& text) {

@@ -127,9 +127,14 @@ class NativeControl : public NativeWindow<ControlPeer> {
   bool changingText_ = false;
 };
 
-// The form's font with a control's own face, height, weight and underline;
-// null when the form's font serves.
-HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style);
+// The font a control shows in a text style: a font of its own (its form's
+// with the control's face, height, weight and underline), which the caller
+// deletes, or none when its form's serves.
+struct ControlFont {
+  HFONT own;
+  HFONT shown;
+};
+ControlFont CreateControlFont(const TControl& control, const TTextStyle& style);
 // The width of a text on one line in a font ("&" marks a key letter).
 int TextWidthIn(HFONT font, const std::string& text);
 

@@ -40,9 +40,9 @@ class PendingControl final : public StatePeer {
     return {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
   }
   int TextWidth() const override {
-    const HFONT own = CreateControlFont(FormFont(control_.Parent()), control_.Font(), Style());
-    const int width = TextWidthIn(own ? own : FormFont(control_.Parent()), StatePeer::Text());
-    if (own) DeleteObject(own);
+    const ControlFont font = CreateControlFont(control_, Style());
+    const int width = TextWidthIn(font.shown, Text());
+    if (font.own) DeleteObject(font.own);
     return width;
   }
 
