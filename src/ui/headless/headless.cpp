@@ -282,7 +282,7 @@ void Type(TControl& control, const std::string& text) {
     const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
     // A memo breaks the line there, as the edit control does.
-    peer.ReplaceSel(key == '\r' && peer.Kind() == ControlKind::Memo ? "\r\n" : std::string(1, key));
+    peer.ReplaceSel(key == '\r' && IsMemo(peer.Kind()) ? "\r\n" : std::string(1, key));
   }
 }
 

@@ -129,6 +129,15 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   EXPECT_EQ(ui::NormalizeLineBreaks("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
 }
 
+TEST_F(FormTest, WrappingMemosFollowTheSameLineModel) {
+  for (const auto bars : {ui::TScrollStyle::ssVertical, ui::TScrollStyle::ssNone}) {
+    ui::TMemo memo(form, {0, 0, 100, 100}, bars);
+    for (const auto& c : memo_cases::Cases())
+      memo_cases::RunCase(memo, c,
+                          [](ui::TMemo& m, const std::string& t) { ui::headless::Type(m, t); });
+  }
+}
+
 TEST_F(FormTest, SortedListKeepsTheWindowSystemsOrderAndRemovesExactlyTheTextNamed) {
   ui::TListBox list(form, {0, 0, 100, 100}, true);
   list_cases::RunCases(list);
