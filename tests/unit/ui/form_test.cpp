@@ -6,6 +6,7 @@
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
 #include "ui/label.h"
+#include "ui/lists.h"
 #include "ui/page_control.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
@@ -141,6 +142,19 @@ TEST_F(FormTest, WrappingMemosFollowTheSameLineModel) {
 TEST_F(FormTest, SortedListKeepsTheWindowSystemsOrderAndRemovesExactlyTheTextNamed) {
   ui::TListBox list(form, {0, 0, 100, 100}, true);
   list_cases::RunCases(list);
+}
+
+// Only ASCII letters differ in case: other ANSI bytes (here Windows-1252's capital and small
+// A with umlaut) match only themselves.
+TEST_F(FormTest, AListFindsTheFirstItemEqualToATextButForTheCaseOfItsLetters) {
+  ui::TComboBox combo(form, {0, 0, 100, 21}, {"Alpha", "beta", "ALPHA", "\xc4rger", "x"});
+  // clang-format off
+  const struct { std::string text; int index; } rows[] = {
+      {"alpha", 0}, {"ALPHA", 0}, {"BETA", 1}, {"\xc4RGER", 3}, {"\xe4rger", -1},
+      {"alph", -1}, {"X", 4}, {"", -1},
+  };
+  // clang-format on
+  for (const auto& r : rows) EXPECT_EQ(combo.IndexOfIgnoringCase(r.text), r.index) << r.text;
 }
 
 using TimerTest = HeadlessTest;
