@@ -96,6 +96,12 @@ enum class ControlKind {
   TimePicker    // a time of day the user types or spins
 };
 
+// The multi-line edit kinds, wrapping or not.
+inline bool IsMemo(ControlKind kind) {
+  return kind == ControlKind::Memo || kind == ControlKind::WrappingMemo ||
+         kind == ControlKind::WrappingMemoBare;
+}
+
 // How a control draws its text: colour 0xRRGGBB, underlined or bold, and a
 // hand cursor for labels that work as links.
 struct TTextStyle {

@@ -100,10 +100,11 @@ class TControl : public TComponent {
  private:
   TForm& parent_;
   TControlPlace place_;
-  std::unique_ptr<ControlPeer> peer_;
+  // Made before the peer: a native control made with it reads them.
   bool enabled_ = true;
   std::string hint_;
   TFont font_;
+  std::unique_ptr<ControlPeer> peer_;
 };
 
 // Enter in `from` gives the focus to the first control of `chain` that is

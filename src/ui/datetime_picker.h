@@ -23,8 +23,6 @@ class TDateTimePicker : public TControl {
   // Windows picture letters ("dddd" the weekday's name); "" the user's own format.
   std::string Format() const { return format_; }
   void SetFormat(const std::string& format);
-  // What the picker shows.
-  std::string Text() const { return Peer().Text(); }
 
  private:
   std::string format_;

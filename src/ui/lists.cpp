@@ -1,7 +1,6 @@
 #include "ui/lists.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace ui {
 
@@ -28,10 +27,9 @@ std::string TItemsControl::Text() const {
 }
 
 int TItemsControl::IndexOfIgnoringCase(const std::string& text) const {
-  const auto lower = [](unsigned char c) { return std::tolower(c); };
   for (int i = 0; i < Count(); ++i) {
     const std::string item = Item(i);
-    if (std::ranges::equal(item, text, {}, lower, lower)) return i;
+    if (std::ranges::equal(item, text, {}, LowerAscii, LowerAscii)) return i;
   }
   return -1;
 }

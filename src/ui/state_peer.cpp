@@ -7,15 +7,10 @@
 namespace ui {
 namespace {
 
-unsigned char Lower(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
-}
-
 // The order of a sorted list box: letters compared without their case.
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Lower(x) < Lower(y); });
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
 }
 
 }  // namespace

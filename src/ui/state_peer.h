@@ -24,13 +24,16 @@ class StatePeer : public ControlPeer {
   void CopySelection() override {}
   void Paste() override {}
   int TextWidth() const override { return 0; }
+  // The component keeps these itself, for the native control made later.
+  void SetEnabled(bool) override {}
+  void SetFont(const TFont&) override {}
+  void SetHint(const std::string&) override {}
 
   // A window's size is never below zero.
   void SetBounds(const TRect& bounds) override;
   TRect Bounds() const override { return bounds_; }
   void SetVisible(bool visible) override { visible_ = visible; }
   bool Visible() const override { return visible_; }
-  void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void SetText(const std::string& text) override;
   std::string Text() const override { return text_; }
 
@@ -43,7 +46,6 @@ class StatePeer : public ControlPeer {
   void SetMaxLength(int length) override { maxLength_ = length; }
   void SetGlyph(const TImage& glyph) override { glyph_ = glyph; }
   void SetTextStyle(const TTextStyle& style) override { style_ = style; }
-  void SetFont(const TFont& font) override { font_ = font; }
   void AddItem(const std::string& text) override;
   void ClearItems() override;
   int ItemCount() const override { return static_cast<int>(items_.size()); }
@@ -63,23 +65,19 @@ class StatePeer : public ControlPeer {
   TDateAndTime DateTimeValue() const override { return value_.value_or(TDateAndTime{}); }
   void SetDateTimeValue(const TDateAndTime& value) override { value_ = value; }
   void SetFormat(const std::string& format) override { format_ = format; }
-  void SetHint(const std::string& hint) override { hint_ = hint; }
 
   // What is kept, for a backend that makes the native control from it.
   ControlKind Kind() const { return kind_; }
-  bool Enabled() const { return enabled_; }
   int MaxLength() const { return maxLength_; }
   bool NumbersOnly() const { return numbersOnly_; }
   bool ReadOnly() const { return readOnly_; }
   const std::optional<TImage>& Glyph() const { return glyph_; }
   const TTextStyle& Style() const { return style_; }
-  const TFont& Font() const { return font_; }
   const std::deque<std::string>& Items() const { return items_; }
   int Minimum() const { return minimum_; }
   int Maximum() const { return maximum_; }
   const std::optional<TDateAndTime>& Value() const { return value_; }
   const std::string& Format() const { return format_; }
-  const std::string& Hint() const { return hint_; }
 
  protected:
   TControl& control_;
@@ -88,7 +86,6 @@ class StatePeer : public ControlPeer {
   ControlKind kind_;
   TRect bounds_;
   bool visible_ = true;  // as a child window is made
-  bool enabled_ = true;
   std::string text_;
   int start_ = 0;
   int length_ = 0;
@@ -97,7 +94,6 @@ class StatePeer : public ControlPeer {
   bool readOnly_ = false;
   std::optional<TImage> glyph_;
   TTextStyle style_;
-  TFont font_;
   std::deque<std::string> items_;  // a sorted insert moves the shorter side
   int itemIndex_ = -1;
   bool checked_ = false;
@@ -106,7 +102,6 @@ class StatePeer : public ControlPeer {
   int position_ = 0;
   std::optional<TDateAndTime> value_;
   std::string format_;
-  std::string hint_;
 };
 
 }  // namespace ui

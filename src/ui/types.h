@@ -10,6 +10,13 @@ namespace ui {
 
 using NativeHandle = std::uintptr_t;
 
+// The case the component layer ignores: an ASCII capital in lower case, any
+// other byte of the ANSI text as it is.
+inline unsigned char LowerAscii(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+}
+
 struct TRect {
   int Left = 0, Top = 0, Width = 0, Height = 0;
   bool operator==(const TRect&) const = default;

@@ -5,7 +5,6 @@
 #include <limits>
 #include <map>
 
-#include "os/calendar.h"
 #include "os/fake/fake_os.h"
 #include "ui/application.h"
 #include "ui/backend.h"
@@ -150,17 +149,6 @@ class HeadlessControl final : public StatePeer {
   }
   // No fonts here: a stand-in of 6 pixels a character.
   int TextWidth() const override { return 6 * static_cast<int>(Text().size()); }
-  // A picker shows its value as the window system writes it.
-  std::string Text() const override {
-    if (Kind() != ControlKind::DatePicker && Kind() != ControlKind::TimePicker)
-      return StatePeer::Text();
-    const os::locale::Formats formats = os::locale::UserFormats();
-    const std::string own =
-        Kind() == ControlKind::DatePicker ? formats.ShortDate : formats.LongTime;
-    const TDateAndTime v = DateTimeValue();
-    const os::DateTime t{v.Year, v.Month, v.Day, v.Hour, v.Minute, v.Second};
-    return os::calendar::Format(Format().empty() ? own : Format(), t, formats);
-  }
 
  private:
   NativeHandle handle_ = state().nextHandle++;
@@ -294,7 +282,7 @@ void Type(TControl& control, const std::string& text) {
     const int kept = static_cast<int>(peer.Text().size()) - peer.SelLength();
     if (peer.MaxLength() > 0 && kept >= peer.MaxLength()) continue;
     // A memo breaks the line there, as the edit control does.
-    peer.ReplaceSel(key == '\r' && peer.Kind() == ControlKind::Memo ? "\r\n" : std::string(1, key));
+    peer.ReplaceSel(key == '\r' && IsMemo(peer.Kind()) ? "\r\n" : std::string(1, key));
   }
 }
 

@@ -23,6 +23,25 @@ bool IsEnterKey(const MSG* message) {
          message->wParam == VK_RETURN;
 }
 
+// The form's font with a control's own face, height, weight and underline;
+// null when the form's font serves.
+HFONT CreateOwnFont(HFONT formFont, const TFont& font, const TTextStyle& style) {
+  if (font.Name.empty() && font.Height <= 0 && !style.Bold && !style.Underline) return nullptr;
+  LOGFONTA description{};
+  GetObjectA(formFont, sizeof description, &description);
+  if (!font.Name.empty())
+    lstrcpynA(description.lfFaceName, font.Name.c_str(), LF_FACESIZE);  // cut to 31
+  if (font.Height > 0) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    description.lfHeight = -(font.InPoints ? MulDiv(font.Height, dpi, 72) : font.Height);
+  }
+  description.lfUnderline = style.Underline;
+  if (style.Bold) description.lfWeight = FW_BOLD;
+  return CreateFontIndirectA(&description);
+}
+
 }  // namespace
 
 NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass& native,
@@ -32,11 +51,11 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
   DWORD style = native.style;
   if (control.Place().TabOrder >= 0) style |= WS_TABSTOP;
   if (!state.Visible()) style &= ~WS_VISIBLE;
-  if (!state.Enabled()) style |= WS_DISABLED;
-  const std::string text = state.StatePeer::Text();  // a picker's own text is made from its value
+  if (!control.Enabled()) style |= WS_DISABLED;
   if (native.common) UseCommonControls();
-  hwnd_ = CreateWindowExA(native.exStyle, native.name, text.c_str(), style, 0, 0, 0, 0, form,
-                          reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
+  hwnd_ =
+      CreateWindowExA(native.exStyle, native.name, state.Text().c_str(), style, 0, 0, 0, 0, form,
+                      reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
@@ -55,7 +74,7 @@ NativeControl::~NativeControl() {
 void NativeControl::Adopt(const StatePeer& state) {
   SetBounds(state.Bounds());
   style_ = state.Style();
-  SetFont(state.Font());
+  ApplyFont();
   if (state.Glyph()) SetGlyph(*state.Glyph());
   SetMaxLength(state.MaxLength());
   if (state.NumbersOnly()) SetNumbersOnly(true);
@@ -69,7 +88,7 @@ void NativeControl::Adopt(const StatePeer& state) {
   }
   if (!state.Format().empty()) SetFormat(state.Format());
   if (state.Value()) SetDateTimeValue(*state.Value());
-  if (!state.Hint().empty()) SetHint(state.Hint());
+  if (!control_.Hint().empty()) SetHint(control_.Hint());
   if (state.SelStart() > 0 || state.SelLength() > 0) SetSel(state.SelStart(), state.SelLength());
 }
 
@@ -106,35 +125,17 @@ int NativeControl::TextWidth() const {
   return TextWidthIn(reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)), Text());
 }
 
-void NativeControl::SetFont(const TFont& font) {
-  font_ = font;
-  ApplyFont();
-}
-
 void NativeControl::ApplyFont() {
-  const HWND form = GetParent(hwnd_);
-  const auto formFont = reinterpret_cast<HFONT>(SendMessageA(form, WM_GETFONT, 0, 0));
-  const HFONT own = CreateControlFont(formFont, font_, style_);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(own ? own : formFont), TRUE);
+  const ControlFont font = CreateControlFont(control_, style_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.shown), TRUE);
   if (ownFont_) DeleteObject(ownFont_);
-  ownFont_ = own;
+  ownFont_ = font.own;
 }
 
-HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style) {
-  if (font.Name.empty() && font.Height <= 0 && !style.Bold && !style.Underline) return nullptr;
-  LOGFONTA description{};
-  GetObjectA(formFont, sizeof description, &description);
-  if (!font.Name.empty())
-    lstrcpynA(description.lfFaceName, font.Name.c_str(), LF_FACESIZE);  // cut to 31
-  if (font.Height > 0) {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    description.lfHeight = -(font.InPoints ? MulDiv(font.Height, dpi, 72) : font.Height);
-  }
-  description.lfUnderline = style.Underline;
-  if (style.Bold) description.lfWeight = FW_BOLD;
-  return CreateFontIndirectA(&description);
+ControlFont CreateControlFont(const TControl& control, const TTextStyle& style) {
+  const HFONT formFont = FormFont(control.Parent());
+  const HFONT own = CreateOwnFont(formFont, control.Font(), style);
+  return {own, own ? own : formFont};
 }
 
 int TextWidthIn(HFONT font, const std::string& text) {

@@ -28,7 +28,7 @@ class EditPeer final : public NativeControl {
  public:
   EditPeer(TControl& control, TForm& parent, const StatePeer& state)
       : NativeControl(control, parent, {"EDIT", StyleOf(state.Kind()), WS_EX_CLIENTEDGE}, state),
-        memo_(state.Kind() != ControlKind::Edit) {
+        memo_(IsMemo(state.Kind())) {
     if (memo_) SendMessageA(hwnd_, EM_SETLIMITTEXT, 0, 0);
   }
 

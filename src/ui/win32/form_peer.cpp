@@ -52,6 +52,13 @@ WindowStyle StyleOf(const TFormParams& params) {
   return s;
 }
 
+// What the title bar and the frame add to the client area's size.
+SIZE FrameOf(const WindowStyle& style) {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 HFONT CreateFormFont(const TFormParams& params) {
   return CreateFontA(params.FontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -93,11 +100,10 @@ class Win32Form final : public NativeWindow<FormPeer> {
       : form_(form),
         params_(params),
         style_(StyleOf(params)),
+        frame_(FrameOf(style_)),
         font_(CreateFormFont(params)),
-        caption_(params.Caption) {
-    RECT r{0, 0, params.ClientWidth, params.ClientHeight};
-    AdjustWindowRectEx(&r, style_.style, FALSE, style_.exStyle);
-    bounds_ = {0, 0, r.right - r.left, r.bottom - r.top};
+        caption_(params.Caption),
+        bounds_{0, 0, params.ClientWidth + frame_.cx, params.ClientHeight + frame_.cy} {
     if (params.WindowAtOnce) MakeWindow();
     // From here on TForm owns this peer, so messages may go to its Dispatch.
     attached_ = true;
@@ -164,12 +170,9 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   TRect ClientRect() const override {
-    if (!hwnd_) {
-      RECT frame{0, 0, 0, 0};
-      AdjustWindowRectEx(&frame, style_.style, FALSE, style_.exStyle);
-      return {0, 0, std::max(0L, bounds_.Width - (frame.right - frame.left)),
-              std::max(0L, bounds_.Height - (frame.bottom - frame.top))};
-    }
+    if (!hwnd_)
+      return {0, 0, std::max(0L, bounds_.Width - frame_.cx),
+              std::max(0L, bounds_.Height - frame_.cy)};
     RECT r{};
     GetClientRect(hwnd_, &r);
     return {0, 0, r.right, r.bottom};
@@ -374,6 +377,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
   TForm& form_;
   const TFormParams params_;
   const WindowStyle style_;
+  const SIZE frame_;
   HFONT font_;
   HICON icon_ = nullptr;
   std::string caption_;

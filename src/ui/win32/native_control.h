@@ -32,18 +32,20 @@ struct NativeClass {
 
 class NativeControl : public NativeWindow<ControlPeer> {
  public:
-  // Made with the text, visibility and state kept so far (see Adopt).
+  // Made with the text and visibility kept so far (see Adopt) and the
+  // component's enabled state.
   NativeControl(TControl& control, TForm& parent, const NativeClass& native,
                 const StatePeer& state);
   ~NativeControl() override;
 
-  // Takes on the rest of what a peer kept before the native control was made.
+  // Takes on the rest of what a peer kept before the native control was
+  // made, and the component's font and hint.
   void Adopt(const StatePeer& state);
 
   // A change of the text by the program notifies the control (see ChangeText).
   void SetText(const std::string& text) override;
   void SetTextStyle(const TTextStyle& style) override;
-  void SetFont(const TFont& font) override;
+  void SetFont(const TFont&) override { ApplyFont(); }
 
   // What the families that have them override; others ignore them.
   int SelStart() const override { return 0; }
@@ -121,14 +123,18 @@ class NativeControl : public NativeWindow<ControlPeer> {
   static inline int nextId_ = 1000;
   WNDPROC original_ = nullptr;
   HWND tooltip_ = nullptr;
-  TFont font_;
   HFONT ownFont_ = nullptr;  // null while the control shows its form's font
   bool changingText_ = false;
 };
 
-// The form's font with a control's own face, height, weight and underline;
-// null when the form's font serves.
-HFONT CreateControlFont(HFONT formFont, const TFont& font, const TTextStyle& style);
+// The font a control shows in a text style: a font of its own (its form's
+// with the control's face, height, weight and underline), which the caller
+// deletes, or none when its form's serves.
+struct ControlFont {
+  HFONT own;
+  HFONT shown;
+};
+ControlFont CreateControlFont(const TControl& control, const TTextStyle& style);
 // The width of a text on one line in a font ("&" marks a key letter).
 int TextWidthIn(HFONT font, const std::string& text);
 

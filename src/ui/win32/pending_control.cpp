@@ -3,6 +3,7 @@
 // What only the native control can answer makes the form's window first.
 #include <windows.h>
 
+#include "os/os.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/win32/native_control.h"
@@ -30,20 +31,18 @@ class PendingControl final : public StatePeer {
     scrolledLines_ = 0;  // a new text shows from its first line
     caretScrolled_ = false;
   }
-  std::string Text() const override { return IsPicker() ? Native().Text() : StatePeer::Text(); }
   void LineScroll(int lines) override { scrolledLines_ += lines; }
   void ScrollCaret() override { caretScrolled_ = true; }
   // A picker nobody has set shows the time it is made, as the native one does.
   TDateAndTime DateTimeValue() const override {
     if (Value()) return *Value();
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    const os::DateTime t = os::clock::Read().Local;
+    return {t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second};
   }
   int TextWidth() const override {
-    const HFONT own = CreateControlFont(FormFont(control_.Parent()), Font(), Style());
-    const int width = TextWidthIn(own ? own : FormFont(control_.Parent()), StatePeer::Text());
-    if (own) DeleteObject(own);
+    const ControlFont font = CreateControlFont(control_, Style());
+    const int width = TextWidthIn(font.shown, Text());
+    if (font.own) DeleteObject(font.own);
     return width;
   }
 
@@ -55,10 +54,6 @@ class PendingControl final : public StatePeer {
   }
 
  private:
-  bool IsPicker() const {
-    return Kind() == ControlKind::DatePicker || Kind() == ControlKind::TimePicker;
-  }
-
   int scrolledLines_ = 0;
   bool caretScrolled_ = false;
 };

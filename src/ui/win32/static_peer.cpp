@@ -36,7 +36,7 @@ class StatusBarPeer final : public NativeControl {
   StatusBarPeer(TControl& control, TForm& parent, const StatePeer& state)
       : NativeControl(control, parent, kStatusBarClass, state) {
     SendMessageA(hwnd_, SB_SIMPLE, TRUE, 0);
-    SetText(state.StatePeer::Text());
+    SetText(state.Text());
   }
 
   void SetText(const std::string& text) override {

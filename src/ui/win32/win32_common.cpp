@@ -33,8 +33,6 @@ BOOL CALLBACK CollectEnabledVisibleWindow(HWND window, LPARAM windows) {
 
 }  // namespace
 
-// Only visible windows: a window shown while the modal one is open (an
-// alarm fired by a timer) must still take clicks.
 void UseCommonControls() {
   static bool loaded = false;
   if (loaded) return;
@@ -45,6 +43,8 @@ void UseCommonControls() {
   if (init) init(&controls);
 }
 
+// Only visible windows: a window shown while the modal one is open (an
+// alarm fired by a timer) must still take clicks.
 std::vector<HWND> DisableOtherWindows(HWND modal) {
   std::vector<HWND> windows;
   EnumThreadWindows(GetCurrentThreadId(), CollectEnabledVisibleWindow,

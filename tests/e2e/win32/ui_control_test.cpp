@@ -153,6 +153,18 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list_cases::RunCases(list);
 }
 
+TEST_F(UiControl, WrappingMemosFollowTheSameLineModel) {
+  form.Show();
+  for (const auto bars : {ui::TScrollStyle::ssVertical, ui::TScrollStyle::ssNone}) {
+    ui::TMemo wrapping{form, {{0, 0, 100, 60}}, bars};
+    for (const auto& c : memo_cases::Cases())
+      memo_cases::RunCase(wrapping, c, [](ui::TMemo& m, const std::string& text) {
+        for (char key : text) PostMessageA(Hwnd(m), WM_CHAR, static_cast<unsigned char>(key), 1);
+        ui_test::Pump(50);
+      });
+  }
+}
+
 // The window system's search goes through every item; a sorted list finds an item by halves.
 TEST_F(UiControl, ASortedListFindsItsItemsWithoutTheWindowSystemsSearch) {
   static WNDPROC original = nullptr;

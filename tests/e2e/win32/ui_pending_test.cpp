@@ -1,6 +1,10 @@
 // A form's native window and controls are made when it is first shown or first needs a
 // handle; until then its peers keep what they are given, and the window system must then
 // show exactly that.
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
 #include <climits>
 
 #include "ui/checkbox.h"
@@ -83,6 +87,65 @@ TEST_F(UiPending, AFormMakesItsWindowsWhenFirstShownAndTheyShowWhatWasKept) {
   EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 5);
   EXPECT_FALSE(IsWindowEnabled(Hwnd(c.box)) || IsWindowVisible(Hwnd(c.box)));
   EXPECT_TRUE(GetWindowLongA(edit, GWL_STYLE) & WS_TABSTOP);
+}
+
+struct ToolCount {
+  HWND owner;
+  int tools = 0;
+};
+
+BOOL CALLBACK CountTools(HWND window, LPARAM count) {
+  auto& [owner, tools] = *reinterpret_cast<ToolCount*>(count);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (GetWindow(window, GW_OWNER) == owner && lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+    tools += static_cast<int>(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+  return TRUE;
+}
+
+// The tools of the tooltips a form owns.
+int ToolTips(HWND form) {
+  ToolCount count{form};
+  EnumThreadWindows(GetCurrentThreadId(), CountTools, reinterpret_cast<LPARAM>(&count));
+  return count.tools;
+}
+
+// A label's font and width for a caption in that font, a check box's hint and state, given
+// before the window is made or after.
+std::string Dressed(bool madeFirst) {
+  Window w({.ClassName = "TDressed", .Caption = "", .ClientWidth = 300, .ClientHeight = 200});
+  if (madeFirst) w.form.Handle();
+  ui::TLabel& label = w.edit.EditLabel;
+  label.SetFont({"Courier New", 15});
+  label.SetTextStyle({.Bold = true});
+  w.edit.SetCaption("A caption longer than its edit box");
+  w.box.SetHint("Tick it");
+  w.box.SetEnabled(false);
+  w.form.Show();
+  LOGFONTA f{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(label), WM_GETFONT, 0, 0)), sizeof f, &f);
+  return Str(f.lfFaceName, " ", f.lfHeight, " ", f.lfWeight, " | tools ", ToolTips(Hwnd(w.form)),
+             " enabled ", IsWindowEnabled(Hwnd(w.box)), " | width ", label.BoundsRect().Width);
+}
+
+TEST_F(UiPending, AControlsFontHintAndStateGivenBeforeItsWindowIsMadeComeOutAsAfter) {
+  const std::string pending = Dressed(false);
+  EXPECT_EQ(pending, Dressed(true));
+  EXPECT_EQ(pending.substr(0, pending.find(" | width")), "Courier New -15 700 | tools 1 enabled 0");
+}
+
+TEST_F(UiPending, APickerNobodySetShowsTheDayItIsMadeBeforeAndAfterItsWindowIs) {
+  Window w({.ClassName = "TToday", .Caption = "", .ClientWidth = 300, .ClientHeight = 200});
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  const std::string today = Str(t.wYear, "-", t.wMonth, "-", t.wDay);
+  const auto shown = [&] {
+    const ui::TDateAndTime v = w.picker.Value();
+    return Str(v.Year, "-", v.Month, "-", v.Day);
+  };
+  const std::string pending = shown();
+  w.form.Show();
+  EXPECT_EQ(pending + " " + shown(), today + " " + today);
 }
 
 // The form's place and its memo's size once sized, and again once shown; the window made

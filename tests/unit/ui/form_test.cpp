@@ -6,6 +6,7 @@
 #include "../../shared/memo_line_model_cases.h"
 #include "support/headless_test.h"
 #include "ui/label.h"
+#include "ui/lists.h"
 #include "ui/page_control.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
@@ -129,9 +130,31 @@ TEST_F(FormTest, MemoCountsLinesAndFindsWhereEachStarts) {
   EXPECT_EQ(ui::NormalizeLineBreaks("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
 }
 
+TEST_F(FormTest, WrappingMemosFollowTheSameLineModel) {
+  for (const auto bars : {ui::TScrollStyle::ssVertical, ui::TScrollStyle::ssNone}) {
+    ui::TMemo memo(form, {0, 0, 100, 100}, bars);
+    for (const auto& c : memo_cases::Cases())
+      memo_cases::RunCase(memo, c,
+                          [](ui::TMemo& m, const std::string& t) { ui::headless::Type(m, t); });
+  }
+}
+
 TEST_F(FormTest, SortedListKeepsTheWindowSystemsOrderAndRemovesExactlyTheTextNamed) {
   ui::TListBox list(form, {0, 0, 100, 100}, true);
   list_cases::RunCases(list);
+}
+
+// Only ASCII letters differ in case: other ANSI bytes (here Windows-1252's capital and small
+// A with umlaut) match only themselves.
+TEST_F(FormTest, AListFindsTheFirstItemEqualToATextButForTheCaseOfItsLetters) {
+  ui::TComboBox combo(form, {0, 0, 100, 21}, {"Alpha", "beta", "ALPHA", "\xc4rger", "x"});
+  // clang-format off
+  const struct { std::string text; int index; } rows[] = {
+      {"alpha", 0}, {"ALPHA", 0}, {"BETA", 1}, {"\xc4RGER", 3}, {"\xe4rger", -1},
+      {"alph", -1}, {"X", 4}, {"", -1},
+  };
+  // clang-format on
+  for (const auto& r : rows) EXPECT_EQ(combo.IndexOfIgnoringCase(r.text), r.index) << r.text;
 }
 
 using TimerTest = HeadlessTest;
