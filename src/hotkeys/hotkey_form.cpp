@@ -22,7 +22,6 @@ constexpr ui::TAnchors kTopLeft = ui::akLeft | ui::akTop;
 constexpr int kKeyA = 10;
 const std::vector<std::string> kModifiers = {"WIN", "ALT", "SHIFT", "CTRL"};
 const std::vector<std::string> kFunctions = {"Execute Task", "Activate Alarm", "Extra Functions"};
-constexpr char kListFile[] = "hotkeylist.ini";
 
 template <class Record>
 std::vector<std::string> NamesOf(const std::vector<Record>& records) {
@@ -181,7 +180,7 @@ bool TF_Hotkey::StoreHotkey() {
   hotkeys.MoveEntry(listed, hotkeys.EntryOf(hotkey));
   F_HotkeyHandler->UpdateHotkeyLists();
   F_HotkeyHandler->UpdateHotkeyButtons();
-  hotkeys.SaveHotkeys(kListFile);
+  hotkeys.SaveHotkeys(kHotkeyListFile);
   return true;
 }
 

@@ -19,7 +19,6 @@ constexpr common::Field<CHotkey> kHotkeyFields[] = {
     &CHotkey::Extra, &CHotkey::Function, &CHotkey::Enabled, &CHotkey::Id,
 };
 
-constexpr char kListFile[] = "hotkeylist.ini";
 // Draws before NewHotkeyId looks for the lowest free id instead.
 constexpr int kRandomDraws = 64;
 
@@ -192,7 +191,7 @@ void CHotkeyHandler::EnableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) EnableHotkeyAt(i, false);
   wholeListChanging_ = false;
-  SaveHotkeys(kListFile);
+  SaveHotkeys(kHotkeyListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }
@@ -201,7 +200,7 @@ void CHotkeyHandler::DisableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) DisableHotkeyAt(i);
   wholeListChanging_ = false;
-  SaveHotkeys(kListFile);
+  SaveHotkeys(kHotkeyListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }
