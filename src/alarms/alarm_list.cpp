@@ -195,9 +195,7 @@ int CAlarmHandler::GetAlarmState(const std::string& name) const {
 }
 
 int CAlarmHandler::FindAlarmById(std::uint64_t id) const {
-  const auto found = std::find_if(Alarms.begin(), Alarms.end(),
-                                  [id](const CAlarm& alarm) { return alarm.Id == id; });
-  return found == Alarms.end() ? -1 : static_cast<int>(found - Alarms.begin());
+  return common::FindById(Alarms, id);
 }
 
 int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId) const {
@@ -208,7 +206,7 @@ int CAlarmHandler::DeleteAlarm(const std::string& name) {
   const int index = FindAlarm(name);
   if (index < 0) return -1;
   const common::ListEntry listed = EntryOf(Alarms[index]);
-  common::RemoveByName(Alarms, name);
+  common::RemoveAt(Alarms, index);
   MoveEntry(listed, {});
   SyncTimersAndItems();
   return 1;

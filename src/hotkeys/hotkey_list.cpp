@@ -113,13 +113,11 @@ int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
 int CHotkeyHandler::AddHotkey(CHotkey hotkey, bool refresh) {
   const bool enable = hotkey.Enabled == 1;
   hotkey.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
-  if (Velmarind) {
-    hotkey.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
-      if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
-    });
-    // The item finds its hotkey by id: a hand-edited file may repeat a name.
-    hotkey.MenuItem->Tag = hotkey.Id;
-  }
+  hotkey.MenuItem = AddRecordMenuItem(&TVelmarind::M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
+    if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
+  });
+  // The item finds its hotkey by id: a hand-edited file may repeat a name.
+  if (hotkey.MenuItem) hotkey.MenuItem->Tag = hotkey.Id;
   Hotkeys.push_back(std::move(hotkey));
   if (refresh) MoveEntry({}, EntryOf(Hotkeys.back()));
   if (enable) EnableHotkeyAt(Count() - 1, false);
@@ -132,7 +130,7 @@ int CHotkeyHandler::DeleteHotkey(const std::string& name) {
   if (index < 0) return -1;
   DisableHotkeyAt(index);  // the list window deletes only disabled hotkeys; a guard all the same
   const common::ListEntry listed = EntryOf(Hotkeys[index]);
-  common::RemoveByName(Hotkeys, name);
+  common::RemoveAt(Hotkeys, index);
   MoveEntry(listed, {});
   return 1;
 }
@@ -142,15 +140,11 @@ int CHotkeyHandler::FindHotkey(const std::string& name) const {
 }
 
 int CHotkeyHandler::FindHotkeyById(int id) const {
-  for (int i = 0; i < Count(); ++i)
-    if (Hotkeys[i].Id == id) return i;
-  return -1;
+  return common::FindById(Hotkeys, id);
 }
 
 int CHotkeyHandler::IsHotkeyNameFree(const std::string& name, int excludeId) const {
-  for (const CHotkey& hotkey : Hotkeys)
-    if (hotkey.Name == name && hotkey.Id != excludeId) return 0;
-  return 1;
+  return common::IsNameFree(Hotkeys, name, excludeId == 0 ? -1 : FindHotkeyById(excludeId)) ? 1 : 0;
 }
 
 int CHotkeyHandler::GetHotkeyState(const std::string& name) const {
