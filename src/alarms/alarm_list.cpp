@@ -34,8 +34,10 @@ std::string InQuotes(const std::string& text) {
 }  // namespace
 
 bool CAlarm::ParseTexts() {
-  const os::locale::Formats formats = os::locale::UserFormats();
-  const int year = os::clock::Read().Local.Year;
+  return ParseTexts(os::locale::UserFormats(), os::clock::Read().Local.Year);
+}
+
+bool CAlarm::ParseTexts(const os::locale::Formats& formats, int year) {
   ParsedDate = datetime::ParseStoredDate(DateText, formats, year);
   ParsedTime = datetime::ParseStoredTime(TimeText, formats);
   const AlarmTypeInfo* type = TypeInfo();
@@ -61,6 +63,9 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
   std::string unreadable, renamed;
   int notLoaded = 0;
   Alarms.reserve(Alarms.size() + std::min(count, kMaxAlarms));
+  // Read once for the whole file: on Windows the formats take dozens of calls.
+  const os::locale::Formats formats = os::locale::UserFormats();
+  const os::ClockReading now = os::clock::Read();
   loading_ = true;
   for (int i = 0; i < count; ++i) {
     CAlarm alarm;
@@ -71,11 +76,13 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
       continue;
     }
     if (names.Claim(alarm.Name)) renamed += "\n" + alarm.Name;
-    if (alarm.IsActive() && !alarm.ParseTexts()) {
+    if (alarm.IsActive() && !alarm.ParseTexts(formats, now.Local.Year)) {
       alarm.State = 0;
       unreadable += "\n" + alarm.Name;
     }
-    AddAlarm(std::move(alarm), false);
+    const bool active = alarm.IsActive();
+    CAlarm& added = Alarms[AppendAlarm(std::move(alarm))];
+    if (active && CheckActivation(added) == 1) StartAlarm(added, now.MonotonicMs);
   }
   ShowLoadNotice(unreadable, renamed, notLoaded);
   loading_ = false;
@@ -121,17 +128,21 @@ void CAlarmHandler::SaveIfUnsaved() {
 int CAlarmHandler::AddAlarm(CAlarm alarm, bool refresh) {
   if (common::RefuseWhenFull(Alarms.size(), kMaxAlarms, "alarm")) return 0;
   const bool active = alarm.IsActive();
+  const int index = AppendAlarm(std::move(alarm));
+  if (refresh) MoveEntry({}, EntryOf(Alarms[index]));
+  if (active) ActivateAt(index);
+  if (refresh) UpdateLists();
+  return 1;
+}
+
+int CAlarmHandler::AppendAlarm(CAlarm alarm) {
   alarm.Id = ++lastId_;
   alarm.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
     if (F_AlarmHandler) F_AlarmHandler->AlarmMenuItemClick(sender);
   });
-  if (active) alarm.State = 0;  // activated below, as a new alarm is
-  const std::string name = active ? alarm.Name : "";
+  if (alarm.IsActive()) alarm.State = 0;  // the caller activates it, as a new alarm is
   Alarms.push_back(std::move(alarm));
-  if (refresh) MoveEntry({}, EntryOf(Alarms.back()));
-  if (active) ActivateAlarm(name);
-  if (refresh) UpdateLists();
-  return 1;
+  return Count() - 1;
 }
 
 void CAlarmHandler::DropInactiveQuickAlarms() {
@@ -214,25 +225,37 @@ int CAlarmHandler::DeleteAlarm(const std::string& name) {
 
 int CAlarmHandler::ActivateAlarm(const std::string& name) {
   const int index = FindAlarm(name);
-  if (index < 0) return -1;
+  return index < 0 ? -1 : ActivateAt(index);
+}
+
+// A box is the last thing done here: the list may change in its loop.
+int CAlarmHandler::ActivateAt(int index) {
   CAlarm& alarm = Alarms[index];
+  if (const int checked = CheckActivation(alarm); checked != 1) return checked;
+  if (!alarm.ParseTexts()) {
+    ui::ShowError(InQuotes(alarm.Name) +
+                  ": its date or time could not be read, alarm was not activated.");
+    return -1;
+  }
+  StartAlarm(alarm, os::clock::Read().MonotonicMs);
+  return 1;
+}
+
+int CAlarmHandler::CheckActivation(const CAlarm& alarm) {
   if ((alarm.Signals & alarm_signal::kRunTask) && !TaskExists(alarm.TaskName)) {
-    ShowNotice(InQuotes(name) + " was set to run the task " + InQuotes(alarm.TaskName) +
+    ShowNotice(InQuotes(alarm.Name) + " was set to run the task " + InQuotes(alarm.TaskName) +
                ", that task is no longer available, alarm was not activated.");
     return -1;
   }
   if (alarm.IsActive()) return 0;
-  if (!alarm.TypeInfo()) return -1;
-  if (!alarm.ParseTexts()) {
-    ui::ShowError(InQuotes(name) +
-                  ": its date or time could not be read, alarm was not activated.");
-    return -1;
-  }
-  LoadWorkingValues(alarm, LoadPoint::Activation, os::clock::Read().MonotonicMs);
+  return alarm.TypeInfo() ? 1 : -1;
+}
+
+void CAlarmHandler::StartAlarm(CAlarm& alarm, std::int64_t nowMs) {
+  LoadWorkingValues(alarm, LoadPoint::Activation, nowMs);
   alarm.LastFiredMs.reset();
   SetState(alarm, 1);
   SyncTimersAndItems();
-  return 1;
 }
 
 int CAlarmHandler::StopAlarm(const std::string& name) {

@@ -56,6 +56,8 @@ class CAlarm {
   void SetFiredToday(bool fired) { Minute = fired ? 1 : 0; }
   // Reads the texts this type needs into ParsedDate / ParsedTime; false when one cannot be read.
   bool ParseTexts();
+  // The same in those formats, with two-digit years read around `year`.
+  bool ParseTexts(const os::locale::Formats& formats, int year);
 };
 
 class CAlarmHandler {
@@ -133,6 +135,15 @@ class CAlarmHandler {
   void DateTimeTick();
 
  private:
+  // Appends a copy, not active yet, with its id and tray item; its index.
+  int AppendAlarm(CAlarm alarm);
+  // ActivateAlarm for the alarm at that index.
+  int ActivateAt(int index);
+  // What activating checks before the texts are read: -1 refused (the task
+  // gone, after its notice; an unknown type), 0 already active, 1 go on.
+  int CheckActivation(const CAlarm& alarm);
+  // Loads the working values of an alarm whose texts were read, and runs it.
+  void StartAlarm(CAlarm& alarm, std::int64_t nowMs);
   // Sets the state and moves the alarm's entry to the list for it.
   void SetState(CAlarm& alarm, std::int16_t state);
   // Deletes the quick alarms no longer active: they were made for one firing.

@@ -109,6 +109,15 @@ TEST_F(AlarmListTest, LoadingActivatingStoppingAndTogglingKeepTimersAndCheckMark
   }
 }
 
+// The record added active is the one activated, whichever alarm had its name before.
+TEST_F(AlarmListTest, AnAlarmAddedActiveIsActivatedItself) {
+  Add(MakeAlarm("x", kCountdown, "0:01:00"));
+  Add(MakeAlarm("x", kCountdown, "0:02:00"), 1);
+  EXPECT_EQ(TrayItems(), (Lines{"x", "+x"}));
+  EXPECT_EQ(Handler().Alarms[1].DeadlineMs - os::clock::Read().MonotonicMs, 120000);
+  EXPECT_TRUE(InStep());
+}
+
 // A hand-made file with more records than the list holds: the rest is left out, and said so.
 TEST_F(AlarmListTest, AFullListLoadsWhatItHoldsAndRefusesMore) {
   std::string file = CrLf({std::to_string(CAlarmHandler::kMaxAlarms + 1)});
