@@ -44,10 +44,13 @@ bool CAlarm::ParseTexts(const os::locale::Formats& formats, int year) {
   return !type || ((ParsedDate || !type->NeedsDate()) && (ParsedTime || !type->NeedsTime()));
 }
 
-int CAlarmHandler::ActiveOn(AlarmTimer timer) const {
-  return static_cast<int>(std::count_if(Alarms.begin(), Alarms.end(), [timer](const CAlarm& a) {
-    return a.IsActive() && a.RunsOn(timer);
-  }));
+std::array<int, 2> CAlarmHandler::ActiveOnEachTimer() const {
+  std::array<int, 2> counts{};
+  for (const CAlarm& alarm : Alarms) {
+    const AlarmTypeInfo* type = alarm.TypeInfo();
+    if (alarm.IsActive() && type) ++counts[static_cast<int>(type->Timer)];
+  }
+  return counts;
 }
 
 int CAlarmHandler::LoadAlarms(const std::string& fileName) {
@@ -86,7 +89,7 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
   }
   ShowLoadNotice(unreadable, renamed, notLoaded);
   loading_ = false;
-  SyncTimersAndItems();
+  SyncTimers();
   RefreshLists();
   return 1;
 }
@@ -147,9 +150,8 @@ int CAlarmHandler::AppendAlarm(CAlarm alarm) {
 
 void CAlarmHandler::DropInactiveQuickAlarms() {
   for (int i = 0; i < Count();) {
-    const std::string name = Alarms[i].Name;
-    if (Alarms[i].State == 0 && name.starts_with("#"))
-      DeleteAlarm(name);
+    if (Alarms[i].State == 0 && Alarms[i].Name.starts_with("#"))
+      DeleteAt(i);
     else
       ++i;
   }
@@ -191,6 +193,7 @@ void CAlarmHandler::MoveEntry(const common::ListEntry& before, const common::Lis
 void CAlarmHandler::SetState(CAlarm& alarm, std::int16_t state) {
   const common::ListEntry before = EntryOf(alarm);
   alarm.State = state;
+  if (alarm.MenuItem) alarm.MenuItem->Checked = alarm.IsActive();
   MoveEntry(before, EntryOf(alarm));
 }
 
@@ -216,11 +219,15 @@ int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId
 int CAlarmHandler::DeleteAlarm(const std::string& name) {
   const int index = FindAlarm(name);
   if (index < 0) return -1;
+  DeleteAt(index);
+  return 1;
+}
+
+void CAlarmHandler::DeleteAt(int index) {
   const common::ListEntry listed = EntryOf(Alarms[index]);
   common::RemoveAt(Alarms, index);
   MoveEntry(listed, {});
-  SyncTimersAndItems();
-  return 1;
+  SyncTimers();
 }
 
 int CAlarmHandler::ActivateAlarm(const std::string& name) {
@@ -255,7 +262,7 @@ void CAlarmHandler::StartAlarm(CAlarm& alarm, std::int64_t nowMs) {
   LoadWorkingValues(alarm, LoadPoint::Activation, nowMs);
   alarm.LastFiredMs.reset();
   SetState(alarm, 1);
-  SyncTimersAndItems();
+  SyncTimers();
 }
 
 int CAlarmHandler::StopAlarm(const std::string& name) {
@@ -264,18 +271,17 @@ int CAlarmHandler::StopAlarm(const std::string& name) {
   CAlarm& alarm = Alarms[index];
   if (alarm.State == 0) return 0;
   SetState(alarm, 0);
-  SyncTimersAndItems();
+  SyncTimers();
   return alarm.TypeInfo() ? 1 : -1;
 }
 
-void CAlarmHandler::SyncTimersAndItems() {
-  if (loading_) return;  // once, when the whole file is read
-  for (const CAlarm& alarm : Alarms)
-    if (alarm.MenuItem) alarm.MenuItem->Checked = alarm.IsActive();
-  if (!F_AlarmHandler) return;
-  F_AlarmHandler->T_TimerCountDown.SetEnabled(ActiveOn(AlarmTimer::Countdown) > 0);
+void CAlarmHandler::SyncTimers() {
+  // While a file loads: once, when the whole file is read.
+  if (loading_ || !F_AlarmHandler) return;
+  const std::array<int, 2> active = ActiveOnEachTimer();
+  F_AlarmHandler->T_TimerCountDown.SetEnabled(active[static_cast<int>(AlarmTimer::Countdown)] > 0);
   ui::TTimer& dateTimer = F_AlarmHandler->T_TimerDateTime;
-  const bool dateAlarms = ActiveOn(AlarmTimer::DateTime) > 0;
+  const bool dateAlarms = active[static_cast<int>(AlarmTimer::DateTime)] > 0;
   if (dateAlarms && !dateTimer.Enabled()) previousDateTick_ = os::clock::Read();
   dateTimer.SetEnabled(dateAlarms);
 }
