@@ -329,11 +329,8 @@ bool TF_Alarm::StoreAlarm() {
   CAlarm alarm = AlarmFromControls();
   if (EditMode == 0) {
     if (alarms.Count() >= CAlarmHandler::kMaxAlarms) return Refuse("Too many alarms", nullptr);
+    if (settings && settings->AutoActivateNew == 1) alarm.State = 1;  // AddAlarm activates it
     alarms.AddAlarm(alarm, true);
-    if (settings && settings->AutoActivateNew == 1) {
-      alarms.ActivateAlarm(alarm.Name);
-      alarms.UpdateLists();
-    }
   } else {
     const int index = alarms.FindAlarmById(EditId);
     if (index < 0) {
