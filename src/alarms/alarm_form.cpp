@@ -19,6 +19,25 @@ namespace {
 
 constexpr ui::TAnchors kTopLeft = ui::akLeft | ui::akTop;
 constexpr int kTimeRow = static_cast<int>(AlarmType::Time);
+// Every type's bit: a type is 1 shifted left by its row.
+constexpr std::uint16_t kTypeBits = (1 << kAlarmTypeCount) - 1;
+
+// Each signal box and the bit of CAlarm::Signals it stands for, in the
+// order the boxes are set.
+struct SignalBox {
+  ui::TCheckBox TF_Alarm::*box;
+  std::int16_t bit;
+};
+constexpr SignalBox kSignalBoxes[] = {
+    {&TF_Alarm::RB_Signal1, alarm_signal::kShowMessage},
+    {&TF_Alarm::RB_Signal2, alarm_signal::kPlaySound},
+    {&TF_Alarm::RB_Signal3, alarm_signal::kRunTask},
+};
+constexpr std::uint16_t kSignalBits = [] {
+  std::uint16_t bits = 0;
+  for (const SignalBox& signal : kSignalBoxes) bits |= signal.bit;
+  return bits;
+}();
 
 std::vector<std::string> TypeNames() {
   std::vector<std::string> names;
@@ -172,9 +191,7 @@ bool TF_Alarm::LoadAlarm(const CAlarm& alarm) {
   }
   const AlarmTypeInfo* type = alarm.TypeInfo();
   if (type) CB_type.SetItemIndex(static_cast<int>(type->Type));
-  RB_Signal1.SetChecked(alarm.Signals & alarm_signal::kShowMessage);
-  RB_Signal2.SetChecked(alarm.Signals & alarm_signal::kPlaySound);
-  RB_Signal3.SetChecked(alarm.Signals & alarm_signal::kRunTask);
+  for (const auto& [box, bit] : kSignalBoxes) (this->*box).SetChecked(alarm.Signals & bit);
   CB_Repeat.SetChecked(alarm.Repeat == 1);
   LE_Name.SetText(alarm.Name);
   LE_Message.SetText(alarm.Message);
@@ -194,15 +211,23 @@ bool TF_Alarm::LoadAlarm(const CAlarm& alarm) {
   return true;
 }
 
+std::int16_t TF_Alarm::CheckedSignals() const {
+  std::int16_t signals = 0;
+  for (const auto& [box, bit] : kSignalBoxes)
+    if ((this->*box).Checked()) signals |= bit;
+  return signals;
+}
+
 bool TF_Alarm::AnySignal() const {
-  return RB_Signal1.Checked() || RB_Signal2.Checked() || RB_Signal3.Checked();
+  return CheckedSignals() != 0;
+}
+
+const AlarmTypeInfo& TF_Alarm::ChosenType() const {
+  return kAlarmTypes[CB_type.ItemIndex() < 0 ? 0 : CB_type.ItemIndex()];
 }
 
 void TF_Alarm::UpdateEditorLayout() {
-  std::uint16_t mask = 0;
-  if (RB_Signal1.Checked()) mask |= alarm_signal::kShowMessage;
-  if (RB_Signal2.Checked()) mask |= alarm_signal::kPlaySound;
-  if (RB_Signal3.Checked()) mask |= alarm_signal::kRunTask;
+  auto mask = static_cast<std::uint16_t>(CheckedSignals());
   const int row = CB_type.ItemIndex();
   if (row >= 0 && row < kAlarmTypeCount)
     mask |= static_cast<std::uint16_t>(TypeValue(static_cast<AlarmType>(row)));
@@ -213,7 +238,7 @@ void TF_Alarm::ApplyEditorLayout(std::uint16_t mask) {
   TimePicker.SetFormat("");
   L_time.SetEnabled(true);
   L_DateOrDay.SetEnabled(true);
-  const AlarmTypeInfo* type = FindAlarmType(static_cast<std::int16_t>(mask & 63));
+  const AlarmTypeInfo* type = FindAlarmType(static_cast<std::int16_t>(mask & kTypeBits));
   if (type) {
     DatePicker.SetEnabled(type->PicksDate);
     L_DateOrDay.SetEnabled(type->PicksDate);
@@ -234,7 +259,7 @@ void TF_Alarm::ApplyEditorLayout(std::uint16_t mask) {
   CB_Task.SetVisible(task);
   L_Task.SetVisible(task);
   if (!task) CB_Task.SetItemIndex(-1);
-  if (!(mask & (alarm_signal::kShowMessage | alarm_signal::kPlaySound | alarm_signal::kRunTask)))
+  if (!(mask & kSignalBits))
     B_ok.SetEnabled(false);
   else if (!LE_Name.Text().empty())
     B_ok.SetEnabled(true);
@@ -285,7 +310,7 @@ bool TF_Alarm::InputIsValid() {
   if (alarms.IsAlarmNameFree(name, EditMode == 1 ? EditId : 0) == 0)
     return Refuse("An Alarm by that name already exists", &LE_Name);
   // The two types of one fixed moment cannot be set in the past.
-  const AlarmTypeInfo& type = kAlarmTypes[CB_type.ItemIndex() < 0 ? 0 : CB_type.ItemIndex()];
+  const AlarmTypeInfo& type = ChosenType();
   const datetime::Date date = DateOf(DatePicker.Value());
   if (type.OneShot && type.PicksTime && IsDateTimeAhead(date, TimeOf(TimePicker.Value())) == -1)
     return Refuse("That date and/or time has already passed", nullptr);
@@ -296,7 +321,7 @@ bool TF_Alarm::InputIsValid() {
 }
 
 CAlarm TF_Alarm::AlarmFromControls() const {
-  const AlarmTypeInfo& type = kAlarmTypes[CB_type.ItemIndex() < 0 ? 0 : CB_type.ItemIndex()];
+  const AlarmTypeInfo& type = ChosenType();
   const os::locale::Formats formats = os::locale::UserFormats();
   const datetime::Date date = DateOf(DatePicker.Value());
   const datetime::TimeOfDay time = TimeOf(TimePicker.Value());
@@ -315,9 +340,7 @@ CAlarm TF_Alarm::AlarmFromControls() const {
   if (type.Type == AlarmType::Day) alarm.SetFiredToday(false);
   alarm.Repeat = CB_Repeat.Checked() ? 1 : 0;
   alarm.AM = type.Timer == AlarmTimer::Countdown || time.Hour < 12 ? 1 : 0;
-  if (RB_Signal1.Checked()) alarm.Signals |= alarm_signal::kShowMessage;
-  if (RB_Signal2.Checked()) alarm.Signals |= alarm_signal::kPlaySound;
-  if (RB_Signal3.Checked()) alarm.Signals |= alarm_signal::kRunTask;
+  alarm.Signals = CheckedSignals();
   return alarm;
 }
 
@@ -329,11 +352,8 @@ bool TF_Alarm::StoreAlarm() {
   CAlarm alarm = AlarmFromControls();
   if (EditMode == 0) {
     if (alarms.Count() >= CAlarmHandler::kMaxAlarms) return Refuse("Too many alarms", nullptr);
+    if (settings && settings->AutoActivateNew == 1) alarm.State = 1;  // AddAlarm activates it
     alarms.AddAlarm(alarm, true);
-    if (settings && settings->AutoActivateNew == 1) {
-      alarms.ActivateAlarm(alarm.Name);
-      alarms.UpdateLists();
-    }
   } else {
     const int index = alarms.FindAlarmById(EditId);
     if (index < 0) {

@@ -13,6 +13,7 @@
 #include "ui/lists.h"
 
 class CAlarm;
+struct AlarmTypeInfo;
 
 class TF_Alarm : public ui::TForm {
  public:
@@ -73,7 +74,11 @@ class TF_Alarm : public ui::TForm {
  private:
   void WireEvents();
   void FormShow(ui::TObject* sender);
+  // The bits of CAlarm::Signals the signal boxes tick.
+  std::int16_t CheckedSignals() const;
   bool AnySignal() const;
+  // The type list's row; the first while none is chosen.
+  const AlarmTypeInfo& ChosenType() const;
   // The five checks of OK, in order; false after the first box.
   bool InputIsValid();
   // The alarm the controls describe.

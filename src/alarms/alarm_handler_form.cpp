@@ -3,6 +3,7 @@
 #include "alarms/alarm_form.h"
 #include "app/main_form.h"
 #include "common/placement.h"
+#include "os/calendar.h"
 #include "settings/settings_form.h"
 #include "settings/settings_record.h"
 #include "settings/show_message.h"
@@ -31,9 +32,7 @@ std::string Shortened(const std::string& text, int room) {
 }
 
 std::string WeekdayName(int weekday) {
-  static const char* const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                       "Thursday", "Friday", "Saturday"};
-  return weekday >= 1 && weekday <= 7 ? kNames[weekday - 1] : "";
+  return weekday >= 1 && weekday <= 7 ? os::calendar::kEnglishDays[weekday - 1] : "";
 }
 
 // "[when] - " of an active alarm that is not a countdown: its date or

@@ -34,18 +34,23 @@ std::string InQuotes(const std::string& text) {
 }  // namespace
 
 bool CAlarm::ParseTexts() {
-  const os::locale::Formats formats = os::locale::UserFormats();
-  const int year = os::clock::Read().Local.Year;
+  return ParseTexts(os::locale::UserFormats(), os::clock::Read().Local.Year);
+}
+
+bool CAlarm::ParseTexts(const os::locale::Formats& formats, int year) {
   ParsedDate = datetime::ParseStoredDate(DateText, formats, year);
   ParsedTime = datetime::ParseStoredTime(TimeText, formats);
   const AlarmTypeInfo* type = TypeInfo();
   return !type || ((ParsedDate || !type->NeedsDate()) && (ParsedTime || !type->NeedsTime()));
 }
 
-int CAlarmHandler::ActiveOn(AlarmTimer timer) const {
-  return static_cast<int>(std::count_if(Alarms.begin(), Alarms.end(), [timer](const CAlarm& a) {
-    return a.IsActive() && a.RunsOn(timer);
-  }));
+std::array<int, 2> CAlarmHandler::ActiveOnEachTimer() const {
+  std::array<int, 2> counts{};
+  for (const CAlarm& alarm : Alarms) {
+    const AlarmTypeInfo* type = alarm.TypeInfo();
+    if (alarm.IsActive() && type) ++counts[static_cast<int>(type->Timer)];
+  }
+  return counts;
 }
 
 int CAlarmHandler::LoadAlarms(const std::string& fileName) {
@@ -61,6 +66,9 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
   std::string unreadable, renamed;
   int notLoaded = 0;
   Alarms.reserve(Alarms.size() + std::min(count, kMaxAlarms));
+  // Read once for the whole file: on Windows the formats take dozens of calls.
+  const os::locale::Formats formats = os::locale::UserFormats();
+  const os::ClockReading now = os::clock::Read();
   loading_ = true;
   for (int i = 0; i < count; ++i) {
     CAlarm alarm;
@@ -71,15 +79,17 @@ int CAlarmHandler::LoadAlarms(const std::string& fileName) {
       continue;
     }
     if (names.Claim(alarm.Name)) renamed += "\n" + alarm.Name;
-    if (alarm.IsActive() && !alarm.ParseTexts()) {
+    if (alarm.IsActive() && !alarm.ParseTexts(formats, now.Local.Year)) {
       alarm.State = 0;
       unreadable += "\n" + alarm.Name;
     }
-    AddAlarm(std::move(alarm), false);
+    const bool active = alarm.IsActive();
+    CAlarm& added = Alarms[AppendAlarm(std::move(alarm))];
+    if (active && CheckActivation(added) == 1) StartAlarm(added, now.MonotonicMs);
   }
   ShowLoadNotice(unreadable, renamed, notLoaded);
   loading_ = false;
-  SyncTimersAndItems();
+  SyncTimers();
   RefreshLists();
   return 1;
 }
@@ -121,24 +131,27 @@ void CAlarmHandler::SaveIfUnsaved() {
 int CAlarmHandler::AddAlarm(CAlarm alarm, bool refresh) {
   if (common::RefuseWhenFull(Alarms.size(), kMaxAlarms, "alarm")) return 0;
   const bool active = alarm.IsActive();
-  alarm.Id = ++lastId_;
-  alarm.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
-    if (F_AlarmHandler) F_AlarmHandler->AlarmMenuItemClick(sender);
-  });
-  if (active) alarm.State = 0;  // activated below, as a new alarm is
-  const std::string name = active ? alarm.Name : "";
-  Alarms.push_back(std::move(alarm));
-  if (refresh) MoveEntry({}, EntryOf(Alarms.back()));
-  if (active) ActivateAlarm(name);
+  const int index = AppendAlarm(std::move(alarm));
+  if (refresh) MoveEntry({}, EntryOf(Alarms[index]));
+  if (active) ActivateAt(index);
   if (refresh) UpdateLists();
   return 1;
 }
 
+int CAlarmHandler::AppendAlarm(CAlarm alarm) {
+  alarm.Id = ++lastId_;
+  alarm.MenuItem = AddRecordMenuItem(&TVelmarind::M_Timer, alarm.Name, [](ui::TObject* sender) {
+    if (F_AlarmHandler) F_AlarmHandler->AlarmMenuItemClick(sender);
+  });
+  if (alarm.IsActive()) alarm.State = 0;  // the caller activates it, as a new alarm is
+  Alarms.push_back(std::move(alarm));
+  return Count() - 1;
+}
+
 void CAlarmHandler::DropInactiveQuickAlarms() {
   for (int i = 0; i < Count();) {
-    const std::string name = Alarms[i].Name;
-    if (Alarms[i].State == 0 && name.starts_with("#"))
-      DeleteAlarm(name);
+    if (Alarms[i].State == 0 && Alarms[i].Name.starts_with("#"))
+      DeleteAt(i);
     else
       ++i;
   }
@@ -180,6 +193,7 @@ void CAlarmHandler::MoveEntry(const common::ListEntry& before, const common::Lis
 void CAlarmHandler::SetState(CAlarm& alarm, std::int16_t state) {
   const common::ListEntry before = EntryOf(alarm);
   alarm.State = state;
+  if (alarm.MenuItem) alarm.MenuItem->Checked = alarm.IsActive();
   MoveEntry(before, EntryOf(alarm));
 }
 
@@ -195,9 +209,7 @@ int CAlarmHandler::GetAlarmState(const std::string& name) const {
 }
 
 int CAlarmHandler::FindAlarmById(std::uint64_t id) const {
-  const auto found = std::find_if(Alarms.begin(), Alarms.end(),
-                                  [id](const CAlarm& alarm) { return alarm.Id == id; });
-  return found == Alarms.end() ? -1 : static_cast<int>(found - Alarms.begin());
+  return common::FindById(Alarms, id);
 }
 
 int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId) const {
@@ -207,34 +219,50 @@ int CAlarmHandler::IsAlarmNameFree(const std::string& name, std::uint64_t editId
 int CAlarmHandler::DeleteAlarm(const std::string& name) {
   const int index = FindAlarm(name);
   if (index < 0) return -1;
-  const common::ListEntry listed = EntryOf(Alarms[index]);
-  common::RemoveByName(Alarms, name);
-  MoveEntry(listed, {});
-  SyncTimersAndItems();
+  DeleteAt(index);
   return 1;
+}
+
+void CAlarmHandler::DeleteAt(int index) {
+  const common::ListEntry listed = EntryOf(Alarms[index]);
+  common::RemoveAt(Alarms, index);
+  MoveEntry(listed, {});
+  SyncTimers();
 }
 
 int CAlarmHandler::ActivateAlarm(const std::string& name) {
   const int index = FindAlarm(name);
-  if (index < 0) return -1;
+  return index < 0 ? -1 : ActivateAt(index);
+}
+
+// A box is the last thing done here: the list may change in its loop.
+int CAlarmHandler::ActivateAt(int index) {
   CAlarm& alarm = Alarms[index];
+  if (const int checked = CheckActivation(alarm); checked != 1) return checked;
+  if (!alarm.ParseTexts()) {
+    ui::ShowError(InQuotes(alarm.Name) +
+                  ": its date or time could not be read, alarm was not activated.");
+    return -1;
+  }
+  StartAlarm(alarm, os::clock::Read().MonotonicMs);
+  return 1;
+}
+
+int CAlarmHandler::CheckActivation(const CAlarm& alarm) {
   if ((alarm.Signals & alarm_signal::kRunTask) && !TaskExists(alarm.TaskName)) {
-    ShowNotice(InQuotes(name) + " was set to run the task " + InQuotes(alarm.TaskName) +
+    ShowNotice(InQuotes(alarm.Name) + " was set to run the task " + InQuotes(alarm.TaskName) +
                ", that task is no longer available, alarm was not activated.");
     return -1;
   }
   if (alarm.IsActive()) return 0;
-  if (!alarm.TypeInfo()) return -1;
-  if (!alarm.ParseTexts()) {
-    ui::ShowError(InQuotes(name) +
-                  ": its date or time could not be read, alarm was not activated.");
-    return -1;
-  }
-  LoadWorkingValues(alarm, LoadPoint::Activation, os::clock::Read().MonotonicMs);
+  return alarm.TypeInfo() ? 1 : -1;
+}
+
+void CAlarmHandler::StartAlarm(CAlarm& alarm, std::int64_t nowMs) {
+  LoadWorkingValues(alarm, LoadPoint::Activation, nowMs);
   alarm.LastFiredMs.reset();
   SetState(alarm, 1);
-  SyncTimersAndItems();
-  return 1;
+  SyncTimers();
 }
 
 int CAlarmHandler::StopAlarm(const std::string& name) {
@@ -243,18 +271,17 @@ int CAlarmHandler::StopAlarm(const std::string& name) {
   CAlarm& alarm = Alarms[index];
   if (alarm.State == 0) return 0;
   SetState(alarm, 0);
-  SyncTimersAndItems();
+  SyncTimers();
   return alarm.TypeInfo() ? 1 : -1;
 }
 
-void CAlarmHandler::SyncTimersAndItems() {
-  if (loading_) return;  // once, when the whole file is read
-  for (const CAlarm& alarm : Alarms)
-    if (alarm.MenuItem) alarm.MenuItem->Checked = alarm.IsActive();
-  if (!F_AlarmHandler) return;
-  F_AlarmHandler->T_TimerCountDown.SetEnabled(ActiveOn(AlarmTimer::Countdown) > 0);
+void CAlarmHandler::SyncTimers() {
+  // While a file loads: once, when the whole file is read.
+  if (loading_ || !F_AlarmHandler) return;
+  const std::array<int, 2> active = ActiveOnEachTimer();
+  F_AlarmHandler->T_TimerCountDown.SetEnabled(active[static_cast<int>(AlarmTimer::Countdown)] > 0);
   ui::TTimer& dateTimer = F_AlarmHandler->T_TimerDateTime;
-  const bool dateAlarms = ActiveOn(AlarmTimer::DateTime) > 0;
+  const bool dateAlarms = active[static_cast<int>(AlarmTimer::DateTime)] > 0;
   if (dateAlarms && !dateTimer.Enabled()) previousDateTick_ = os::clock::Read();
   dateTimer.SetEnabled(dateAlarms);
 }

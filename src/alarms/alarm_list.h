@@ -2,6 +2,7 @@
 // in F_AlarmHandler, whose two timers drive it (alarm_timers.cpp).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -56,6 +57,8 @@ class CAlarm {
   void SetFiredToday(bool fired) { Minute = fired ? 1 : 0; }
   // Reads the texts this type needs into ParsedDate / ParsedTime; false when one cannot be read.
   bool ParseTexts();
+  // The same in those formats, with two-digit years read around `year`.
+  bool ParseTexts(const os::locale::Formats& formats, int year);
 };
 
 class CAlarmHandler {
@@ -66,10 +69,12 @@ class CAlarmHandler {
   // File order after loading, name order after every save.
   std::vector<CAlarm> Alarms;
   int Count() const { return static_cast<int>(Alarms.size()); }
-  // Counted from the records, so no change can make them drift.
-  int ActiveOn(AlarmTimer timer) const;
+  // The active alarms each timer drives, by AlarmTimer; counted from the
+  // records, so no change can make them drift.
+  std::array<int, 2> ActiveOnEachTimer() const;
   int ActiveAlarmCount() const {
-    return ActiveOn(AlarmTimer::Countdown) + ActiveOn(AlarmTimer::DateTime);
+    const std::array<int, 2> active = ActiveOnEachTimer();
+    return active[0] + active[1];
   }
 
   // Reads the program folder's file; 0 when it cannot be read. Alarms saved
@@ -133,12 +138,24 @@ class CAlarmHandler {
   void DateTimeTick();
 
  private:
-  // Sets the state and moves the alarm's entry to the list for it.
+  // Appends a copy, not active yet, with its id and tray item; its index.
+  int AppendAlarm(CAlarm alarm);
+  // ActivateAlarm for the alarm at that index.
+  int ActivateAt(int index);
+  // What activating checks before the texts are read: -1 refused (the task
+  // gone, after its notice; an unknown type), 0 already active, 1 go on.
+  int CheckActivation(const CAlarm& alarm);
+  // Loads the working values of an alarm whose texts were read, and runs it.
+  void StartAlarm(CAlarm& alarm, std::int64_t nowMs);
+  // Sets the state, checks the tray item while it is active, and moves the
+  // alarm's entry to the list for it. Every change of state goes through here.
   void SetState(CAlarm& alarm, std::int16_t state);
+  // DeleteAlarm for the alarm at that index.
+  void DeleteAt(int index);
   // Deletes the quick alarms no longer active: they were made for one firing.
   void DropInactiveQuickAlarms();
-  // Brings the timers and the tray check marks in line with the records.
-  void SyncTimersAndItems();
+  // Runs each timer while it has an active alarm.
+  void SyncTimers();
   // Fires the alarms at those indices, already due: first every state change,
   // then each one's outputs from a copy, then one refresh and save.
   void FireDueAlarms(const std::vector<std::size_t>& due);

@@ -98,7 +98,7 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
     fired.push_back(PrepareFiring(Alarms[index], now));
     firing_.insert(fired.back().Name);
   }
-  SyncTimersAndItems();
+  SyncTimers();
   if (F_ShowMessage) {
     std::vector<std::string> lines;
     for (const CAlarm& alarm : fired) lines.push_back(MessageText(alarm));

@@ -5,6 +5,7 @@
 
 #include "alarms/alarm_list.h"
 #include "common/date_time_text.h"
+#include "os/calendar.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ constexpr std::int64_t kRefireGuard = 12 * kHourMs;
 
 std::int64_t LengthMs(const datetime::TimeOfDay& t) {
   return t.Hour * kHourMs + t.Minute * kMinuteMs + t.Second * kSecondMs;
-}
-
-// Local wall time as milliseconds since 1970-01-01 00:00 local.
-std::int64_t WallMs(const os::DateTime& t) {
-  return datetime::DaysFromCivil(datetime::DateOf(t)) * kDayMs + LengthMs(datetime::TimeOf(t)) +
-         t.Millisecond;
 }
 
 // The hour of a 12-hour alarm time on the 24-hour clock: the AM flag picks
@@ -82,8 +77,9 @@ bool MomentPassed(const CAlarm& alarm, const DueClock& clock, std::optional<int>
   const os::ClockReading &now = clock.Now, &previous = clock.Previous;
   if (alarm.LastFiredMs && now.MonotonicMs - *alarm.LastFiredMs < kRefireGuard) return false;
   const std::int64_t elapsed = now.MonotonicMs - previous.MonotonicMs;
-  const std::int64_t after = WallMs(now.Local);
-  std::int64_t before = WallMs(previous.Local);
+  // Local wall times, counted from 1970-01-01 00:00 local.
+  const std::int64_t after = os::calendar::MsFromCivil(now.Local);
+  std::int64_t before = os::calendar::MsFromCivil(previous.Local);
   if (after - before - elapsed > kLongestDaylightJump) before = after - elapsed;
   const std::int64_t ranUntil = std::min(after, before + elapsed);
   const std::int64_t timeOfDay =

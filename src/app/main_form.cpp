@@ -277,12 +277,8 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
 
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
                                  ui::TNotifyEvent onClick) {
-  return Velmarind ? AddRecordMenuItem(Velmarind->*submenu, name, std::move(onClick)) : nullptr;
-}
-
-ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,
-                                 ui::TNotifyEvent onClick) {
-  ui::TMenuItem* item = submenu.AddNew(name);
+  if (!Velmarind) return nullptr;
+  ui::TMenuItem* item = (Velmarind->*submenu).AddNew(name);
   item->Verbatim = true;
   item->OnClick = std::move(onClick);
   return item;

@@ -144,12 +144,9 @@ class TVelmarind : public ui::TForm {
 
 extern TVelmarind* Velmarind;
 
-// A new item for a task, alarm or hotkey at the end of `submenu`: it shows
-// the record's name as it is and runs `onClick`.
-ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem& submenu, const std::string& name,
-                                 ui::TNotifyEvent onClick);
-// The same in that submenu of the main form itself (never found by its
-// caption: a translation may give two submenus one text). Null while the
-// main form does not exist.
+// A new item for a task, alarm or hotkey at the end of that submenu of the
+// main form (never found by its caption: a translation may give two submenus
+// one text): it shows the record's name as it is and runs `onClick`. Null
+// while the main form does not exist.
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,
                                  ui::TNotifyEvent onClick);

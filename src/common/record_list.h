@@ -2,6 +2,7 @@
 // records: each record has a Name and owns its tray item, MenuItem.
 #pragma once
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -14,12 +15,23 @@
 
 namespace common {
 
+// The index of the first record that `matches`, or -1.
+template <class Record, class Match>
+int FindFirst(const std::vector<Record>& records, Match matches) {
+  const auto found = std::find_if(records.begin(), records.end(), matches);
+  return found == records.end() ? -1 : static_cast<int>(found - records.begin());
+}
+
 // The index of the first record with exactly that name, or -1.
 template <class Record>
 int FindByName(const std::vector<Record>& records, const std::string& name) {
-  for (std::size_t i = 0; i < records.size(); ++i)
-    if (records[i].Name == name) return static_cast<int>(i);
-  return -1;
+  return FindFirst(records, [&name](const Record& record) { return record.Name == name; });
+}
+
+// The index of the first record with that Id, or -1.
+template <class Record>
+int FindById(const std::vector<Record>& records, decltype(Record::Id) id) {
+  return FindFirst(records, [id](const Record& record) { return record.Id == id; });
 }
 
 // Whether no record but the one at `except` (-1 for none) has that name.
@@ -71,16 +83,12 @@ inline bool RefuseWhenFull(std::size_t count, int most, const std::string& kind)
   return true;
 }
 
-// Removes the first record of that name with its tray item; false when
-// there is none.
+// Removes the record at that index with its tray item.
 template <class Record>
-bool RemoveByName(std::vector<Record>& records, const std::string& name) {
-  const int index = FindByName(records, name);
-  if (index < 0) return false;
+void RemoveAt(std::vector<Record>& records, int index) {
   ui::TMenuItem* item = records[index].MenuItem;
   if (item && item->Parent()) item->Parent()->Remove(item);
   records.erase(records.begin() + index);
-  return true;
 }
 
 // Where a record is listed in its window: in which of the window's sorted

@@ -22,7 +22,6 @@ constexpr ui::TAnchors kTopLeft = ui::akLeft | ui::akTop;
 constexpr int kKeyA = 10;
 const std::vector<std::string> kModifiers = {"WIN", "ALT", "SHIFT", "CTRL"};
 const std::vector<std::string> kFunctions = {"Execute Task", "Activate Alarm", "Extra Functions"};
-constexpr char kListFile[] = "hotkeylist.ini";
 
 template <class Record>
 std::vector<std::string> NamesOf(const std::vector<Record>& records) {
@@ -147,42 +146,48 @@ void TF_Hotkey::CB_functionChange(ui::TObject*) {
 
 // A new or edited hotkey is always disabled: the user enables it. The
 // edited hotkey is found again by its id, since the list may have changed
-// while the editor was open. The texts are stored as hotkeylist.ini will
-// hold them, so that the list sorts as it is written.
+// while the editor was open.
 bool TF_Hotkey::StoreHotkey() {
   CHotkeyHandler& hotkeys = F_HotkeyHandler->HotkeyHandler;
   const std::string name = common::AsOneLine(LE_name.Text());
   if (hotkeys.IsHotkeyNameFree(name, EditMode == 1 ? EditId : 0) == 0)
     return Refuse("A Hotkey by that name already exists.", &LE_name);
   if (LB_functions.ItemIndex() < 0) return Refuse("Select a function for this Hotkey", nullptr);
-  int index = -1;
   if (EditMode != 1) {
     CHotkey added;
-    added.Name = name;
     added.Id = hotkeys.NewHotkeyId();
     if (added.Id == 0)
       return Refuse("No more hotkeys can be created: all 9000 ids are in use.", nullptr);
+    ControlsToHotkey(added, name);
     hotkeys.AddHotkey(added, true);
-    index = hotkeys.FindHotkeyById(added.Id);
-  } else if ((index = hotkeys.FindHotkeyById(EditId)) < 0) {
-    ui::ShowError("The hotkey being edited no longer exists");
-    return true;  // nothing is left to change: the editor closes
+  } else {
+    const int index = hotkeys.FindHotkeyById(EditId);
+    if (index < 0) {
+      ui::ShowError("The hotkey being edited no longer exists");
+      return true;  // nothing is left to change: the editor closes
+    }
+    hotkeys.DisableHotkeyAt(index);  // enabled meanwhile (tray, Enable All): unregistered first
+    CHotkey& hotkey = hotkeys.Hotkeys[index];
+    const common::ListEntry listed = hotkeys.EntryOf(hotkey);
+    ControlsToHotkey(hotkey, name);
+    if (hotkey.MenuItem) hotkey.MenuItem->Caption = name;
+    hotkeys.MoveEntry(listed, hotkeys.EntryOf(hotkey));
+    F_HotkeyHandler->UpdateHotkeyLists();
   }
-  hotkeys.DisableHotkeyAt(index);  // enabled meanwhile (tray, Enable All): unregistered first
-  CHotkey& hotkey = hotkeys.Hotkeys[index];
-  const common::ListEntry listed = hotkeys.EntryOf(hotkey);
+  F_HotkeyHandler->UpdateHotkeyButtons();
+  hotkeys.SaveHotkeys(kHotkeyListFile);
+  return true;
+}
+
+// The texts are stored as hotkeylist.ini will hold them, so that the list
+// sorts as it is written.
+void TF_Hotkey::ControlsToHotkey(CHotkey& hotkey, const std::string& name) const {
   hotkey.Name = name;
   hotkey.Param = LB_functions.Text();
   hotkey.Key = CB_key.ItemIndex();
   hotkey.Modifier = CB_mod.Text();
   hotkey.Extra = common::AsOneLine(LE_extra.Text());
   hotkey.Function = CB_function.ItemIndex();
-  if (hotkey.MenuItem) hotkey.MenuItem->Caption = name;
-  hotkeys.MoveEntry(listed, hotkeys.EntryOf(hotkey));
-  F_HotkeyHandler->UpdateHotkeyLists();
-  F_HotkeyHandler->UpdateHotkeyButtons();
-  hotkeys.SaveHotkeys(kListFile);
-  return true;
 }
 
 void TF_Hotkey::B_okClick(ui::TObject*) {

@@ -53,6 +53,9 @@ class TF_Hotkey : public ui::TForm {
   void FormShow(ui::TObject* sender);
   // Stores the editor's hotkey; false to stay open.
   bool StoreHotkey();
+  // Sets what the editor shows (its name already made one line); the id,
+  // the state and the tray item stay.
+  void ControlsToHotkey(CHotkey& hotkey, const std::string& name) const;
 };
 
 extern TF_Hotkey* F_Hotkey;

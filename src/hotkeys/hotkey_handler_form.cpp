@@ -16,7 +16,6 @@ constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr std::uint32_t kNavy = 0x000080;
 constexpr ui::TAnchors kTopLeft = ui::akLeft | ui::akTop;
 constexpr std::size_t kSummaryShown = 45;
-constexpr char kListFile[] = "hotkeylist.ini";
 
 ui::TControlPlace Button(int top, int tabOrder) {
   return {{208, top, 57, 25}, kTopLeft, tabOrder};
@@ -58,7 +57,7 @@ TF_HotkeyHandler::TF_HotkeyHandler()
   WireEvents();
   HotkeyHandler.Listener = this;
   // Without a file the caption says so too.
-  if (HotkeyHandler.LoadHotkeys(kListFile) == 0) RefreshHotkeyLists();
+  if (HotkeyHandler.LoadHotkeys(kHotkeyListFile) == 0) RefreshHotkeyLists();
 }
 
 void TF_HotkeyHandler::WireEvents() {
@@ -160,7 +159,7 @@ void TF_HotkeyHandler::LB_disabledDblClick(ui::TObject*) {
 }
 
 void TF_HotkeyHandler::ListChanged() {
-  HotkeyHandler.SaveHotkeys(kListFile);
+  HotkeyHandler.SaveHotkeys(kHotkeyListFile);
   UpdateHotkeyLists();
   UpdateHotkeyButtons();
 }
@@ -237,6 +236,6 @@ void TF_HotkeyHandler::HotkeyMenuItemClick(ui::TObject* sender) {
     else
       HotkeyHandler.EnableHotkeyAt(index, true);  // a refusal says so
   }
-  HotkeyHandler.SaveHotkeys("hotkeylist.ini");
+  HotkeyHandler.SaveHotkeys(kHotkeyListFile);
   HotkeyHandler.UpdateHotkeyLists();
 }

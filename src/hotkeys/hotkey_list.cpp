@@ -19,7 +19,6 @@ constexpr common::Field<CHotkey> kHotkeyFields[] = {
     &CHotkey::Extra, &CHotkey::Function, &CHotkey::Enabled, &CHotkey::Id,
 };
 
-constexpr char kListFile[] = "hotkeylist.ini";
 // Draws before NewHotkeyId looks for the lowest free id instead.
 constexpr int kRandomDraws = 64;
 
@@ -114,13 +113,11 @@ int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
 int CHotkeyHandler::AddHotkey(CHotkey hotkey, bool refresh) {
   const bool enable = hotkey.Enabled == 1;
   hotkey.Enabled = 0;  // 1 only once registered; any other value read from a file is 0
-  if (Velmarind) {
-    hotkey.MenuItem = AddRecordMenuItem(Velmarind->M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
-      if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
-    });
-    // The item finds its hotkey by id: a hand-edited file may repeat a name.
-    hotkey.MenuItem->Tag = hotkey.Id;
-  }
+  hotkey.MenuItem = AddRecordMenuItem(&TVelmarind::M_Hotkeys, hotkey.Name, [](ui::TObject* sender) {
+    if (F_HotkeyHandler) F_HotkeyHandler->HotkeyMenuItemClick(sender);
+  });
+  // The item finds its hotkey by id: a hand-edited file may repeat a name.
+  if (hotkey.MenuItem) hotkey.MenuItem->Tag = hotkey.Id;
   Hotkeys.push_back(std::move(hotkey));
   if (refresh) MoveEntry({}, EntryOf(Hotkeys.back()));
   if (enable) EnableHotkeyAt(Count() - 1, false);
@@ -133,7 +130,7 @@ int CHotkeyHandler::DeleteHotkey(const std::string& name) {
   if (index < 0) return -1;
   DisableHotkeyAt(index);  // the list window deletes only disabled hotkeys; a guard all the same
   const common::ListEntry listed = EntryOf(Hotkeys[index]);
-  common::RemoveByName(Hotkeys, name);
+  common::RemoveAt(Hotkeys, index);
   MoveEntry(listed, {});
   return 1;
 }
@@ -143,15 +140,11 @@ int CHotkeyHandler::FindHotkey(const std::string& name) const {
 }
 
 int CHotkeyHandler::FindHotkeyById(int id) const {
-  for (int i = 0; i < Count(); ++i)
-    if (Hotkeys[i].Id == id) return i;
-  return -1;
+  return common::FindById(Hotkeys, id);
 }
 
 int CHotkeyHandler::IsHotkeyNameFree(const std::string& name, int excludeId) const {
-  for (const CHotkey& hotkey : Hotkeys)
-    if (hotkey.Name == name && hotkey.Id != excludeId) return 0;
-  return 1;
+  return common::IsNameFree(Hotkeys, name, excludeId == 0 ? -1 : FindHotkeyById(excludeId)) ? 1 : 0;
 }
 
 int CHotkeyHandler::GetHotkeyState(const std::string& name) const {
@@ -192,7 +185,7 @@ void CHotkeyHandler::EnableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) EnableHotkeyAt(i, false);
   wholeListChanging_ = false;
-  SaveHotkeys(kListFile);
+  SaveHotkeys(kHotkeyListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }
@@ -201,7 +194,7 @@ void CHotkeyHandler::DisableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) DisableHotkeyAt(i);
   wholeListChanging_ = false;
-  SaveHotkeys(kListFile);
+  SaveHotkeys(kHotkeyListFile);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }

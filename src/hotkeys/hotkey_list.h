@@ -13,6 +13,9 @@ namespace ui {
 class TMenuItem;
 }
 
+// The list's file in the program folder.
+inline constexpr char kHotkeyListFile[] = "hotkeylist.ini";
+
 // What CHotkey::Function says a hotkey runs; any other value runs nothing.
 enum HotkeyFunction { kExecuteTask = 0, kActivateAlarm = 1, kExtraFunction = 2 };
 

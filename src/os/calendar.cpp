@@ -73,6 +73,12 @@ TimeOfDay TimeOf(const DateTime& t) {
   return TimeOfDay{t.Hour, t.Minute, t.Second};
 }
 
+std::int64_t MsFromCivil(const DateTime& t) {
+  const std::int64_t seconds =
+      ((DaysFromCivil(DateOf(t)) * 24 + t.Hour) * 60 + t.Minute) * 60 + t.Second;
+  return seconds * 1000 + t.Millisecond;
+}
+
 Picture SplitPicture(const std::string& picture) {
   Picture elements;
   auto literal = [&elements](char c) {

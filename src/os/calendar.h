@@ -31,6 +31,8 @@ Date CivilFromDays(std::int64_t days);
 int DayOfWeek(const Date& d);  // 1 Sunday .. 7 Saturday
 Date DateOf(const DateTime& t);
 TimeOfDay TimeOf(const DateTime& t);
+// Milliseconds from 1970-01-01 00:00 to that moment, both read on the same clock.
+std::int64_t MsFromCivil(const DateTime& t);
 
 extern const char* const kEnglishMonths[12];
 extern const char* const kEnglishMonthAbbreviations[12];

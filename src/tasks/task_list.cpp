@@ -66,7 +66,9 @@ int CTaskHandler::IsTaskNameFree(const std::string& name, int editIndex) const {
 }
 
 int CTaskHandler::DeleteTask(const std::string& name) {
-  if (!common::RemoveByName(Tasks, name)) return -1;
+  const int index = FindTask(name);
+  if (index < 0) return -1;
+  common::RemoveAt(Tasks, index);
   ShowChange({0, name}, {});
   return 1;
 }

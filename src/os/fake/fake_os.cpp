@@ -45,13 +45,8 @@ DateTime CivilFromMs(std::int64_t ms) {
                   calendar::DayOfWeek(date)};
 }
 
-std::int64_t MsFromCivil(const DateTime& t) {
-  return calendar::DaysFromCivil(calendar::DateOf(t)) * kMsPerDay + t.Hour * 3600000LL +
-         t.Minute * 60000LL + t.Second * 1000LL + t.Millisecond;
-}
-
 void MoveLocalStart(std::int64_t ms) {
-  g_world.localStart = CivilFromMs(MsFromCivil(g_world.localStart) + ms);
+  g_world.localStart = CivilFromMs(calendar::MsFromCivil(g_world.localStart) + ms);
 }
 
 struct Preset {
@@ -125,8 +120,8 @@ void AdvanceClock(std::int64_t ms) {
 }
 
 void SetLocalTime(const DateTime& local) {
-  const std::int64_t now = MsFromCivil(g_world.localStart) + g_world.elapsedMs;
-  const std::int64_t wanted = MsFromCivil(local);
+  const std::int64_t now = calendar::MsFromCivil(g_world.localStart) + g_world.elapsedMs;
+  const std::int64_t wanted = calendar::MsFromCivil(local);
   if (wanted >= now) {
     g_world.elapsedMs += wanted - now;
   } else {
@@ -315,7 +310,7 @@ void Close(Key key) {
 namespace clock {
 ClockReading Read() {
   const auto& w = fake::g_world;
-  const std::int64_t local = fake::MsFromCivil(w.localStart) + w.elapsedMs;
+  const std::int64_t local = calendar::MsFromCivil(w.localStart) + w.elapsedMs;
   return ClockReading{fake::CivilFromMs(local),
                       fake::CivilFromMs(local - w.utcOffsetMinutes * 60000LL), w.elapsedMs};
 }

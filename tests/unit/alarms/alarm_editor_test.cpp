@@ -239,6 +239,32 @@ TEST_F(AlarmEditorTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
   EXPECT_EQ(Handler().Count(), 2);
 }
 
+// Each signal bit has its own box: an alarm's signals tick their boxes, show the message and task
+// fields they need, and OK stores them back.
+TEST_F(AlarmEditorTest, EachSignalTicksItsOwnBoxAndIsStoredBack) {
+  Settings().AutoActivateEdited = 0;
+  // clang-format off
+  const struct { const char* name; std::int16_t signals; const char* boxes; } rows[] = {
+      {"m", kShowMessage, "M--|10"}, {"s", kPlaySound, "-S-|00"}, {"t", kRunTask, "--T|01"},
+      {"all", kShowMessage | kPlaySound | kRunTask, "MST|11"},
+  };
+  // clang-format on
+  for (const auto& r : rows) {
+    Add(MakeAlarm(r.name, kTimeOfDay, "7:00", "06.12.2026", r.signals));
+    Select(Window().LB_Alarms, r.name);
+    ExpectEditor([&r](TF_Alarm& e) {
+      const std::string boxes = std::string(e.RB_Signal1.Checked() ? "M" : "-") +
+                                (e.RB_Signal2.Checked() ? "S" : "-") +
+                                (e.RB_Signal3.Checked() ? "T" : "-") + "|" +
+                                Str(e.LE_Message.Visible()) + Str(e.CB_Task.Visible());
+      EXPECT_EQ(boxes, r.boxes) << r.name;
+      e.B_ok.Click();
+    });
+    Window().B_Edit.Click();
+    EXPECT_EQ(Handler().Alarms.at(Handler().FindAlarm(r.name)).Signals, r.signals) << r.name;
+  }
+}
+
 // Opened on "A": meanwhile a quick alarm fires and is dropped, the tray starts "A" and "B" is
 // deleted; OK still writes "A", stopped, and everything agrees. "C" is deleted while edited.
 TEST_F(AlarmEditorTest, TheEditedAlarmIsFoundAgainWhateverHappenedMeanwhile) {

@@ -109,6 +109,31 @@ TEST_F(AlarmListTest, LoadingActivatingStoppingAndTogglingKeepTimersAndCheckMark
   }
 }
 
+// The record added active is the one activated, whichever alarm had its name before.
+TEST_F(AlarmListTest, AnAlarmAddedActiveIsActivatedItself) {
+  Add(MakeAlarm("x", kCountdown, "0:01:00"));
+  Add(MakeAlarm("x", kCountdown, "0:02:00"), 1);
+  EXPECT_EQ(TrayItems(), (Lines{"x", "+x"}));
+  EXPECT_EQ(Handler().Alarms[1].DeadlineMs - os::clock::Read().MonotonicMs, 120000);
+  EXPECT_TRUE(InStep());
+}
+
+// Quick alarms are made for one firing: every one found not active is dropped, side by side
+// or last; an active one stays until it stops, one in an odd state stays.
+TEST_F(AlarmListTest, QuickAlarmsGoOnceTheyAreNotActive) {
+  std::string file = CrLf({"6"});
+  for (const auto& [name, state] :
+       {std::pair{"#a", '0'}, {"#b", '0'}, {"c", '0'}, {"#d", '1'}, {"#e", '2'}, {"#f", '0'}})
+    file += Record({name, "", "0:0:10", "", "m"}, std::string("0 0 0 1 64 ") + state + " 0 0");
+  Restart(file);
+  EXPECT_EQ(TrayItems(), (Lines{"c", "+#d", "#e"}));
+  EXPECT_EQ(Handler().StopAlarm("#d"), 1);
+  Handler().UpdateLists();
+  EXPECT_EQ(TrayItems(), (Lines{"c", "#e"}));
+  EXPECT_EQ(F_AlarmHandler->LB_Alarms.Items(), Lines{"c"});
+  EXPECT_TRUE(InStep());
+}
+
 // A hand-made file with more records than the list holds: the rest is left out, and said so.
 TEST_F(AlarmListTest, AFullListLoadsWhatItHoldsAndRefusesMore) {
   std::string file = CrLf({std::to_string(CAlarmHandler::kMaxAlarms + 1)});
