@@ -369,14 +369,9 @@ bool TF_Alarm::StoreAlarm() {
     const common::ListEntry listed = alarms.EntryOf(stored);
     stored = alarm;
     alarms.MoveEntry(listed, alarms.EntryOf(stored));
-    alarms.UpdateLists();
-    if (settings && settings->AutoActivateEdited == 1) {
-      alarms.ActivateAlarm(alarm.Name);
-      alarms.UpdateLists();
-    }
+    if (settings && settings->AutoActivateEdited == 1) alarms.ActivateAlarm(alarm.Name);
   }
-  F_AlarmHandler->ShowAlarmInfo();
-  alarms.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
+  alarms.CommitChange(common::SaveReport::EveryFailure);
   return true;
 }
 

@@ -31,6 +31,11 @@ std::string Shortened(const std::string& text, int room) {
   return text.size() <= shown ? text : text.substr(0, shown) + "...";
 }
 
+// At least two digits: 4 reads "04".
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
 std::string WeekdayName(int weekday) {
   return weekday >= 1 && weekday <= 7 ? os::calendar::kEnglishDays[weekday - 1] : "";
 }
@@ -82,6 +87,7 @@ TF_AlarmHandler::TF_AlarmHandler()
   L_NonActiveAlarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});
   LB_Alarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});
   WireEvents();
+  AlarmHandler.Listener = this;
   AlarmHandler.LoadAlarms("alarmlist.ini");
   if (F_Settings) {
     F_Settings->SettingsToControls();
@@ -104,7 +110,6 @@ void TF_AlarmHandler::WireEvents() {
   B_Close.OnClick = ui::Handler(this, &TF_AlarmHandler::B_CloseClick);
   T_TimerCountDown.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_TimerCountDownTimer);
   T_TimerDateTime.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_TimerDateTimeTimer);
-  T_Notices.OnTimer = ui::Handler(this, &TF_AlarmHandler::T_NoticesTimer);
 }
 
 void TF_AlarmHandler::UpdateAlarmCaption() {
@@ -165,23 +170,50 @@ void TF_AlarmHandler::AlarmMenuItemClick(ui::TObject* sender) {
     AlarmHandler.StopAlarm(name);
   else
     AlarmHandler.ActivateAlarm(name);
-  AlarmHandler.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
-  AlarmHandler.UpdateLists();
+  AlarmHandler.CommitChange(common::SaveReport::EveryFailure);
 }
 
-void TF_AlarmHandler::QueueNotice(const std::string& text) {
-  notices_.push_back(text);
-  T_Notices.SetEnabled(true);
+void TF_AlarmHandler::RefreshAlarmLists() {
+  std::vector<std::string> inactive, active;
+  for (const CAlarm& alarm : AlarmHandler.Alarms) {
+    if (alarm.State == 0) inactive.push_back(alarm.Name);
+    if (alarm.IsActive()) active.push_back(alarm.Name);
+  }
+  LB_Alarms.SetItems(inactive);
+  LB_AlarmsActive.SetItems(active);
+  UpdateAlarmCaption();
 }
 
-void ShowAlarmNotice(const std::string& text) {
-  ui::MessageBox(text, "Information", ui::MB_OK | ui::MB_ICONEXCLAMATION);
+void TF_AlarmHandler::MoveAlarmEntry(const common::ListEntry& before,
+                                     const common::ListEntry& after) {
+  ui::TListBox* const lists[] = {&LB_Alarms, &LB_AlarmsActive};
+  common::MoveEntry(lists, before, after);
 }
 
-void TF_AlarmHandler::ListChanged() {
-  AlarmHandler.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);
-  AlarmHandler.UpdateLists();
-  ShowAlarmInfo();
+void TF_AlarmHandler::UpdateAlarmLists() {
+  LB_Alarms.SetItemIndex(-1);
+  LB_AlarmsActive.SetItemIndex(-1);
+  UpdateAlarmCaption();
+  ShowAlarmInfo();  // no selection: the status line empties and the buttons are disabled
+}
+
+void TF_AlarmHandler::RunAlarmTimers(bool countdown, bool dateTime) {
+  T_TimerCountDown.SetEnabled(countdown);
+  T_TimerDateTime.SetEnabled(dateTime);
+}
+
+void TF_AlarmHandler::ShowRemaining(const CAlarm& countdown) {
+  if (LiveCountdown != 1 || countdown.Name != LiveCountdownName) return;
+  StatusText = TwoDigits(countdown.Hour) + ":" + TwoDigits(countdown.Minute) + ":" +
+               TwoDigits(countdown.Second);
+  if (!countdown.Message.empty()) StatusText += " - " + countdown.Message.substr(0, 30);
+  StatusBar.SetSimpleText(StatusText);
+}
+
+void TF_AlarmHandler::EndLiveCountdown() {
+  if (LiveCountdown != 1) return;
+  LiveCountdown = 0;
+  StatusBar.SetSimpleText("");
 }
 
 void TF_AlarmHandler::B_NewClick(ui::TObject*) {
@@ -205,17 +237,17 @@ void TF_AlarmHandler::B_EditClick(ui::TObject*) {
 void TF_AlarmHandler::B_DeleteClick(ui::TObject*) {
   if (LB_Alarms.ItemIndex() < 0) return;
   AlarmHandler.DeleteAlarm(LB_Alarms.Text());
-  ListChanged();
+  AlarmHandler.CommitChange(common::SaveReport::EveryFailure);
 }
 
 void TF_AlarmHandler::B_ActivateClick(ui::TObject*) {
   if (LB_Alarms.ItemIndex() >= 0 && AlarmHandler.ActivateAlarm(LB_Alarms.Text()) == 1)
-    ListChanged();
+    AlarmHandler.CommitChange(common::SaveReport::EveryFailure);
 }
 
 void TF_AlarmHandler::B_StopClick(ui::TObject*) {
   if (LB_AlarmsActive.ItemIndex() >= 0 && AlarmHandler.StopAlarm(LB_AlarmsActive.Text()) == 1)
-    ListChanged();
+    AlarmHandler.CommitChange(common::SaveReport::EveryFailure);
 }
 
 void TF_AlarmHandler::B_CloseClick(ui::TObject*) {
@@ -259,11 +291,4 @@ void TF_AlarmHandler::T_TimerCountDownTimer(ui::TObject*) {
 
 void TF_AlarmHandler::T_TimerDateTimeTimer(ui::TObject*) {
   AlarmHandler.DateTimeTick();
-}
-
-void TF_AlarmHandler::T_NoticesTimer(ui::TObject*) {
-  T_Notices.SetEnabled(false);
-  const auto notices = std::move(notices_);
-  notices_.clear();
-  for (const std::string& text : notices) ShowAlarmNotice(text);
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "alarms/alarm_list.h"
 #include "ui/control.h"
@@ -12,7 +11,7 @@
 #include "ui/lists.h"
 #include "ui/timer.h"
 
-class TF_AlarmHandler : public ui::TForm {
+class TF_AlarmHandler : public ui::TForm, public AlarmListListener {
  public:
   // Loads alarmlist.ini (alarms saved as active run again), then applies the
   // settings to the tray menus and the message window's sound interval.
@@ -50,8 +49,14 @@ class TF_AlarmHandler : public ui::TForm {
   void ShowAlarmInfo();
   // Click handler of every alarm's tray item: switches the alarm its caption names.
   void AlarmMenuItemClick(ui::TObject* sender);
-  // A notice that waits until the message loop runs (found while loading).
-  void QueueNotice(const std::string& text);
+
+  void RefreshAlarmLists() override;
+  void MoveAlarmEntry(const common::ListEntry& before, const common::ListEntry& after) override;
+  void UpdateAlarmLists() override;
+  void RunAlarmTimers(bool countdown, bool dateTime) override;
+  // The remaining time of the countdown whose live status shows.
+  void ShowRemaining(const CAlarm& countdown) override;
+  void EndLiveCountdown() override;
 
   void B_NewClick(ui::TObject* sender);
   void B_EditClick(ui::TObject* sender);
@@ -70,18 +75,8 @@ class TF_AlarmHandler : public ui::TForm {
   void FormHide(ui::TObject* sender);
   void T_TimerCountDownTimer(ui::TObject* sender);
   void T_TimerDateTimeTimer(ui::TObject* sender);
-  // Shows the boxes that waited for the loop.
-  void T_NoticesTimer(ui::TObject* sender);
-  // After a change the user made here: save, update the lists, show the state.
-  void ListChanged();
   // The four buttons that need a selection.
   void SetSelectionButtons(bool edit, bool remove, bool activate, bool stop);
-
-  std::vector<std::string> notices_;
-  ui::TTimer T_Notices{1, false};
 };
 
 extern TF_AlarmHandler* F_AlarmHandler;
-
-// The alarms' notice box: caption "Information", exclamation icon.
-void ShowAlarmNotice(const std::string& text);

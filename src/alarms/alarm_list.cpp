@@ -11,6 +11,7 @@
 #include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -102,30 +103,29 @@ void CAlarmHandler::ShowLoadNotice(const std::string& unreadable, const std::str
   };
   if (!unreadable.empty()) add("These alarms could not be read and are not active:" + unreadable);
   if (!renamed.empty()) add("These alarms had a name already taken and were renamed:" + renamed);
-  if (notLoaded > 0)
-    add(std::to_string(notLoaded) + " alarms were not loaded: the list holds at most " +
-        std::to_string(kMaxAlarms) + " alarms.");
+  if (notLoaded > 0) add(common::NotLoadedNotice(notLoaded, kMaxAlarms, "alarm"));
   if (!notice.empty()) ShowNotice(notice);
 }
 
 int CAlarmHandler::SaveAlarms(const std::string& fileName) {
   const auto path = ProgramFile(fileName);
-  unsaved_ = !path || !common::SaveSortedList(*path, Alarms, kAlarmFields);
-  if (!unsaved_) failureShown_ = false;
-  return unsaved_ ? 0 : 1;
+  return path && common::SaveSortedList(*path, Alarms, kAlarmFields) ? 1 : 0;
 }
 
-int CAlarmHandler::SaveAlarmList(SaveReport report) {
-  if (SaveAlarms(kListFile)) return 1;
-  if (report == SaveReport::EveryFailure || !failureShown_) {
-    failureShown_ = true;  // before the box: ticks go on under it
-    ui::ReportSaveFailure(ProgramFile(kListFile).value_or(kListFile));
-  }
-  return 0;
+int CAlarmHandler::SaveAlarmList(common::SaveReport report) {
+  const bool saved = SaveAlarms(kListFile) == 1;
+  return saves_.Took(saved, ProgramFile(kListFile).value_or(kListFile), report) ? 1 : 0;
 }
 
 void CAlarmHandler::SaveIfUnsaved() {
-  if (unsaved_) SaveAlarmList(SaveReport::OncePerFailure);
+  if (saves_.Unsaved()) SaveAlarmList(common::SaveReport::OncePerFailure);
+}
+
+int CAlarmHandler::CommitChange(common::SaveReport report) {
+  DropInactiveQuickAlarms();
+  const int saved = SaveAlarmList(report);
+  if (Listener) Listener->UpdateAlarmLists();
+  return saved;
 }
 
 int CAlarmHandler::AddAlarm(CAlarm alarm, bool refresh) {
@@ -159,24 +159,13 @@ void CAlarmHandler::DropInactiveQuickAlarms() {
 
 int CAlarmHandler::RefreshLists() {
   DropInactiveQuickAlarms();
-  if (!F_AlarmHandler) return 1;
-  std::vector<std::string> inactive, active;
-  for (const CAlarm& alarm : Alarms) {
-    if (alarm.State == 0) inactive.push_back(alarm.Name);
-    if (alarm.IsActive()) active.push_back(alarm.Name);
-  }
-  F_AlarmHandler->LB_Alarms.SetItems(inactive);
-  F_AlarmHandler->LB_AlarmsActive.SetItems(active);
-  F_AlarmHandler->UpdateAlarmCaption();
+  if (Listener) Listener->RefreshAlarmLists();
   return 1;
 }
 
 void CAlarmHandler::UpdateLists() {
   DropInactiveQuickAlarms();
-  if (!F_AlarmHandler) return;
-  F_AlarmHandler->LB_Alarms.SetItemIndex(-1);
-  F_AlarmHandler->LB_AlarmsActive.SetItemIndex(-1);
-  F_AlarmHandler->UpdateAlarmCaption();
+  if (Listener) Listener->UpdateAlarmLists();
 }
 
 common::ListEntry CAlarmHandler::EntryOf(const CAlarm& alarm) const {
@@ -185,9 +174,7 @@ common::ListEntry CAlarmHandler::EntryOf(const CAlarm& alarm) const {
 }
 
 void CAlarmHandler::MoveEntry(const common::ListEntry& before, const common::ListEntry& after) {
-  if (!F_AlarmHandler) return;
-  ui::TListBox* const lists[] = {&F_AlarmHandler->LB_Alarms, &F_AlarmHandler->LB_AlarmsActive};
-  common::MoveEntry(lists, before, after);
+  if (Listener && before != after) Listener->MoveAlarmEntry(before, after);
 }
 
 void CAlarmHandler::SetState(CAlarm& alarm, std::int16_t state) {
@@ -277,18 +264,22 @@ int CAlarmHandler::StopAlarm(const std::string& name) {
 
 void CAlarmHandler::SyncTimers() {
   // While a file loads: once, when the whole file is read.
-  if (loading_ || !F_AlarmHandler) return;
+  if (loading_) return;
   const std::array<int, 2> active = ActiveOnEachTimer();
-  F_AlarmHandler->T_TimerCountDown.SetEnabled(active[static_cast<int>(AlarmTimer::Countdown)] > 0);
-  ui::TTimer& dateTimer = F_AlarmHandler->T_TimerDateTime;
   const bool dateAlarms = active[static_cast<int>(AlarmTimer::DateTime)] > 0;
-  if (dateAlarms && !dateTimer.Enabled()) previousDateTick_ = os::clock::Read();
-  dateTimer.SetEnabled(dateAlarms);
+  if (dateAlarms && !dateTimerRuns_) previousDateTick_ = os::clock::Read();
+  dateTimerRuns_ = dateAlarms;
+  if (Listener)
+    Listener->RunAlarmTimers(active[static_cast<int>(AlarmTimer::Countdown)] > 0, dateAlarms);
 }
 
 void CAlarmHandler::ShowNotice(const std::string& text) {
-  if (loading_ && F_AlarmHandler)
-    F_AlarmHandler->QueueNotice(text);
+  if (loading_ && Velmarind)
+    Velmarind->ShowNoticeLater(text, ui::MB_ICONEXCLAMATION);
   else
     ShowAlarmNotice(text);
+}
+
+void ShowAlarmNotice(const std::string& text) {
+  ui::MessageBox(text, "Information", ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }

@@ -61,6 +61,33 @@ class CAlarm {
   bool ParseTexts(const os::locale::Formats& formats, int year);
 };
 
+// The list window's side of a change to the list.
+class AlarmListListener {
+ public:
+  // Refills the window's two lists and its caption.
+  virtual void RefreshAlarmLists() = 0;
+  // Moves one alarm's entry between the window's lists without refilling
+  // them: list 0 holds the non-active alarms, list 1 the active ones.
+  virtual void MoveAlarmEntry(const common::ListEntry& before, const common::ListEntry& after) = 0;
+  // After changes, whose entries moved as they happened: the lists are left
+  // without a selection, the caption counts again and the status line and
+  // buttons follow.
+  virtual void UpdateAlarmLists() = 0;
+  // Runs each of the two timers while an active alarm of its kind exists.
+  virtual void RunAlarmTimers(bool countdown, bool dateTime) = 0;
+  // At a countdown tick: a waiting countdown's remaining time, in its
+  // working values.
+  virtual void ShowRemaining(const CAlarm& countdown) = 0;
+  // Alarms fire: the live status of a selected countdown ends.
+  virtual void EndLiveCountdown() = 0;
+
+ protected:
+  ~AlarmListListener() = default;
+};
+
+// The alarms' notice box: caption "Information", exclamation icon.
+void ShowAlarmNotice(const std::string& text);
+
 class CAlarmHandler {
  public:
   // alarmlist.ini keeps the count in 16 bits.
@@ -77,6 +104,9 @@ class CAlarmHandler {
     return active[0] + active[1];
   }
 
+  // The list window, told of every change; none until it says so.
+  AlarmListListener* Listener = nullptr;
+
   // Reads the program folder's file; 0 when it cannot be read. Alarms saved
   // as active are activated again, but not those whose texts cannot be read:
   // they stay inactive and are named in one notice once the loop runs, with
@@ -86,14 +116,15 @@ class CAlarmHandler {
   // Sorts the list by name and writes it whole, atomically; 0 when nothing
   // was written (the old file and the list's order stay as they were).
   int SaveAlarms(const std::string& fileName);
-  // Writes alarmlist.ini after a change. A failure shows one "Error" box:
-  // for every change the user made himself (EveryFailure), or once until a
-  // save succeeds for changes made by timers and tasks (OncePerFailure); and
-  // until a save succeeds the list is written again at every tick and at
-  // exit (SaveIfUnsaved). 0 when it failed.
-  enum class SaveReport { EveryFailure, OncePerFailure };
-  int SaveAlarmList(SaveReport report);
+  // Writes alarmlist.ini after a change; a failure is told as `report`
+  // asks, and until a save works the list is written again at its next
+  // change, at every tick and at exit (SaveIfUnsaved). 0 when it failed.
+  int SaveAlarmList(common::SaveReport report);
   void SaveIfUnsaved();
+  // What follows every change of the list: inactive quick alarms go, the
+  // list is saved (SaveAlarmList) and the window shows it, without a
+  // selection. 0 when the save failed.
+  int CommitChange(common::SaveReport report);
   // Appends a copy with its own tray item and activates it when it comes
   // active; with `refresh` it is listed in the window at once, as
   // UpdateLists leaves the lists. 0 with an "Error" box when the list is full.
@@ -179,6 +210,6 @@ class CAlarmHandler {
   os::ClockReading previousDateTick_;
   std::uint64_t lastId_ = 0;
   bool loading_ = false;
-  bool unsaved_ = false;       // the last save failed: the file is older than the list
-  bool failureShown_ = false;  // and the user has been told since the last save that worked
+  bool dateTimerRuns_ = false;
+  common::FileSaves saves_;
 };

@@ -1,7 +1,5 @@
-// The two alarm timers: which alarms are due, and what a firing does.
-#include <cstdio>
-
-#include "alarms/alarm_handler_form.h"
+// The two alarm timers: which alarms are due, and what a firing does. The
+// message window the firing shows is settings/show_message.*.
 #include "alarms/alarm_list.h"
 #include "app/main_form.h"
 #include "common/data_file.h"
@@ -27,13 +25,6 @@ bool IsOneShot(const CAlarm& alarm) {
   return alarm.Repeat == 0 || alarm.TypeInfo()->OneShot;
 }
 
-// At least two digits: 4 reads "04".
-std::string TwoDigits(std::int64_t n) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%02lld", static_cast<long long>(n));
-  return text;
-}
-
 // The message line of a firing: the alarm's message, or its name when it
 // does not show its message.
 std::string MessageText(const CAlarm& alarm) {
@@ -53,10 +44,7 @@ bool CAlarmHandler::IsWaiting(const CAlarm& alarm, AlarmTimer timer) const {
 }
 
 void CAlarmHandler::CountdownTick() {
-  if (!F_AlarmHandler) return;
   SaveIfUnsaved();
-  TF_AlarmHandler& window = *F_AlarmHandler;
-  window.StatusText.clear();
   const os::ClockReading now = os::clock::Read();
   const DueClock clock{now, now};
   std::vector<std::size_t> due;
@@ -68,13 +56,8 @@ void CAlarmHandler::CountdownTick() {
       continue;
     }
     SetRemaining(alarm, (alarm.DeadlineMs - now.MonotonicMs + kSecondMs / 2) / kSecondMs);
-    if (window.LiveCountdown != 1 || alarm.Name != window.LiveCountdownName) continue;
-    window.StatusText =
-        TwoDigits(alarm.Hour) + ":" + TwoDigits(alarm.Minute) + ":" + TwoDigits(alarm.Second);
-    if (!alarm.Message.empty()) window.StatusText += " - " + alarm.Message.substr(0, 30);
-    window.StatusBar.SetSimpleText(window.StatusText);
+    if (Listener) Listener->ShowRemaining(alarm);
   }
-  if (!due.empty()) window.StatusBar.SetSimpleText("");
   FireDueAlarms(due);
 }
 
@@ -91,6 +74,7 @@ void CAlarmHandler::DateTimeTick() {
 
 void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
   if (due.empty()) return;
+  if (Listener) Listener->EndLiveCountdown();
   const std::int64_t now = os::clock::Read().MonotonicMs;
   std::vector<CAlarm> fired;
   fired.reserve(due.size());
@@ -108,12 +92,7 @@ void CAlarmHandler::FireDueAlarms(const std::vector<std::size_t>& due) {
   // further ticks and may change the list: only the copies are used here.
   for (const CAlarm& alarm : fired) FireAlarm(alarm);
   for (const CAlarm& alarm : fired) firing_.erase(alarm.Name);
-  UpdateLists();
-  SaveAlarmList(SaveReport::OncePerFailure);
-  if (F_AlarmHandler) {
-    F_AlarmHandler->LiveCountdown = 0;
-    F_AlarmHandler->ShowAlarmInfo();
-  }
+  CommitChange(common::SaveReport::OncePerFailure);
 }
 
 CAlarm CAlarmHandler::PrepareFiring(CAlarm& alarm, std::int64_t nowMs) {
@@ -144,5 +123,4 @@ void CAlarmHandler::FireAlarm(const CAlarm& fired) {
   if ((fired.Signals & alarm_signal::kRunTask) && settings.NoExecute == 0 &&
       ResolutionAllows(settings, settings.ResOnlyTasks) && F_TaskHandler)
     F_TaskHandler->TaskHandler.ExecuteTask(fired.TaskName);
-  if (F_AlarmHandler) F_AlarmHandler->LiveCountdown = 0;
 }

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "alarms/alarm_handler_form.h"
 #include "alarms/alarm_list.h"
 #include "common/date_time_text.h"
 #include "os/os.h"
@@ -56,10 +55,6 @@ int CAlarmHandler::AddQuickAlarm(const std::string& time, const std::string& mes
   alarm.Signals = alarm_signal::kShowMessage | alarm_signal::kPlaySound;
   alarm.State = 1;
   AddAlarm(alarm, true);
-  SaveAlarmList(SaveReport::EveryFailure);  // the alarm exists and runs either way
-  if (F_AlarmHandler) {
-    F_AlarmHandler->LiveCountdown = 0;
-    F_AlarmHandler->ShowAlarmInfo();
-  }
+  CommitChange(common::SaveReport::EveryFailure);  // the alarm exists and runs either way
   return 1;
 }

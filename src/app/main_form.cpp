@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include <utility>
+
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_handler_form.h"
 #include "app/images.h"
@@ -16,6 +18,13 @@
 TVelmarind* Velmarind = nullptr;
 
 namespace {
+
+// Lists whose last save failed: written now, or they would lose the change.
+void SaveUnsavedLists() {
+  if (F_TaskHandler) F_TaskHandler->TaskHandler.SaveIfUnsaved();
+  if (F_AlarmHandler) F_AlarmHandler->AlarmHandler.SaveIfUnsaved();
+  if (F_HotkeyHandler) F_HotkeyHandler->HotkeyHandler.SaveIfUnsaved();
+}
 
 // Shows a hidden window, closes a visible one.
 void Toggle(ui::TForm* form) {
@@ -70,6 +79,7 @@ TVelmarind::TVelmarind()
   BuildSecondMenu();
   TrayIcon.OnMouseUp = ui::Handler(this, &TVelmarind::TrayIconMouseUp);
   OnClose = ui::Handler(this, &TVelmarind::FormClose);
+  T_Notices.OnTimer = ui::Handler(this, &TVelmarind::T_NoticesTimer);
   F_Memo = new TF_Memo();
   F_ShowMessage = new TF_ShowMessage();
 }
@@ -196,6 +206,7 @@ void TVelmarind::OnEndSession(ui::TMessage&) {
 }
 
 void TVelmarind::SaveSessionState() {
+  SaveUnsavedLists();
   if (!F_Memo) return;
   if (F_Memo->Modified == 1) {
     F_Memo->CloseSave();  // writes memo.txt, clearing the flag only once it is written
@@ -261,7 +272,7 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
     return;
   }
   QuitConfirmed = true;
-  if (F_AlarmHandler) F_AlarmHandler->AlarmHandler.SaveIfUnsaved();
+  SaveUnsavedLists();
   os::hotkeys::Unregister(Handle(), MemoHotkeyId);
   if (F_HotkeyHandler) F_HotkeyHandler->UnregisterAllHotkeys();
   if (F_Settings) F_Settings->Settings.SaveSettings();
@@ -273,6 +284,17 @@ void TVelmarind::FormClose(ui::TObject*, ui::TCloseAction& action) {
   }
   if (F_ShowMessage) F_ShowMessage->Hide();
   action = ui::TCloseAction::caFree;
+}
+
+void TVelmarind::ShowNoticeLater(const std::string& text, unsigned icon) {
+  notices_.push_back({text, icon});
+  T_Notices.SetEnabled(true);
+}
+
+void TVelmarind::T_NoticesTimer(ui::TObject*) {
+  T_Notices.SetEnabled(false);
+  for (const Notice& notice : std::exchange(notices_, {}))
+    ui::MessageBox(notice.text, "Information", ui::MB_OK | notice.icon);
 }
 
 ui::TMenuItem* AddRecordMenuItem(ui::TMenuItem TVelmarind::*submenu, const std::string& name,

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/imagelist.h"
 #include "ui/menu.h"
+#include "ui/timer.h"
 #include "ui/trayicon.h"
 
 class CSettings;
@@ -94,9 +96,13 @@ class TVelmarind : public ui::TForm {
   void OnRemoteCommand(ui::TMessage& message);
   void OnHotkey(ui::TMessage& message);
   void OnEndSession(ui::TMessage& message);
-  // Saves what an end of the Windows session would lose: a changed memo with
-  // the settings, and a moved caret line. Asks nothing.
+  // Saves what an end of the Windows session would lose: a list whose last
+  // save failed, a changed memo with the settings, and a moved caret line.
+  // Asks nothing.
   void SaveSessionState();
+  // An "Information" box with that icon, shown once the message loop runs:
+  // what loading found does not hold up the start.
+  void ShowNoticeLater(const std::string& text, unsigned icon);
 
   // Starts or stops the tray icon's animation (stopping shows icon 0).
   void SetTrayAnimation(bool on);
@@ -140,6 +146,14 @@ class TVelmarind : public ui::TForm {
   void BuildMainMenu();
   void BuildSecondMenu();
   void FormClose(ui::TObject* sender, ui::TCloseAction& action);
+  void T_NoticesTimer(ui::TObject* sender);
+
+  struct Notice {
+    std::string text;
+    unsigned icon;
+  };
+  std::vector<Notice> notices_;
+  ui::TTimer T_Notices{1, false};
 };
 
 extern TVelmarind* Velmarind;

@@ -83,6 +83,42 @@ inline bool RefuseWhenFull(std::size_t count, int most, const std::string& kind)
   return true;
 }
 
+// "3 tasks were not loaded: the list holds at most 65535 tasks.": a file
+// holds more records than its list can.
+inline std::string NotLoadedNotice(int notLoaded, int most, const std::string& kind) {
+  return std::to_string(notLoaded) + " " + kind + "s were not loaded: the list holds at most " +
+         std::to_string(most) + " " + kind + "s.";
+}
+
+// How a failed save of a list file is told: after every change the user
+// made himself, or once until a save works for the changes that timers and
+// tasks make.
+enum class SaveReport { EveryFailure, OncePerFailure };
+
+// What a list remembers of its file's saves. After a failed save the file is
+// older than the list, which is then written again at its next change and
+// at exit until a save works.
+class FileSaves {
+ public:
+  // Takes a save's outcome; a failure is told in an "Error" box naming the
+  // file at `path`, as `report` asks. Returns `saved`.
+  bool Took(bool saved, const std::string& path, SaveReport report) {
+    unsaved_ = !saved;
+    if (saved) {
+      failureShown_ = false;
+    } else if (report == SaveReport::EveryFailure || !failureShown_) {
+      failureShown_ = true;  // before the box: ticks go on under it
+      ui::ReportSaveFailure(path);
+    }
+    return saved;
+  }
+  bool Unsaved() const { return unsaved_; }
+
+ private:
+  bool unsaved_ = false;
+  bool failureShown_ = false;  // since the last save that worked
+};
+
 // Removes the record at that index with its tray item.
 template <class Record>
 void RemoveAt(std::vector<Record>& records, int index) {

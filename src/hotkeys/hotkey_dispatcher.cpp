@@ -59,9 +59,7 @@ bool TF_HotkeyHandler::ActivateAlarm(const std::string& name) {
   if (!F_AlarmHandler) return false;
   CAlarmHandler& alarms = F_AlarmHandler->AlarmHandler;
   if (alarms.ActivateAlarm(name) != 1) return false;
-  alarms.SaveAlarmList(CAlarmHandler::SaveReport::EveryFailure);  // a key press is the user's own
-  alarms.UpdateLists();
-  F_AlarmHandler->ShowAlarmInfo();
+  alarms.CommitChange(common::SaveReport::EveryFailure);  // a key press is the user's own
   return true;
 }
 

@@ -175,7 +175,7 @@ bool TF_Hotkey::StoreHotkey() {
     F_HotkeyHandler->UpdateHotkeyLists();
   }
   F_HotkeyHandler->UpdateHotkeyButtons();
-  hotkeys.SaveHotkeys(kHotkeyListFile);
+  hotkeys.SaveHotkeyList(common::SaveReport::EveryFailure);
   return true;
 }
 

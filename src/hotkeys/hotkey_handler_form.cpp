@@ -159,7 +159,7 @@ void TF_HotkeyHandler::LB_disabledDblClick(ui::TObject*) {
 }
 
 void TF_HotkeyHandler::ListChanged() {
-  HotkeyHandler.SaveHotkeys(kHotkeyListFile);
+  HotkeyHandler.SaveHotkeyList(common::SaveReport::EveryFailure);
   UpdateHotkeyLists();
   UpdateHotkeyButtons();
 }
@@ -236,6 +236,6 @@ void TF_HotkeyHandler::HotkeyMenuItemClick(ui::TObject* sender) {
     else
       HotkeyHandler.EnableHotkeyAt(index, true);  // a refusal says so
   }
-  HotkeyHandler.SaveHotkeys(kHotkeyListFile);
+  HotkeyHandler.SaveHotkeyList(common::SaveReport::EveryFailure);
   HotkeyHandler.UpdateHotkeyLists();
 }

@@ -10,6 +10,7 @@
 #include "settings/settings_record.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -34,12 +35,18 @@ int DrawRandom() {
   return static_cast<int>(state >> 16 & 0x7FFF);
 }
 
-// The records of a file, never more than there are ids.
-std::vector<CHotkey> ReadHotkeys(std::string text) {
+// The records of a file, never more than there are ids, each under a name no
+// hotkey before it has; `notLoaded` counts the records left out.
+std::vector<CHotkey> ReadHotkeys(std::string text, int& notLoaded) {
   common::LineReader reader(std::move(text));
-  std::vector<CHotkey> hotkeys(
-      common::ReadRecordCount<CHotkey>(reader, kHotkeyFields, CHotkeyHandler::kMaxId));
-  for (CHotkey& hotkey : hotkeys) common::ReadRecord(reader, hotkey, kHotkeyFields);
+  const int count = common::ReadRecordCount<CHotkey>(reader, kHotkeyFields);
+  std::vector<CHotkey> hotkeys(std::min(count, CHotkeyHandler::kMaxId));
+  notLoaded = count - static_cast<int>(hotkeys.size());
+  common::NameKeeper names;
+  for (CHotkey& hotkey : hotkeys) {
+    common::ReadRecord(reader, hotkey, kHotkeyFields);
+    names.Claim(hotkey.Name);
+  }
   return hotkeys;
 }
 
@@ -83,7 +90,11 @@ void CHotkeyHandler::SetEnabled(CHotkey& hotkey, bool on) {
 int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
   auto text = ReadProgramFile(fileName);
   if (!text) return 0;
-  std::vector<CHotkey> loaded = ReadHotkeys(std::move(*text));
+  int notLoaded = 0;
+  std::vector<CHotkey> loaded = ReadHotkeys(std::move(*text), notLoaded);
+  if (notLoaded > 0 && Velmarind)
+    Velmarind->ShowNoticeLater(common::NotLoadedNotice(notLoaded, kMaxId, "hotkey"),
+                               ui::MB_ICONINFORMATION);
   // Ids are settled before anything is registered: the first hotkey in the
   // file keeps an id, and a fresh one never takes an id a later hotkey holds.
   std::vector<bool> taken = TakenIds();
@@ -105,9 +116,17 @@ int CHotkeyHandler::LoadHotkeys(const std::string& fileName) {
 
 int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
   const auto path = ProgramFile(fileName);
-  if (path && common::SaveSortedList(*path, Hotkeys, kHotkeyFields)) return 1;
-  ui::ReportSaveFailure(path.value_or(fileName));
-  return 0;
+  return path && common::SaveSortedList(*path, Hotkeys, kHotkeyFields) ? 1 : 0;
+}
+
+int CHotkeyHandler::SaveHotkeyList(common::SaveReport report) {
+  const bool saved = SaveHotkeys(kHotkeyListFile) == 1;
+  return saves_.Took(saved, ProgramFile(kHotkeyListFile).value_or(kHotkeyListFile), report) ? 1
+                                                                                           : 0;
+}
+
+void CHotkeyHandler::SaveIfUnsaved() {
+  if (saves_.Unsaved()) SaveHotkeyList(common::SaveReport::OncePerFailure);
 }
 
 int CHotkeyHandler::AddHotkey(CHotkey hotkey, bool refresh) {
@@ -185,7 +204,7 @@ void CHotkeyHandler::EnableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) EnableHotkeyAt(i, false);
   wholeListChanging_ = false;
-  SaveHotkeys(kHotkeyListFile);
+  SaveHotkeyList(common::SaveReport::EveryFailure);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }
@@ -194,7 +213,7 @@ void CHotkeyHandler::DisableAllHotkeys() {
   wholeListChanging_ = true;
   for (int i = 0; i < Count(); ++i) DisableHotkeyAt(i);
   wholeListChanging_ = false;
-  SaveHotkeys(kHotkeyListFile);
+  SaveHotkeyList(common::SaveReport::EveryFailure);
   RefreshHotkeyLists();
   UpdateHotkeyButtons();
 }

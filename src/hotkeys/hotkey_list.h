@@ -79,13 +79,19 @@ class CHotkeyHandler {
 
   // Reads the program folder's file, adds its hotkeys and registers the
   // enabled ones, silently; 0 when it cannot be read. Every hotkey gets an
-  // id of its own: one outside 1 to 9000, or taken by a hotkey before it in
-  // the file, is replaced.
+  // id and a name of its own: an id outside 1 to 9000, or taken by a hotkey
+  // before it in the file, is replaced; a name taken before gets " (2)",
+  // " (3)" ... appended. Records beyond the 9000 the list holds are left
+  // out, and a notice says how many once the message loop runs.
   int LoadHotkeys(const std::string& fileName);
-  // Sorts the list by name and writes it whole, atomically. Every save
-  // follows a change the user made: a failure is said in an "Error" box, the
-  // old file and the list's order stay as they were, and the result is 0.
+  // Sorts the list by name and writes it whole, atomically; 0 when nothing
+  // was written (the old file and the list's order stay as they were).
   int SaveHotkeys(const std::string& fileName);
+  // Writes hotkeylist.ini after a change; a failure is told as `report`
+  // asks, and until a save works the list is written again at its next
+  // change and at exit (SaveIfUnsaved). 0 when it failed.
+  int SaveHotkeyList(common::SaveReport report);
+  void SaveIfUnsaved();
   // Appends a copy with its own tray item; one saved as enabled is registered
   // again, silently, and stays disabled when Windows refuses. With `refresh`
   // it is listed in the window at once. Always 1.
@@ -128,4 +134,5 @@ class CHotkeyHandler {
   int FreeId(const std::vector<bool>& taken) const;
 
   bool wholeListChanging_ = false;
+  common::FileSaves saves_;
 };

@@ -99,11 +99,6 @@ CAlarmHandler* Alarms() {
   return F_AlarmHandler ? &F_AlarmHandler->AlarmHandler : nullptr;
 }
 
-void SaveAlarmChange(CAlarmHandler& alarms) {
-  alarms.SaveAlarmList(CAlarmHandler::SaveReport::OncePerFailure);
-  alarms.UpdateLists();
-}
-
 // Switches the alarm of that name on or off; false when there is none.
 bool ToggleAlarm(const std::string& name) {
   CAlarmHandler* alarms = Alarms();
@@ -112,7 +107,7 @@ bool ToggleAlarm(const std::string& name) {
     alarms->ActivateAlarm(name);
   else
     alarms->StopAlarm(name);
-  SaveAlarmChange(*alarms);
+  alarms->CommitChange(common::SaveReport::OncePerFailure);
   return true;
 }
 
@@ -181,7 +176,7 @@ int StartAlarm(const TaskRun& run) {
   CAlarmHandler* alarms = Alarms();
   if (!alarms) return 0;
   alarms->ActivateAlarm(run.file);
-  SaveAlarmChange(*alarms);
+  alarms->CommitChange(common::SaveReport::OncePerFailure);
   return 1;
 }
 

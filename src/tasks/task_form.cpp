@@ -215,7 +215,7 @@ bool TF_Task::StoreTask() {
     tasks.Tasks[editIndex] = task;
     tasks.ShowChange({0, EditName}, {0, task.Name});
   }
-  F_TaskHandler->SaveTaskList();
+  tasks.SaveTaskList(common::SaveReport::EveryFailure);
   return true;
 }
 

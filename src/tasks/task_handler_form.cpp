@@ -52,7 +52,8 @@ TF_TaskHandler::TF_TaskHandler()
   // The list box's text colour is a property of its native peer.
   LB_Tasks.SetTextStyle(ui::TTextStyle{.Color = kNavy});
   WireEvents();
-  TaskHandler.LoadTasks("tasklist.ini");
+  TaskHandler.Listener = this;
+  TaskHandler.LoadTasks(kTaskListFile);
 }
 
 void TF_TaskHandler::WireEvents() {
@@ -73,10 +74,27 @@ void TF_TaskHandler::UpdateSelection() {
   for (ui::TButton* button : {&B_Edit, &B_Execute, &B_Delete}) button->SetEnabled(selected);
 }
 
-int TF_TaskHandler::SaveTaskList() {
-  if (TaskHandler.SaveTasks("tasklist.ini")) return 1;
-  ui::ReportSaveFailure(ProgramFile("tasklist.ini").value_or("tasklist.ini"));
-  return 0;
+void TF_TaskHandler::RefreshTaskList() {
+  LB_Tasks.Clear();
+  for (const CTask& task : TaskHandler.Tasks) LB_Tasks.Add(task.Name);
+  ShowCountAndSelection();
+}
+
+void TF_TaskHandler::MoveTaskEntry(const common::ListEntry& before,
+                                   const common::ListEntry& after) {
+  ui::TListBox* const lists[] = {&LB_Tasks};
+  common::MoveEntry(lists, before, after);
+}
+
+void TF_TaskHandler::UpdateTaskList() {
+  LB_Tasks.SetItemIndex(-1);
+  ShowCountAndSelection();
+}
+
+// Without a selection the buttons that need one are disabled.
+void TF_TaskHandler::ShowCountAndSelection() {
+  SetCaption("Tasks [" + std::to_string(TaskHandler.Count()) + "]");
+  UpdateSelection();
 }
 
 void TF_TaskHandler::TaskMenuItemClick(ui::TObject* sender) {
@@ -121,7 +139,7 @@ void TF_TaskHandler::B_EditClick(ui::TObject*) {
 void TF_TaskHandler::B_DeleteClick(ui::TObject*) {
   if (LB_Tasks.ItemIndex() < 0) return;
   TaskHandler.DeleteTask(LB_Tasks.Text());
-  SaveTaskList();
+  TaskHandler.SaveTaskList(common::SaveReport::EveryFailure);
 }
 
 void TF_TaskHandler::B_CloseClick(ui::TObject*) {

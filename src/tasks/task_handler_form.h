@@ -7,7 +7,7 @@
 #include "ui/form.h"
 #include "ui/lists.h"
 
-class TF_TaskHandler : public ui::TForm {
+class TF_TaskHandler : public ui::TForm, public TaskListListener {
  public:
   // Loads tasklist.ini, giving every task its item in the tray menu.
   TF_TaskHandler();
@@ -27,9 +27,9 @@ class TF_TaskHandler : public ui::TForm {
   // The buttons that need a selected task, and the status bar's comment,
   // follow the list box's selection.
   void UpdateSelection();
-  // Writes tasklist.ini after a change the user made; says so in an "Error"
-  // box when it was not written. 0 when it failed.
-  int SaveTaskList();
+  void RefreshTaskList() override;
+  void MoveTaskEntry(const common::ListEntry& before, const common::ListEntry& after) override;
+  void UpdateTaskList() override;
 
   // Click handler of every task's tray item: runs the task its caption names.
   void TaskMenuItemClick(ui::TObject* sender);
@@ -46,6 +46,8 @@ class TF_TaskHandler : public ui::TForm {
 
  private:
   void WireEvents();
+  // The caption's count, and the buttons and status bar for the selection.
+  void ShowCountAndSelection();
   void FormShow(ui::TObject* sender);
 };
 

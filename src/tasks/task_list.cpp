@@ -1,5 +1,7 @@
 #include "tasks/task_list.h"
 
+#include <algorithm>
+
 #include "app/main_form.h"
 #include "common/record_file.h"
 #include "common/record_list.h"
@@ -7,6 +9,7 @@
 #include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -34,10 +37,15 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
     return 0;
   }
   common::LineReader reader(std::move(*text));
-  const int count = common::ReadRecordCount<CTask>(reader, kTaskFields, kMaxTasks);
+  // No limit here: the records past the most tasks are counted for the notice.
+  const int count = common::ReadRecordCount<CTask>(reader, kTaskFields);
+  const int loaded = std::min(count, kMaxTasks - Count());
   common::NameKeeper names;
-  Tasks.reserve(Tasks.size() + count);
-  for (int i = 0; i < count; ++i) AddTask(ReadTask(reader, names), false);
+  Tasks.reserve(Tasks.size() + loaded);
+  for (int i = 0; i < loaded; ++i) AddTask(ReadTask(reader, names), false);
+  if (count > loaded && Velmarind)
+    Velmarind->ShowNoticeLater(common::NotLoadedNotice(count - loaded, kMaxTasks, "task"),
+                               ui::MB_ICONINFORMATION);
   RefreshList();
   return 1;
 }
@@ -45,6 +53,15 @@ int CTaskHandler::LoadTasks(const std::string& fileName) {
 int CTaskHandler::SaveTasks(const std::string& fileName) {
   const auto path = ProgramFile(fileName);
   return path && common::SaveSortedList(*path, Tasks, kTaskFields) ? 1 : 0;
+}
+
+int CTaskHandler::SaveTaskList(common::SaveReport report) {
+  const bool saved = SaveTasks(kTaskListFile) == 1;
+  return saves_.Took(saved, ProgramFile(kTaskListFile).value_or(kTaskListFile), report) ? 1 : 0;
+}
+
+void CTaskHandler::SaveIfUnsaved() {
+  if (saves_.Unsaved()) SaveTaskList(common::SaveReport::OncePerFailure);
 }
 
 int CTaskHandler::AddTask(CTask task, bool refresh) {
@@ -74,23 +91,12 @@ int CTaskHandler::DeleteTask(const std::string& name) {
 }
 
 int CTaskHandler::RefreshList() {
-  if (!F_TaskHandler) return 1;
-  F_TaskHandler->LB_Tasks.Clear();
-  for (const CTask& task : Tasks) F_TaskHandler->LB_Tasks.Add(task.Name);
-  ShowCountAndSelection();
+  if (Listener) Listener->RefreshTaskList();
   return 1;
 }
 
 void CTaskHandler::ShowChange(const common::ListEntry& before, const common::ListEntry& after) {
-  if (!F_TaskHandler) return;
-  ui::TListBox* const lists[] = {&F_TaskHandler->LB_Tasks};
-  common::MoveEntry(lists, before, after);
-  F_TaskHandler->LB_Tasks.SetItemIndex(-1);
-  ShowCountAndSelection();
-}
-
-// Without a selection the buttons that need one are disabled.
-void CTaskHandler::ShowCountAndSelection() {
-  F_TaskHandler->SetCaption("Tasks [" + std::to_string(Count()) + "]");
-  F_TaskHandler->UpdateSelection();
+  if (!Listener) return;
+  if (before != after) Listener->MoveTaskEntry(before, after);
+  Listener->UpdateTaskList();
 }

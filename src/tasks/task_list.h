@@ -27,6 +27,26 @@ class CTask {
   ui::TMenuItem* MenuItem = nullptr;  // its item in the tray "Tasks" submenu; the menu owns it
 };
 
+// The list window's side of a change to the list.
+class TaskListListener {
+ public:
+  // Refills the window's list; the caption counts again and the buttons
+  // follow the selection, which a refill leaves empty.
+  virtual void RefreshTaskList() = 0;
+  // Moves one task's entry without refilling the list: `before` goes and
+  // `after` comes (list 0 is the window's only one).
+  virtual void MoveTaskEntry(const common::ListEntry& before, const common::ListEntry& after) = 0;
+  // After a change whose entry moved as it happened: the list is left without
+  // a selection and the caption counts again, as after a refill.
+  virtual void UpdateTaskList() = 0;
+
+ protected:
+  ~TaskListListener() = default;
+};
+
+// The list's file in the program folder.
+inline constexpr char kTaskListFile[] = "tasklist.ini";
+
 class CTaskHandler {
  public:
   // tasklist.ini keeps the count in 16 bits.
@@ -36,12 +56,22 @@ class CTaskHandler {
   std::vector<CTask> Tasks;
   int Count() const { return static_cast<int>(Tasks.size()); }
 
-  // Reads the program folder's file and adds its tasks; 0 when it cannot be
-  // read (the list is then left as it was).
+  // The list window, told of every change; none until it says so.
+  TaskListListener* Listener = nullptr;
+
+  // Reads the program folder's file and adds its tasks, each under a name no
+  // task before it has; 0 when it cannot be read (the list is then left as
+  // it was). Records beyond the most the list holds are left out, and a
+  // notice says how many once the message loop runs.
   int LoadTasks(const std::string& fileName);
   // Sorts the list by name and writes it whole, atomically; 0 when nothing
   // was written (the old file and the list's order stay as they were).
   int SaveTasks(const std::string& fileName);
+  // Writes tasklist.ini after a change; a failure is told as `report` asks,
+  // and until a save works the list is written again at its next change and
+  // at exit (SaveIfUnsaved). 0 when it failed.
+  int SaveTaskList(common::SaveReport report);
+  void SaveIfUnsaved();
   // Appends a copy of the task and gives it a tray item; with `refresh` its
   // entry shows in the window at once (a file's tasks are listed by
   // RefreshList). 0 with an "Error" box when the list is full.
@@ -57,9 +87,8 @@ class CTaskHandler {
   // Fills the window's list with every task's name; the caption counts them.
   int RefreshList();
   // Shows a change of one task without refilling the list: the entry `before`
-  // goes and `after` comes (list 0 is the window's only one); the list is
-  // left without a selection and the caption counts again, as RefreshList
-  // leaves them.
+  // goes and `after` comes; the list is left without a selection and the
+  // caption counts again, as RefreshList leaves them.
   void ShowChange(const common::ListEntry& before, const common::ListEntry& after);
 
   // Runs a task by name: 1 done, 0 failed, refused or cancelled at a prompt,
@@ -78,8 +107,8 @@ class CTaskHandler {
   static void CloseProgram(const std::string& title);
 
  private:
-  // The caption's count, and the buttons and status bar for the selection.
-  void ShowCountAndSelection();
   // `chain`: the tasks of the Multi Launch runs that led here, outermost first.
   int RunTask(std::string name, std::vector<std::string> chain);
+
+  common::FileSaves saves_;
 };

@@ -154,6 +154,48 @@ TEST_F(MainFormTest, AFailedMemoSaveIsToldOnceUntilTheTextChangesAgain) {
   EXPECT_FALSE(HasFile("memo.txt"));
 }
 
+// A list whose save failed is written again once the file can be, at the end of the session or
+// at quitting: the user's change is not lost.
+TEST_F(MainFormTest, AListWhoseSaveFailedIsWrittenAtTheEndOfTheSessionOrAtQuitting) {
+  const auto alarm = [](char state) {
+    return "1\r\nc\r\n\r\n0:0:10\r\n\r\nm\r\n0\r\n0\r\n10\r\n1\r\n64\r\n" +
+           std::string(1, state) + "\r\n0\r\n0\r\n";
+  };
+  const auto hotkey = [](char enabled) {
+    return "1\r\nh\r\nStopwatch\r\n50\r\nALT\r\n\r\n2\r\n" + std::string(1, enabled) +
+           "\r\n7\r\n";
+  };
+  const auto clickLast = [](ui::TMenuItem& submenu) { submenu.Items(submenu.Count() - 1)->Click(); };
+  // clang-format off
+  const struct { const char* file; std::string before; std::function<void()> change; std::string after; } lists[] = {
+      {"tasklist.ini", "1\r\nt\r\n\r\n\r\n\r\n\r\nOpen\r\n0\r\n0\r\n",
+       [] { F_TaskHandler->LB_Tasks.SetItemIndex(0), F_TaskHandler->B_Delete.Click(); }, "0\r\n"},
+      {"alarmlist.ini", alarm('1'), [&] { clickLast(Velmarind->M_Timer); }, alarm('0')},
+      {"hotkeylist.ini", hotkey('0'), [&] { clickLast(Velmarind->M_Hotkeys); }, hotkey('1')},
+  };
+  // clang-format on
+  for (const bool quitting : {false, true}) {
+    for (const auto& list : lists) {
+      const std::string what = list.file + std::string(quitting ? " at quitting" : " at session end");
+      os::fake::world().files.erase(std::string(kDir) + list.file);
+      File(list.file) = list.before;
+      os::fake::world().hotkeys.clear();  // a session's end leaves the hotkeys registered
+      Restart();
+      os::fake::world().failingSaves = {std::string(kDir) + list.file};
+      ui::headless::ExpectButton(ui::IDOK);  // "Could not save ..."
+      list.change();
+      EXPECT_EQ(File(list.file), list.before) << what;
+      os::fake::world().failingSaves.clear();
+      if (quitting)
+        Velmarind->M_Quit.Click();
+      else
+        Velmarind->Perform(ui::WM_ENDSESSION, 1, 0);
+      EXPECT_EQ(File(list.file), list.after) << what;
+      os::fake::world().files.erase(std::string(kDir) + list.file);
+    }
+  }
+}
+
 // `margin` pixels from the bottom-right corner, or centre on centre (each
 // halved down); at (margin, margin) when the screen size is unknown.
 ui::TRect Expected(const ui::TForm& form, std::optional<os::Size> screen, int margin,

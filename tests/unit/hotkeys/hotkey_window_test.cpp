@@ -236,6 +236,20 @@ TEST_F(HotkeyWindowTest, EachChangeMovesOneEntryAndRefillsNoList) {
   EXPECT_EQ(W().LB_disabled.Count(), 2);
 }
 
+// A name twice in a hand-made file: the later hotkey is kept under a free name, so what the window
+// shows selected is what its buttons and summary act on.
+TEST_F(HotkeyWindowTest, ANameTwiceIsKeptApartAndEachEntryActsOnItsOwnHotkey) {
+  StartWith({"dup|note|10|WIN||0|1|1", "dup|note|11|WIN||0|0|2", "dup|note|12|WIN||0|0|3"});
+  Select(W().LB_disabled, "dup (2)");
+  EXPECT_EQ(W().StatusBar.SimpleText(), "Hotkey WIN+B - Execute task: note");
+  W().B_enable.Click();
+  Select(W().LB_disabled, "dup (3)");
+  W().B_delete.Click();
+  EXPECT_EQ(Listed(), (Lines{"+dup 1", "+dup (2) 2"}));
+  EXPECT_EQ(File("hotkeylist.ini"),
+            HotkeyFile({"dup|note|10|WIN||0|1|1", "dup (2)|note|11|WIN||0|1|2"}));
+}
+
 TEST_F(HotkeyWindowTest, WithoutAFileTheCaptionCountsNothing) {
   Restart(std::nullopt);
   EXPECT_EQ(W().Caption(), "Enabled Hotkeys 0, Total 0");

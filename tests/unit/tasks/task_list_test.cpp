@@ -97,6 +97,18 @@ TEST_F(TaskListTest, AddAndDeleteKeepTheTrayItemsInStepUpToAFullList) {
   EXPECT_EQ(Handler().AddTask(MakeTask("one too many", "Open"), true), 0);
   EXPECT_EQ(Handler().Count(), 65535);
   EXPECT_EQ(TaskMenu().back(), "Tom & Jerry");
+  // A hand-made file of more: the rest is left out, and said so once the message loop runs.
+  std::string many = "65537\r\n";
+  for (int i = 0; i < 65537; ++i) many += TaskLines(std::to_string(100000 + i), "Open");
+  Restart(&many);
+  ui::headless::Expect([](Dialog& d) {
+    EXPECT_EQ(d.caption + ": " + d.text + " " + std::to_string(d.flags),
+              "Information: 2 tasks were not loaded: the list holds at most 65535 tasks. " +
+                  std::to_string(ui::MB_ICONINFORMATION));
+    return ui::IDOK;
+  });
+  ui::headless::AdvanceTime(1);
+  EXPECT_EQ(Names().back() + " " + std::to_string(Handler().Count()), "165534 65535");
 }
 
 }  // namespace
