@@ -4,10 +4,10 @@
 
 #include "alarms/alarm_handler_form.h"
 #include "common/data_file.h"
+#include "common/key_table.h"
 #include "common/placement.h"
 #include "hotkeys/extra_functions.h"
 #include "hotkeys/hotkey_handler_form.h"
-#include "hotkeys/key_table.h"
 #include "settings/settings_form.h"
 #include "tasks/task_handler_form.h"
 #include "ui/dialogs.h"
@@ -49,7 +49,7 @@ TF_Hotkey::TF_Hotkey()
       L_hotkey(*this, "Hotkey", {{8, 56, 60, 13}}),
       CB_mod(*this, {{8, 72, 57, 21}, kTopLeft, 5}, kModifiers),
       L_plus(*this, "+", {{65, 70, 18, 20}}),
-      CB_key(*this, {{84, 72, 149, 21}, kTopLeft, 6}, hotkeys::KeyNames()),
+      CB_key(*this, {{84, 72, 149, 21}, kTopLeft, 6}, common::KeyNames()),
       L_hotkeyfunction(*this, "Function", {{8, 96, 225, 13}}),
       CB_function(*this, {{8, 112, 225, 21}, kTopLeft, 3}, kFunctions),
       L_function(*this, "", {{8, 144, 225, 13}}),

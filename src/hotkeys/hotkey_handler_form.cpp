@@ -1,9 +1,9 @@
 #include "hotkeys/hotkey_handler_form.h"
 
 #include "app/main_form.h"
+#include "common/key_table.h"
 #include "common/placement.h"
 #include "hotkeys/hotkey_form.h"
-#include "hotkeys/key_table.h"
 #include "os/os.h"
 #include "ui/dialogs.h"
 #include "ui/menu.h"
@@ -125,7 +125,7 @@ void TF_HotkeyHandler::ShowHotkeyInfo(int index) {
 }
 
 std::string TF_HotkeyHandler::HotkeyKeyName(int key) {
-  const std::vector<std::string>& names = hotkeys::KeyNames();
+  const std::vector<std::string>& names = common::KeyNames();
   return key >= 0 && key < static_cast<int>(names.size()) ? names[key] : "";
 }
 
@@ -208,7 +208,7 @@ bool TF_HotkeyHandler::RegisterGlobalHotkey(int id, const std::string& modifier,
                                             bool showError) {
   const int virtualKey = KeyIndexToVirtualKey(key);
   if (virtualKey < 0 || !Velmarind) return false;
-  if (os::hotkeys::Register(Velmarind->Handle(), id, hotkeys::ModifierFlags(modifier), virtualKey))
+  if (os::hotkeys::Register(Velmarind->Handle(), id, common::ModifierFlags(modifier), virtualKey))
     return true;
   if (showError) ui::ShowError("The hotkey is already in use.");
   return false;
@@ -219,7 +219,7 @@ bool TF_HotkeyHandler::UnregisterGlobalHotkey(int id) {
 }
 
 int TF_HotkeyHandler::KeyIndexToVirtualKey(int key) {
-  return hotkeys::VirtualKeyAt(key);
+  return common::VirtualKeyAt(key);
 }
 
 void TF_HotkeyHandler::UnregisterAllHotkeys() {

@@ -5,8 +5,8 @@
 
 #include "app/main_form.h"
 #include "common/data_file.h"
+#include "common/key_table.h"
 #include "common/placement.h"
-#include "hotkeys/key_table.h"
 #include "memo/memo_form.h"
 #include "os/os.h"
 #include "ui/dialogs.h"
@@ -25,7 +25,7 @@ constexpr char kMissingFile[] = "That file does not exist";
 const std::vector<std::string> kModifiers = {"NONE", "WIN", "ALT", "SHIFT", "CTRL"};
 
 std::string KeyName(int index) {
-  const auto& names = hotkeys::KeyNames();
+  const auto& names = common::KeyNames();
   return index >= 1 && index <= static_cast<int>(names.size()) ? names[index - 1] : "NONE";
 }
 
@@ -392,7 +392,7 @@ void TF_Settings::B_setClick(ui::TObject*) {
 
 // The memo's key list starts with "NONE", then the hotkeys' list.
 int TF_Settings::KeyIndexToVirtualKey(int index) {
-  return index >= 1 ? hotkeys::VirtualKeyAt(index - 1) : -1;
+  return index >= 1 ? common::VirtualKeyAt(index - 1) : -1;
 }
 
 int TF_Settings::SetMemoHotkey(bool showMessage) {
@@ -405,7 +405,7 @@ int TF_Settings::SetMemoHotkey(bool showMessage) {
     return 1;
   }
   const int key = KeyIndexToVirtualKey(Settings.MemoHotkeyKey);
-  const unsigned modifiers = hotkeys::ModifierFlags(Settings.MemoHotkeyMod);
+  const unsigned modifiers = common::ModifierFlags(Settings.MemoHotkeyMod);
   if (!os::hotkeys::Register(window, MemoHotkeyId, modifiers, key)) return 0;
   if (showMessage)
     ui::MessageBox("Hotkey: " + Settings.MemoHotkeyMod + " + " + KeyName(Settings.MemoHotkeyKey) +

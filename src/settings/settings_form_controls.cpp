@@ -1,5 +1,5 @@
 // The settings dialog's controls: where they sit, their limits and events.
-#include "hotkeys/key_table.h"
+#include "common/key_table.h"
 #include "settings/settings_form.h"
 
 namespace {
@@ -18,7 +18,7 @@ ui::TControlPlace Box(ui::TTabSheet& page, int left, int top, int tabOrder) {
 
 std::vector<std::string> HotkeyKeyItems() {
   std::vector<std::string> items{"NONE"};
-  const auto& names = hotkeys::KeyNames();
+  const auto& names = common::KeyNames();
   items.insert(items.end(), names.begin(), names.end());
   return items;
 }

@@ -1,8 +1,8 @@
 // The hotkey list: hotkeylist.ini, registration with the fake registrar, tray items and ids.
 #include <climits>
 
+#include "common/key_table.h"
 #include "hotkeys/hotkey_test.h"
-#include "hotkeys/key_table.h"
 #include "settings/settings_form.h"
 
 namespace {
@@ -103,7 +103,7 @@ int CodeOfName(const std::string& name) {
 TEST_F(HotkeyListTest, KeysAndModifiersReachTheRegistrarAsTheirCodes) {
   Restart(std::nullopt);
   const std::string call = "hotkeys::Register(" + std::to_string(Velmarind->Handle()) + ",5,";
-  const Lines& names = hotkeys::KeyNames();
+  const Lines& names = common::KeyNames();
   ASSERT_EQ(names.size(), 62u);
   EXPECT_EQ(names[36] + "|" + names[49] + "|" + names[61], "Numeric keypad 0|Divide key|F12");
   for (int position = -1; position <= 62; ++position) {

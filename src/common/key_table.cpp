@@ -1,10 +1,10 @@
-#include "hotkeys/key_table.h"
+#include "common/key_table.h"
 
 #include <iterator>
 
 #include "ui/messages.h"
 
-namespace hotkeys {
+namespace common {
 namespace {
 
 // Where each run of consecutive virtual-key codes starts in the key list.
@@ -53,4 +53,4 @@ unsigned ModifierFlags(const std::string& modifier) {
   return ui::MOD_WIN;
 }
 
-}  // namespace hotkeys
+}  // namespace common

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace hotkeys {
+namespace common {
 
 // "0".."9", "A".."Z", "Numeric keypad 0".."Numeric keypad 9", "Separator key",
 // "Subtract key", "Decimal key", "Divide key", "F1".."F12": 62 names. A
@@ -19,4 +19,4 @@ int VirtualKeyAt(int position);
 // ("WIN") 8, compared exactly.
 unsigned ModifierFlags(const std::string& modifier);
 
-}  // namespace hotkeys
+}  // namespace common
