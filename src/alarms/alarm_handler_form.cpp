@@ -88,7 +88,7 @@ TF_AlarmHandler::TF_AlarmHandler()
   LB_Alarms.SetTextStyle(ui::TTextStyle{.Color = kNavy});
   WireEvents();
   AlarmHandler.Listener = this;
-  AlarmHandler.LoadAlarms("alarmlist.ini");
+  AlarmHandler.LoadAlarms(kAlarmListFile);
   if (F_Settings) {
     F_Settings->SettingsToControls();
     if (F_ShowMessage) F_ShowMessage->SetSoundInterval(F_Settings->Settings.SignalDelay);

@@ -22,8 +22,6 @@ constexpr common::Field<CAlarm> kAlarmFields[] = {
     &CAlarm::State, &CAlarm::Repeat,   &CAlarm::AM,
 };
 
-constexpr char kListFile[] = "alarmlist.ini";
-
 bool TaskExists(const std::string& name) {
   return F_TaskHandler && F_TaskHandler->TaskHandler.FindTask(name) >= 0;
 }
@@ -113,8 +111,8 @@ int CAlarmHandler::SaveAlarms(const std::string& fileName) {
 }
 
 int CAlarmHandler::SaveAlarmList(common::SaveReport report) {
-  const bool saved = SaveAlarms(kListFile) == 1;
-  return saves_.Took(saved, ProgramFile(kListFile).value_or(kListFile), report) ? 1 : 0;
+  const bool saved = SaveAlarms(kAlarmListFile) == 1;
+  return saves_.Took(saved, ProgramFile(kAlarmListFile).value_or(kAlarmListFile), report) ? 1 : 0;
 }
 
 void CAlarmHandler::SaveIfUnsaved() {

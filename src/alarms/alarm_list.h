@@ -17,6 +17,9 @@ namespace ui {
 class TMenuItem;
 }
 
+// The list's file in the program folder.
+inline constexpr char kAlarmListFile[] = "alarmlist.ini";
+
 // One named reminder. A plain record copied by value.
 class CAlarm {
  public:

@@ -8,7 +8,6 @@
 #include "common/record_list.h"
 #include "hotkeys/hotkey_handler_form.h"
 #include "settings/settings_record.h"
-#include "ui/dialogs.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
 

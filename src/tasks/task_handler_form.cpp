@@ -2,9 +2,7 @@
 
 #include "common/placement.h"
 #include "os/os.h"
-#include "settings/settings_record.h"
 #include "tasks/task_form.h"
-#include "ui/dialogs.h"
 #include "ui/menu.h"
 #include "ui/messages.h"
 

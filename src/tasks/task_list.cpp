@@ -8,7 +8,6 @@
 #include "os/os.h"
 #include "settings/settings_record.h"
 #include "tasks/task_handler_form.h"
-#include "ui/dialogs.h"
 #include "ui/messages.h"
 
 namespace {
