@@ -68,6 +68,26 @@ TEST_F(StartupTest, WhileTheFirstRunDialogIsOpenEverythingElseIsHarmless) {
   EXPECT_TRUE(HasFile("settings.ini"));
 }
 
+// A copy running from this folder is only told about, in one box: nothing is read, written or
+// made. One running from another folder is no concern.
+TEST_F(StartupTest, ACopyRunningFromThisFolderStopsTheStartWithOneBox) {
+  PrepareSettings();
+  os::fake::world().foldersHeldElsewhere = {kDir};
+  ui::headless::ExpectButton(ui::IDOK);
+  EXPECT_FALSE(Start());
+  ASSERT_EQ(ui::headless::ShownDialogs().size(), 1u);
+  const ui::headless::Dialog& box = ui::headless::ShownDialogs()[0];
+  EXPECT_EQ(box.caption + "|" + box.text,
+            "Information|Velmarind is already running from this folder.");
+  EXPECT_EQ(box.flags, ui::MB_ICONINFORMATION);
+  EXPECT_EQ(os::fake::world().calls,
+            std::vector<std::string>{"instance::ClaimFolder(\"C:\\Velmarind\\\")"});
+  EXPECT_TRUE(Velmarind == nullptr && ui::headless::ShownTrayTip().empty());
+  Finish();
+  os::fake::world().foldersHeldElsewhere = {"C:\\Other\\"};
+  EXPECT_TRUE(Start() && Velmarind);
+}
+
 TEST_F(StartupTest, SettingsShapeTheMemoAndTheTrayMenus) {
   File("memo.txt") = "zero\r\none\r\ntwo";
   PrepareSettings([](CSettings& s) {
