@@ -11,6 +11,7 @@
 #include "os/os.h"
 #include "settings/about.h"
 #include "settings/settings_form.h"
+#include "settings/settings_record.h"
 #include "tasks/task_form.h"
 #include "tasks/task_handler_form.h"
 #include "ui/application.h"
@@ -39,9 +40,18 @@ void ApplyLoadedSettings() {
   F_Settings->SetMemoHotkey(false);
 }
 
+// Two copies from one folder would each save over the other's data files.
+bool ClaimProgramFolder() {
+  if (os::instance::ClaimFolder(ProgramFolder())) return true;
+  ui::MessageBox("Velmarind is already running from this folder.", "Information",
+                 ui::MB_OK | ui::MB_ICONINFORMATION);
+  return false;
+}
+
 }  // namespace
 
-void StartApplication() {
+bool StartApplication() {
+  if (!ClaimProgramFolder()) return false;
   ui::Application->HideFromTaskbar();
   ui::Application->Initialize();
   ui::Application->SetTitle("Velmarind");
@@ -56,6 +66,7 @@ void StartApplication() {
   ui::Application->CreateForm(F_HotkeyHandler);
   ui::Application->CreateForm(F_Hotkey);
   ui::Application->ShowMainForm = false;
+  return true;
 }
 
 void RunApplication() {
@@ -71,8 +82,7 @@ int RunVelmarind() {
   ui::TApplication application;
   ui::Application = &application;
   try {
-    StartApplication();
-    RunApplication();
+    if (StartApplication()) RunApplication();
   } catch (const std::exception& error) {
     ui::MessageBox(error.what(), "Velmarind", ui::MB_ICONERROR);
   } catch (...) {

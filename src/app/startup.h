@@ -6,7 +6,9 @@ namespace app {
 // Creates the nine windows in their order; each loads its data as it is made.
 // Once the settings dialog exists, the loaded settings reach the windows:
 // the first-run dialog, the memo's text and place, the memo hotkey.
-void StartApplication();
+// A copy already running from the program folder is only reported; nothing
+// else happens then and the result is false.
+bool StartApplication();
 // Runs the message loop until the main form closes.
 void RunApplication();
 // Destroys the windows once the loop has returned.

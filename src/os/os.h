@@ -64,6 +64,12 @@ std::string ExecutablePath();
 std::vector<std::string> List(const std::string& pattern);
 }  // namespace files
 
+namespace instance {
+// Claims the program folder for this process until it ends, a crash included; false when a
+// running copy from that folder (in any letter case) holds it already.
+bool ClaimFolder(const std::string& folder);
+}  // namespace instance
+
 namespace display {
 // Width and height of the display in pixels; nullopt when it cannot be queried.
 std::optional<Size> ScreenSize();

@@ -40,6 +40,12 @@ bool HasBackslash(const std::string& text) {
 
 }  // namespace
 
+std::string ProgramFolder() {
+  const std::string path = os::files::ExecutablePath();
+  const std::size_t slash = path.rfind('\\');
+  return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
 std::optional<std::string> ProgramFile(const std::string& name) {
   const CSettings* settings = SettingsRecord();
   if (!settings) return std::nullopt;
@@ -107,9 +113,7 @@ void CSettings::ResetFlags() {
 }
 
 void CSettings::SetProgramDir() {
-  const std::string path = os::files::ExecutablePath();
-  const std::size_t slash = path.rfind('\\');
-  ProgramDir = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  ProgramDir = ProgramFolder();
 }
 
 void CSettings::LoadSettings() {

@@ -93,6 +93,8 @@ class CSettings {
   void CaptureMemoWindow();
 };
 
+// The executable's folder with its trailing backslash; "" when its path has no folder.
+std::string ProgramFolder();
 // The record of F_Settings; null until the settings dialog exists.
 CSettings* SettingsRecord();
 // The full name of a file in the program folder; nullopt until the settings

@@ -195,6 +195,7 @@ bool Exists(const std::string& path) {
 }
 
 std::optional<std::string> Read(const std::string& path) {
+  Record("files::Read(" + Quote(path) + ")");
   auto it = fake::g_world.files.find(path);
   if (it == fake::g_world.files.end()) return std::nullopt;
   return it->second;
@@ -230,6 +231,13 @@ std::vector<std::string> List(const std::string& pattern) {
   return names;
 }
 }  // namespace files
+
+namespace instance {
+bool ClaimFolder(const std::string& folder) {
+  Record("instance::ClaimFolder(" + Quote(folder) + ")");
+  return fake::g_world.foldersHeldElsewhere.count(folder) == 0;
+}
+}  // namespace instance
 
 namespace display {
 std::optional<Size> ScreenSize() {

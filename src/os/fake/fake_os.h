@@ -27,6 +27,7 @@ struct World {
   std::map<std::string, std::string> files;
   std::set<std::string> failingSaves;  // SaveAtomically of these paths fails
   std::string executablePath = "C:\\Velmarind\\velmarind.exe";
+  std::set<std::string> foldersHeldElsewhere;  // by another running copy: ClaimFolder fails
 
   std::string clipboardText;
   bool clipboardHasText = false;

@@ -63,6 +63,14 @@ inline std::vector<std::wstring> ListItems(HWND list) {
   return items;
 }
 
+// How many top-level windows of that class exist, hidden ones included.
+inline int CountWindows(const char* className) {
+  int count = 0;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, className, nullptr));)
+    ++count;
+  return count;
+}
+
 // A message box of the program with that caption, once it shows; null after ten seconds.
 inline HWND WaitForBox(const char* caption) {
   return ShownWindow("#32770", caption);
@@ -84,8 +92,10 @@ class ProgramTest : public ::testing::Test {
   }
   void TearDown() override {
     EXPECT_EQ(main_ ? Close() : 0, 0);
-    TerminateProcess(process_.hProcess, 1);  // fails harmlessly when it has ended
-    WaitForSingleObject(process_.hProcess, 5000);
+    for (const PROCESS_INFORMATION& copy : copies_) {
+      TerminateProcess(copy.hProcess, 1);  // fails harmlessly when it has ended
+      WaitForSingleObject(copy.hProcess, 5000);
+    }
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
@@ -104,14 +114,18 @@ class ProgramTest : public ::testing::Test {
     return lines.size() == 51 ? lines[line - 1] : "";
   }
 
-  void Launch() {
+  void Launch() { process_ = LaunchCopy(FilePath("velmarind.exe")); }
+  // Starts the program at `exe`; the test's end ends every copy it started.
+  PROCESS_INFORMATION LaunchCopy(const std::string& exe) {
     // Started from another folder: the program must find its files by its own path.
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    std::string commandLine = '"' + FilePath("velmarind.exe") + '"';
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process_));
-    WaitForInputIdle(process_.hProcess, 5000);
+    std::string commandLine = '"' + exe + '"';
+    PROCESS_INFORMATION copy{};
+    EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &copy));
+    WaitForInputIdle(copy.hProcess, 5000);
+    return copies_.emplace_back(copy);
   }
   // Writes the factory settings with some lines (from 1) replaced, and the files.
   void Prepare(const std::vector<std::pair<int, std::string>>& settingsLines,
@@ -157,6 +171,7 @@ class ProgramTest : public ::testing::Test {
  private:
   std::string path_;  // with a trailing backslash
   PROCESS_INFORMATION process_{};
+  std::vector<PROCESS_INFORMATION> copies_;
 };
 
 }  // namespace e2e

@@ -1,5 +1,6 @@
 // The program's start, its main window's messages, the memo, and the end of
 // the program and of the session, under Wine.
+#include "os/os.h"
 #include "program.h"
 
 namespace e2e {
@@ -114,6 +115,40 @@ TEST_F(StartupE2E, TheMemoIsTranslucentAndItAndTheMessageWindowKeepTheirMinimumS
     GetWindowRect(window, &r);
     EXPECT_EQ(std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top), size);
   }
+}
+
+// A second start from the folder of a running copy, spelt in other letters (Wine keeps only the
+// drive letter's case), says so in one box and ends with 0 while the first goes on. A copy in
+// another folder runs beside it and, once crashed, leaves its folder free for the next start.
+TEST_F(StartupE2E, OneCopyRunsPerFolderAndACrashedCopyLeavesItsFolderFree) {
+  Start({}, {});
+  std::string exe = FilePath("velmarind.exe");
+  CharLowerBuffA(exe.data(), static_cast<DWORD>(exe.size()));
+  const HANDLE second = LaunchCopy(exe).hProcess;
+  const HWND box = WaitForBox("Information");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(BoxText(box), "Velmarind is already running from this folder.");
+  EXPECT_EQ(CountWindows("TVelmarind"), 1);
+  PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  DWORD code = 1;
+  EXPECT_TRUE(WaitForSingleObject(second, 10000) == WAIT_OBJECT_0 &&
+              GetExitCodeProcess(second, &code) && code == 0);
+  ASSERT_TRUE(os::clipboard::SetText("kept"));
+  SendMessageA(main_, WM_COMMAND, 0, 47005);  // adds the clipboard to the memo
+  EXPECT_EQ(Read("memo.txt"), "kept\r\n");
+
+  const std::string other = FilePath("other\\");
+  CreateDirectoryA(other.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(exe.c_str(), (other + "velmarind.exe").c_str(), FALSE));
+  const auto copiesRunning = [](int n) {
+    return WaitUntil([n] { return CountWindows("TVelmarind") == n; });
+  };
+  const HANDLE copy = LaunchCopy(other + "velmarind.exe").hProcess;
+  EXPECT_TRUE(copiesRunning(2)) << "a copy in another folder runs beside it";
+  TerminateProcess(copy, 1);
+  EXPECT_TRUE(copiesRunning(1));
+  LaunchCopy(other + "velmarind.exe");
+  EXPECT_TRUE(copiesRunning(2)) << "a crash leaves no lock";
 }
 
 }  // namespace

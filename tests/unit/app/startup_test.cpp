@@ -68,6 +68,24 @@ TEST_F(StartupTest, WhileTheFirstRunDialogIsOpenEverythingElseIsHarmless) {
   EXPECT_TRUE(HasFile("settings.ini"));
 }
 
+// A copy running from this folder is only reported, in one box: nothing is read, written or
+// made. One running from another folder is no concern.
+TEST_F(StartupTest, ACopyRunningFromThisFolderStopsTheStartWithOneBox) {
+  os::fake::world().foldersHeldElsewhere = {kDir};
+  ui::headless::ExpectButton(ui::IDOK);
+  EXPECT_FALSE(Start());
+  const ui::headless::Dialog& box = ui::headless::ShownDialogs().at(0);
+  EXPECT_EQ(box.caption + "|" + box.text + "|" + std::to_string(box.flags),
+            "Information|Velmarind is already running from this folder.|64");
+  EXPECT_EQ(os::fake::world().calls,
+            std::vector<std::string>{"instance::ClaimFolder(\"C:\\Velmarind\\\")"});
+  EXPECT_TRUE(Velmarind == nullptr && ui::headless::ShownTrayTip().empty());
+  Finish();
+  PrepareSettings();
+  os::fake::world().foldersHeldElsewhere = {"C:\\Other\\"};
+  EXPECT_TRUE(Start() && Velmarind);
+}
+
 TEST_F(StartupTest, SettingsShapeTheMemoAndTheTrayMenus) {
   File("memo.txt") = "zero\r\none\r\ntwo";
   PrepareSettings([](CSettings& s) {

@@ -35,10 +35,10 @@ class AppTest : public HeadlessTest {
     PrepareSettings([](CSettings&) {});
   }
 
-  void Start() {
+  bool Start() {
     application_ = std::make_unique<ui::TApplication>();
     ui::Application = application_.get();
-    app::StartApplication();
+    return app::StartApplication();
   }
 
   void Finish() {
