@@ -72,7 +72,7 @@ struct InputQueryData {
 };
 
 INT_PTR CALLBACK InputQueryProc(HWND dialog, UINT msg, WPARAM wparam, LPARAM lparam) {
-  // TRUE keeps it from the dialog's default handling too, which answers 0.
+  // TRUE: the dialog's default handling must not read it either.
   if (IsForeignPointerMessage(dialog, msg)) return TRUE;
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lparam);

@@ -55,12 +55,12 @@ HHOOK DropPostedPointerMessages() {
   return SetWindowsHookExA(WH_GETMESSAGE, DropPostedPointerMessage, nullptr, GetCurrentThreadId());
 }
 
-// InSendMessageEx tells only that the thread is inside another thread's message, not who sent
-// the one at hand: the controls' notifications and the windows made while it is handled come from
-// this thread, and the hook, set up as the handling first reaches one of our windows, tells them
-// apart. It costs a call to the wine server for every message sent, so it goes with the handling.
+// InSendMessageEx says whether the thread is inside another thread's message, not who sent the
+// one at hand: what our controls send, and the windows made, while it is handled nest inside it.
+// The sender hook tells them apart. It is set as the handling first reaches one of our windows and
+// goes with it: under Wine it costs a server call for every message sent.
 bool IsForeignPointerMessage(HWND window, UINT msg) {
-  if (InSendMessageEx(nullptr) == ISMEX_NOSEND) {  // posted (see above) or sent by this thread
+  if (InSendMessageEx(nullptr) == ISMEX_NOSEND) {  // posted (dropped above) or sent by this thread
     if (senderHook) UnhookWindowsHookEx(std::exchange(senderHook, nullptr));
     return false;
   }

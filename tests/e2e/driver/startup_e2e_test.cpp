@@ -147,16 +147,14 @@ TEST_F(StartupE2E, StrayPointersToAnyWindowLeaveTheProgramRunning) {
   for (HWND window : windows)
     for (UINT msg : {WM_NOTIFY, WM_INITDIALOG, WM_GETDLGCODE, WM_MEASUREITEM, WM_DRAWITEM,
                      WM_GETMINMAXINFO, WM_NCCREATE}) {
-      DWORD_PTR answer = 0;
       PostMessageA(window, msg, 0, stray);
       // Answered, or refused at once: Wine passes no pointer of one process to another.
-      ASSERT_TRUE(SendMessageTimeoutA(window, msg, 0, stray, SMTO_NORMAL, 1000, &answer) ||
+      ASSERT_TRUE(SendMessageTimeoutA(window, msg, 0, stray, SMTO_NORMAL, 1000, nullptr) ||
                   GetLastError() != ERROR_TIMEOUT);
     }
   PostMessageA(main_, WM_HOTKEY, 10000, 0);  // taken after the posted ones: hides the memo
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(memo); }));
-  DWORD_PTR answer = 0;
-  EXPECT_TRUE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer));
+  EXPECT_TRUE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr));
 }
 
 }  // namespace
