@@ -133,6 +133,7 @@ TEST_F(StartupE2E, StrayPointersToAnyWindowLeaveTheProgramRunning) {
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});                // Alarms, Add / Edit
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});       // Alarm Messages
   const HWND memo = ShownWindow("TF_Memo");
+  ASSERT_NE(memo, nullptr);
   DWORD program = 0, owner = 0;
   GetWindowThreadProcessId(main_, &program);
   std::vector<HWND> topLevel, windows;
