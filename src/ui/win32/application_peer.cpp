@@ -17,8 +17,10 @@ class Win32Application final : public ApplicationPeer {
     hwnd_ = CreateWindowExA(0, kApplicationWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                             GetModuleHandleA(nullptr), this);
     applicationWindow = hwnd_;
+    postedPointerFilter_ = DropPostedPointerMessages();
   }
   ~Win32Application() override {
+    UnhookWindowsHookEx(postedPointerFilter_);
     applicationWindow = nullptr;
     DestroyWindow(hwnd_);
   }
@@ -36,6 +38,7 @@ class Win32Application final : public ApplicationPeer {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (IsForeignPointerMessage(hwnd, msg)) return 0;
     if (msg == WM_NCCREATE) {
       auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
@@ -57,6 +60,7 @@ class Win32Application final : public ApplicationPeer {
 
   TApplication& application_;
   HWND hwnd_ = nullptr;
+  HHOOK postedPointerFilter_ = nullptr;
 };
 
 }  // namespace

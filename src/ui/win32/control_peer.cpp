@@ -160,6 +160,7 @@ NativeControl* NativeControl::FromWindow(HWND window) {
 }
 
 LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (IsForeignPointerMessage(hwnd, msg)) return 0;
   auto* self = reinterpret_cast<NativeControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   return CallGuarded([&] { return self->HandleMessage(msg, wparam, lparam); });
 }

@@ -72,6 +72,8 @@ struct InputQueryData {
 };
 
 INT_PTR CALLBACK InputQueryProc(HWND dialog, UINT msg, WPARAM wparam, LPARAM lparam) {
+  // TRUE: the dialog's default handling must not read it either.
+  if (IsForeignPointerMessage(dialog, msg)) return TRUE;
   if (msg == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lparam);
     auto& query = *reinterpret_cast<InputQueryData*>(lparam);

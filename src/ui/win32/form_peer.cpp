@@ -329,6 +329,7 @@ class Win32Form final : public NativeWindow<FormPeer> {
   }
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (IsForeignPointerMessage(hwnd, msg)) return 0;
     if (msg == WM_NCCREATE) {
       auto* self =
           static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);

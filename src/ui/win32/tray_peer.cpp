@@ -64,6 +64,7 @@ class Win32Tray final : public TrayPeer {
   }
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (IsForeignPointerMessage(hwnd, msg)) return 0;
     if (msg == WM_NCCREATE) {
       auto* self =
           static_cast<Win32Tray*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);

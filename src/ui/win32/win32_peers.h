@@ -63,6 +63,15 @@ LRESULT ControlColors(HWND control, HDC dc);
 TMouseButton MouseButtonOf(UINT msg);
 TShiftState MouseShiftState(WPARAM wparam);
 
+// A message whose lParam the peers read as a pointer (WM_NOTIFY, WM_GETMINMAXINFO...) is acted
+// on only when this thread sent it. The hook, set for the calling thread, under which every loop
+// (ours, the dialogs', the menus') takes a posted one from the queue as WM_NULL.
+HHOOK DropPostedPointerMessages();
+// True for such a message sent from another thread or program, which is answered 0 unread.
+// Each window procedure of ours that reads one asks first, for every message: that is how the
+// thread notices it has begun to handle another thread's message.
+bool IsForeignPointerMessage(HWND window, UINT msg);
+
 // Runs an event handler from a window procedure. An exception must not
 // unwind through the window system's frames: it is shown in a message box,
 // as the application's exception display, and the program goes on.

@@ -149,6 +149,47 @@ TEST_F(StartupE2E, OneCopyRunsPerFolderAndACrashedCopyLeavesItsFolderFree) {
   EXPECT_TRUE(copiesRunning(1));
   LaunchCopy(other + "velmarind.exe");
   EXPECT_TRUE(copiesRunning(2)) << "a crash leaves no lock";
+=======
+BOOL CALLBACK Collect(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+// Another program posts and sends messages carrying a stray pointer to every window of the
+// program, controls included: the program goes on answering and taking remote commands.
+TEST_F(StartupE2E, StrayPointersToAnyWindowLeaveTheProgramRunning) {
+  Start({}, {});
+  SendMessageA(main_, WM_HOTKEY, 10000, 0);                               // the memo
+  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});                      // About
+  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});             // Settings
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});         // Tasks, Add / Edit
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});                // Alarms, Add / Edit
+  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});       // Alarm Messages
+  const HWND memo = ShownWindow("TF_Memo");
+  ASSERT_NE(memo, nullptr);
+  DWORD program = 0, owner = 0;
+  GetWindowThreadProcessId(main_, &program);
+  std::vector<HWND> topLevel, windows;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&topLevel));
+  for (HWND window : topLevel) {
+    if (GetWindowThreadProcessId(window, &owner), owner != program) continue;
+    windows.push_back(window);
+    EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&windows));
+  }
+  EXPECT_GT(windows.size(), 100u);
+  const LPARAM stray = static_cast<LPARAM>(0xA0D15C88);
+  for (HWND window : windows)
+    for (UINT msg : {WM_NOTIFY, WM_INITDIALOG, WM_GETDLGCODE, WM_MEASUREITEM, WM_DRAWITEM,
+                     WM_GETMINMAXINFO, WM_NCCREATE}) {
+      PostMessageA(window, msg, 0, stray);
+      // Answered, or refused at once: Wine passes no pointer of one process to another.
+      ASSERT_TRUE(SendMessageTimeoutA(window, msg, 0, stray, SMTO_NORMAL, 1000, nullptr) ||
+                  GetLastError() != ERROR_TIMEOUT);
+    }
+  PostMessageA(main_, WM_HOTKEY, 10000, 0);  // taken after the posted ones: hides the memo
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(memo); }));
+  EXPECT_TRUE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr));
 }
 
 }  // namespace

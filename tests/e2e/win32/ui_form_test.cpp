@@ -1,11 +1,15 @@
 // Forms, the application window, dialogs, timers, menus and the tray: message routing
 // and the nested loops only the win32 backend has, driven from another thread.
+#include <algorithm>
+
 #include "ui/menu.h"
 #include "ui/open_dialog.h"
+#include "ui/page_control.h"
 #include "ui/timer.h"
 #include "ui/trayicon.h"
 #include "ui_test_support.h"
 // after windows.h, which it needs
+#include <commctrl.h>
 #include <shellapi.h>
 
 namespace {
@@ -75,6 +79,59 @@ TEST_F(UiForm, ShowModalRunsUntilTheFormIsClosedWithTheOtherWindowsDisabled) {
   }
 }
 
+// Sent by a thread of its own while this one runs the program's loop; the answer.
+LRESULT SendFromAnotherThread(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
+  std::atomic<LRESULT> answer = -1;
+  std::thread sender([&] { answer = SendMessageA(window, msg, wparam, lparam); });
+  PumpUntil([&] { return answer != -1; });
+  return sender.join(), answer;
+}
+
+// Posted (PostMessage refuses all but two) or sent by another thread, also while the form handles
+// another thread's message, a message carrying a pointer is answered 0 and reaches no handler;
+// the form's tabs, clicked by another thread, still tell it. A fault while handling another
+// thread's message ends only the handling: the bait, pointers to itself, makes a reader show.
+TEST_F(UiForm, AMessageCarryingAPointerIsTakenOnlyFromThisThread) {
+  struct : ProbeForm {
+    void Dispatch(ui::TMessage& m) override {
+      seen.push_back(m.Msg);
+      if (m.Msg == kAdd) SendFromAnotherThread(Hwnd(*this), WM_NOTIFY, 0, 8);
+      ProbeForm::Dispatch(m);
+    }
+    std::vector<UINT> seen;
+  } form;
+  ui::TEdit edit{form, {{0, 0, 60, 21}}};
+  edit.OnKeyPress = [](auto, char&) {};  // its WM_GETDLGCODE is read
+  ui::TPageControl pages{form, {{0, 30, 200, 100}}};
+  ui::TTabSheet first{pages, "First"}, second{pages, "Second"};
+  ui::TImageList icons(16, 16);
+  ui::TTrayIcon tray(icons, "", 500);
+  form.Show(), Pump(50), form.seen.clear();
+  const HWND f = Hwnd(form), a = Hwnd(app), t = FindWindowA(ui::win32::kTrayWindowClass, nullptr);
+  LPARAM bait[16];
+  std::ranges::fill(bait, reinterpret_cast<LPARAM>(bait));
+  // clang-format off
+  const std::pair<HWND, UINT> cases[] = {{f, WM_NOTIFY}, {f, WM_INITDIALOG}, {f, WM_GETDLGCODE}, {f, WM_MEASUREITEM},
+      {f, WM_DRAWITEM}, {f, WM_GETMINMAXINFO}, {f, WM_NCCREATE}, {Hwnd(edit), WM_GETDLGCODE}, {a, WM_NCCREATE},
+      {a, WM_MEASUREITEM}, {a, WM_DRAWITEM}, {t, WM_NCCREATE}};
+  // clang-format on
+  for (const auto& [window, msg] : cases)
+    for (const LPARAM l :
+         {0L, 8L, static_cast<LPARAM>(0xA0D15C88), reinterpret_cast<LPARAM>(bait)}) {
+      EXPECT_EQ(PostMessageA(window, msg, 0, l) ? 0 : GetLastError(),
+                msg == WM_NOTIFY || msg == WM_INITDIALOG ? 0 : ERROR_MESSAGE_SYNC_ONLY);
+      Pump(10);
+      EXPECT_EQ(SendFromAnotherThread(window, msg, 0, l), 0) << msg;
+    }
+  SendFromAnotherThread(f, kAdd, 0, 0);
+  for (const auto& [window, msg] : cases) EXPECT_EQ(std::ranges::count(form.seen, msg), 0) << msg;
+  RECT tab{};
+  SendMessageA(Hwnd(pages), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+  SendFromAnotherThread(Hwnd(pages), WM_LBUTTONDOWN, MK_LBUTTON,
+                        MAKELPARAM(tab.left + 5, tab.top + 5));
+  EXPECT_GT(std::ranges::count(form.seen, WM_NOTIFY), 0) << "the tabs' change";
+}
+
 TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
   // clang-format off
   const struct { void (*answer)(HWND dialog, HWND edit); bool ok; const char* value; } cases[] = {
@@ -82,6 +139,8 @@ TEST_F(UiForm, InputQueryShowsTheValueSelectedAndAnswersButtonsAndKeys) {
       {[](HWND d, HWND e) { SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDCANCEL, BM_CLICK, 0, 0); }, false, "old value"},
       {[](HWND, HWND e) { PostKeys(e, {'N'}), Sleep(100), PostKeys(e, {VK_RETURN}); }, true, "n"},  // typed over the whole value
       {[](HWND, HWND e) { PostKeys(e, {VK_ESCAPE}); }, false, "old value"},
+      // Only the dialog's making brings its data: these come from another thread.
+      {[](HWND d, HWND e) { PostMessageA(d, WM_INITDIALOG, 0, 8), SendMessageA(d, WM_INITDIALOG, 0, 8), SetWindowTextA(e, "typed"), SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0); }, true, "typed"},
   };
   // clang-format on
   ProbeForm other;  // a window of the program, which waits for the answer
