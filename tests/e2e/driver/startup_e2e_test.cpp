@@ -149,7 +149,8 @@ TEST_F(StartupE2E, OneCopyRunsPerFolderAndACrashedCopyLeavesItsFolderFree) {
   EXPECT_TRUE(copiesRunning(1));
   LaunchCopy(other + "velmarind.exe");
   EXPECT_TRUE(copiesRunning(2)) << "a crash leaves no lock";
-=======
+}
+
 BOOL CALLBACK Collect(HWND window, LPARAM windows) {
   reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
