@@ -75,12 +75,21 @@ class NativeMenu {
   }
 
  private:
+  // Wine moves every caption of a menu right by its widest picture but widens
+  // only the items that have one, which cuts the end off the others: in a menu
+  // that shows a picture, an item without one gets a blank picture.
   void Fill(HMENU menu, const TMenuItem& parent) {
+    bool pictures = false;
+    for (int i = 0; i < parent.Count(); ++i) pictures |= ShowsPicture(*parent.Items(i));
     for (int i = 0; i < parent.Count(); ++i)
-      if (parent.Items(i)->Visible) Append(menu, *parent.Items(i));
+      if (parent.Items(i)->Visible) Append(menu, *parent.Items(i), pictures);
   }
 
-  void Append(HMENU menu, TMenuItem& item) {
+  bool ShowsPicture(const TMenuItem& item) const {
+    return item.Visible && !item.IsSeparator() && images_ && images_->Get(item.ImageIndex);
+  }
+
+  void Append(HMENU menu, TMenuItem& item, bool pictures) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE;
@@ -93,7 +102,9 @@ class NativeMenu {
       info.wID = static_cast<UINT>(items_.size());
       info.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? 0 : MFS_DISABLED);
       info.dwTypeData = text.data();
-      info.dwItemData = reinterpret_cast<ULONG_PTR>(Image(item.ImageIndex));
+      HBITMAP image = Image(item.ImageIndex);
+      if (!image && pictures) image = Blank();
+      info.dwItemData = reinterpret_cast<ULONG_PTR>(image);
       info.hbmpItem = info.dwItemData ? HBMMENU_CALLBACK : nullptr;
       info.hSubMenu = item.Count() > 0 ? EmptySubmenu(item) : nullptr;
     }
@@ -113,6 +124,16 @@ class NativeMenu {
     return bitmaps_.back();
   }
 
+  // A transparent picture of the list's size, made once.
+  HBITMAP Blank() {
+    if (!blank_) {
+      const int width = images_->Width(), height = images_->Height();
+      blank_ = CreateMenuBitmap({width, height, std::vector<std::uint32_t>(width * height, 0)});
+      bitmaps_.push_back(blank_);
+    }
+    return blank_;
+  }
+
   // The menu being tracked; a menu tracked inside another's loop hides it.
   static inline NativeMenu* open_ = nullptr;
 
@@ -120,6 +141,7 @@ class NativeMenu {
   std::vector<TMenuItem*> items_;
   std::vector<HBITMAP> bitmaps_;
   std::map<HMENU, const TMenuItem*> unfilled_;
+  HBITMAP blank_ = nullptr;
   HMENU menu_;
   NativeMenu* outer_;
 };

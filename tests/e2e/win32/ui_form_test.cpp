@@ -1,5 +1,6 @@
 // Forms, the application window, dialogs, timers, menus and the tray: message routing
 // and the nested loops only the win32 backend has, driven from another thread.
+#define OEMRESOURCE  // the submenu arrow's bitmap
 #include <algorithm>
 
 #include "ui/menu.h"
@@ -188,6 +189,34 @@ std::vector<std::string> MenuTexts(HMENU menu) {
   return texts;
 }
 
+// The captions an open menu with pictures cuts, as "caption: width > room". Wine draws every
+// caption after the check mark's column and the widest picture (16 px and 2 on either side)
+// and clips it at the submenu arrow's column.
+std::vector<std::string> CutCaptions(HMENU menu) {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ font = SelectObject(dc, CreateFontIndirectA(&metrics.lfMenuFont));
+  BITMAP arrow{};
+  GetObjectA(LoadBitmapA(nullptr, MAKEINTRESOURCEA(OBM_MNARROW)), sizeof arrow, &arrow);
+  std::vector<std::string> cut;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char text[64] = "";
+    const int length = GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+    RECT item{};
+    SIZE extent{};
+    GetMenuItemRect(nullptr, menu, i, &item);
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    const int room =
+        item.right - item.left - 4 - GetSystemMetrics(SM_CXMENUCHECK) - 20 - arrow.bmWidth;
+    if (extent.cx > room) cut.push_back(Str(text, ": ", extent.cx, " > ", room));
+  }
+  DeleteObject(SelectObject(dc, font));
+  DeleteDC(dc);
+  return cut;
+}
+
 TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmCommand) {
   ui::TImageList images(16, 16);
   for (std::uint32_t argb : {0xFFFF0000, 0x80008000}) images.Add({16, 16, std::vector(256, argb)});
@@ -233,32 +262,38 @@ TEST_F(UiForm, PopupMenuShowsTheVisibleItemsAndRunsTheChosenOneWithoutAnyWmComma
 }
 
 // A submenu is empty until it opens, filled once however often it opens, and its items, filled
-// while the menu is tracked, run as the items they show.
+// while the menu is tracked, run as the items they show. A name wider than the one item with a
+// picture is shown whole; a menu that shows no picture gets none.
 TEST_F(UiForm, PopupMenuFillsEachSubmenuOnceWhenItFirstOpens) {
   ui::TImageList images(16, 16);
   images.Add({16, 16, std::vector(256, 0xFF0000FFu)});
   ui::TPopupMenu menu;
   menu.Images = &images;
   ui::TMenuItem first{"First"}, more{"More"}, inner{"Inner", 0}, separator{"-"}, hidden{"Hidden"},
-      deeper{"Deeper"}, deepest{"Deepest"};
-  inner.Checked = true, hidden.Visible = false;
-  menu.Items.Add(first), menu.Items.Add(more), deeper.Add(deepest);
+      deeper{"Deeper, wider than Inner"}, deepest{"Deepest"}, hiddenPicture{"Hidden", 0};
+  inner.Checked = true, hidden.Visible = hiddenPicture.Visible = false;
+  menu.Items.Add(first), menu.Items.Add(more), menu.Items.Add(hiddenPicture), deeper.Add(deepest);
   for (ui::TMenuItem* item : {&inner, &separator, &hidden, &deeper}) more.Add(*item);
   std::vector<std::string> clicked;
   for (ui::TMenuItem* item : {&first, &inner, &deeper, &deepest})
     item->OnClick = [&, item](ui::TObject*) { clicked.push_back(item->Caption); };
   ProbeForm owner;
   std::vector<std::string> seen;  // the submenu's texts: before opening, opened, opened again
+  std::vector<std::string> cut = {"not looked at"};
+  MENUITEMINFOA picture{};
+  picture.cbSize = sizeof picture, picture.fMask = MIIM_BITMAP;
   Driver hands("#32768", nullptr, [&](HWND window) {
     Sleep(100);
-    const HMENU sub =
-        GetSubMenu(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)), 1);
+    const HMENU top = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+    const HMENU sub = GetSubMenu(top, 1);
+    GetMenuItemInfoA(top, 0, TRUE, &picture);
     const auto look = [&](const std::vector<WPARAM>& keys) {
       PostKeys(window, keys), Sleep(150);
       seen.push_back(Str(GetMenuItemCount(sub), ":", testing::PrintToString(MenuTexts(sub))));
     };
     look({});
     look({VK_UP, VK_RIGHT});
+    cut = CutCaptions(sub);
     look({VK_LEFT, VK_RIGHT});
     PostKeys(window, {VK_UP, VK_RIGHT, VK_RETURN});  // Deeper, then Deepest
   });
@@ -266,8 +301,10 @@ TEST_F(UiForm, PopupMenuFillsEachSubmenuOnceWhenItFirstOpens) {
   menu.Popup(100, 100, owner.Handle());
   EXPECT_TRUE(hands.Finish()) << "no menu came up";
   Pump(50);
-  const std::string filled = R"(3:{ "Inner +", "", "Deeper" })";
+  const std::string filled = R"(3:{ "Inner +", "", "Deeper, wider than Inner" })";
   EXPECT_EQ(seen, (std::vector<std::string>{"0:{}", filled, filled}));
+  EXPECT_EQ(cut, std::vector<std::string>{});
+  EXPECT_EQ(picture.hbmpItem, nullptr);
   EXPECT_EQ(clicked, std::vector<std::string>{"Deepest"});
   EXPECT_EQ(owner.commands, 0);
   EXPECT_GE(owner.imagesDrawn, 1) << "the owner draws the image of Inner";
