@@ -22,17 +22,14 @@ std::vector<std::string> ButtonTexts(HWND form) {
   return texts;
 }
 
-// The memo's buttons and About's button read German, byte for byte; the language list
-// offers the file, not a folder that looks like one.
+// The memo's buttons, About's button and the settings' autostart button read German, byte for
+// byte; the language list offers the file, not a folder that looks like one.
 TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
   ASSERT_TRUE(CreateDirectoryA(FilePath("x.vmd").c_str(), nullptr));
   Start({{35, "Deutsch.vmd"}}, {{"Deutsch.vmd", Deutsch()}});
   SendMessageA(main_, WM_HOTKEY, 10000, 0);  // the memo's own hotkey
   EXPECT_EQ(ButtonTexts(ShownWindow("TF_Memo")),
-            (std::vector<std::string>{"&Entf",
-                                      "&Schlie\xdf"
-                                      "en",
-                                      "Einf\xfcgen", "Kopieren"}));
+            (std::vector<std::string>{"&Beenden", "&Entf", "Einfg", "Kopie"}));
 
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});  // About
   const HWND about = ShownWindow("TF_About");
@@ -44,6 +41,7 @@ TEST_F(TranslationE2E, AFileNamedInSettingsTranslatesTheWindowsAtStart) {
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});  // Settings
   const HWND settings = ShownWindow("TF_Settings");
   ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(std::ranges::count(ButtonTexts(settings), "Zum &Autostart hinzuf\xfcgen"), 1);
   HWND language = nullptr;
   for (HWND combo = nullptr; (combo = FindWindowExA(settings, combo, "ComboBox", nullptr));)
     if (!ListItems(combo).empty() && ListItems(combo)[0] == L"Default") language = combo;
