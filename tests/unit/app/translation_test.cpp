@@ -82,6 +82,7 @@ TEST(TranslationFile, LinesGiveTheTextAfterTheirFirstColon) {
       {"a:\r\n \r\n", {"", " "}},                             // empty and blank texts count
       {"x:" + std::string(260, 'y') + "\r\nz:2\r\n", {std::string(253, 'y')}},  // 255, then no more
       {std::string("n:a\0b\r\n", 7), {std::string("a\0b", 3)}},  // NUL bytes are text
+      {"\xEF\xBB\xBF# comment\r\nkey:text\r\n", {"text"}},  // a UTF-8 byte-order mark is none
   };
   // clang-format on
   for (const auto& r : rows) EXPECT_EQ(app::ReadTranslationTexts(r.file), r.texts) << r.file;
