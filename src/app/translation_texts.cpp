@@ -6,12 +6,15 @@ namespace app {
 namespace {
 
 constexpr std::size_t kLongestLine = 255;
+// Many editors begin a file they save as UTF-8 with it; it is no part of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
 std::vector<std::string> ReadTranslationTexts(const std::string& file) {
   std::vector<std::string> texts;
-  common::LineReader reader(file);
+  common::LineReader reader(file.starts_with(kByteOrderMark) ? file.substr(kByteOrderMark.size())
+                                                             : file);
   while (!reader.AtEnd() && static_cast<int>(texts.size()) < kTranslationSlots) {
     std::string line(reader.Next());
     const bool tooLong = line.size() > kLongestLine;

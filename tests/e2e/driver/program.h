@@ -71,6 +71,25 @@ inline int CountWindows(const char* className) {
   return count;
 }
 
+inline BOOL CALLBACK Collect(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+// Every window of the program that made `main`, controls and hidden windows included.
+inline std::vector<HWND> ProgramWindows(HWND main) {
+  DWORD program = 0, owner = 0;
+  GetWindowThreadProcessId(main, &program);
+  std::vector<HWND> topLevel, windows;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&topLevel));
+  for (HWND window : topLevel) {
+    if (GetWindowThreadProcessId(window, &owner), owner != program) continue;
+    windows.push_back(window);
+    EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&windows));
+  }
+  return windows;
+}
+
 // A message box of the program with that caption, once it shows; null after ten seconds.
 inline HWND WaitForBox(const char* caption) {
   return ShownWindow("#32770", caption);
@@ -150,6 +169,16 @@ class ProgramTest : public ::testing::Test {
   void AwaitStart() {
     ASSERT_EQ(WaitForInputIdle(process_.hProcess, 10000), 0u) << "start-up completes";
     main_ = WaitForWindow("TVelmarind");
+  }
+  // Shows every window that the memo hotkey and the tray menu reach.
+  void ShowEveryWindow() {
+    SendMessageA(main_, WM_HOTKEY, 10000, 0);                               // the memo
+    ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});                      // About
+    ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});             // Settings
+    ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
+    ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});         // Tasks, Add / Edit
+    ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});                // Alarms, Add / Edit
+    ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});       // Alarm Messages
   }
   HWND WaitForWindow(const char* className, const char* title = nullptr) const {
     HWND window = nullptr;

@@ -151,33 +151,14 @@ TEST_F(StartupE2E, OneCopyRunsPerFolderAndACrashedCopyLeavesItsFolderFree) {
   EXPECT_TRUE(copiesRunning(2)) << "a crash leaves no lock";
 }
 
-BOOL CALLBACK Collect(HWND window, LPARAM windows) {
-  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-  return TRUE;
-}
-
 // Another program posts and sends messages carrying a stray pointer to every window of the
 // program, controls included: the program goes on answering and taking remote commands.
 TEST_F(StartupE2E, StrayPointersToAnyWindowLeaveTheProgramRunning) {
   Start({}, {});
-  SendMessageA(main_, WM_HOTKEY, 10000, 0);                               // the memo
-  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});                      // About
-  ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});             // Settings
-  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Hotkeys, Add / Edit
-  ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});         // Tasks, Add / Edit
-  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_RETURN});                // Alarms, Add / Edit
-  ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});       // Alarm Messages
+  ShowEveryWindow();
   const HWND memo = ShownWindow("TF_Memo");
   ASSERT_NE(memo, nullptr);
-  DWORD program = 0, owner = 0;
-  GetWindowThreadProcessId(main_, &program);
-  std::vector<HWND> topLevel, windows;
-  EnumWindows(Collect, reinterpret_cast<LPARAM>(&topLevel));
-  for (HWND window : topLevel) {
-    if (GetWindowThreadProcessId(window, &owner), owner != program) continue;
-    windows.push_back(window);
-    EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&windows));
-  }
+  const std::vector<HWND> windows = ProgramWindows(main_);
   EXPECT_GT(windows.size(), 100u);
   const LPARAM stray = static_cast<LPARAM>(0xA0D15C88);
   for (HWND window : windows)
