@@ -18,6 +18,10 @@ TShiftState KeyShiftState() {
   return shift;
 }
 
+// Marks our controls with their peer: a tooltip's subclass replaces the
+// window procedure, so that does not tell them.
+constexpr char kPeerProperty[] = "VelmarindPeer";
+
 bool IsEnterKey(const MSG* message) {
   return message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
          message->wParam == VK_RETURN;
@@ -57,12 +61,14 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
       CreateWindowExA(native.exStyle, native.name, state.Text().c_str(), style, 0, 0, 0, 0, form,
                       reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetPropA(hwnd_, kPeerProperty, this);
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 }
 
 NativeControl::~NativeControl() {
   if (tooltip_) DestroyWindow(tooltip_);
+  RemovePropA(hwnd_, kPeerProperty);
   DestroyWindow(hwnd_);
   if (ownFont_) DeleteObject(ownFont_);
 }
@@ -153,10 +159,7 @@ COLORREF NativeControl::TextColor() const {
 }
 
 NativeControl* NativeControl::FromWindow(HWND window) {
-  if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) !=
-                     reinterpret_cast<LONG_PTR>(&NativeControl::SubclassProc))
-    return nullptr;
-  return reinterpret_cast<NativeControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return window ? static_cast<NativeControl*>(GetPropA(window, kPeerProperty)) : nullptr;
 }
 
 LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {

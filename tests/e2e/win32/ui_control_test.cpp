@@ -91,6 +91,7 @@ class UiControl : public ui_test::UiTest {
 // Native notifications come once, changes from code as their setter says, keys by route.
 TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list.SetItems({"a", "b"});
+  box.SetHint("Ticks it");  // its tooltip subclasses it
   form.Show();
   // clang-format off
   const struct { const char* what; std::function<void()> act; Log logged; } cases[] = {
