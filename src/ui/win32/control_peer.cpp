@@ -4,6 +4,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/page_control.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/win32_peers.h"
 
@@ -156,6 +157,25 @@ int TextWidthIn(HFONT font, const std::string& text) {
 
 COLORREF NativeControl::TextColor() const {
   return RGB(style_.Color >> 16, (style_.Color >> 8) & 0xFF, style_.Color & 0xFF);
+}
+
+// The brush's picture is the whole row of tabs: its origin goes to the tabs'
+// corner, as the control sees it.
+HBRUSH NativeControl::PageBrush(HDC dc) const {
+  const TTabSheet* page = control_.Place().Page;
+  NativeControl* tabs =
+      page ? FromWindow(reinterpret_cast<HWND>(page->PageControl().Handle())) : nullptr;
+  if (!tabs) return nullptr;
+  POINT corner{0, 0};
+  MapWindowPoints(tabs->hwnd_, hwnd_, &corner, 1);
+  SetBrushOrgEx(dc, corner.x, corner.y, nullptr);
+  return tabs->PageBackground();
+}
+
+LRESULT NativeControl::PageColors(HDC dc) const {
+  const HBRUSH page = PageBrush(dc);
+  if (page) SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(page);
 }
 
 NativeControl* NativeControl::FromWindow(HWND window) {
