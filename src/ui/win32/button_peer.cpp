@@ -44,24 +44,30 @@ class ButtonPeer final : public NativeControl {
   void Command(WORD code) override {
     if (code == BN_CLICKED) control_.NotifyClick();
   }
+  // A check box on a page; push buttons ask with another message.
+  LRESULT Colors(HDC dc) const override { return PageColors(dc); }
 
  private:
   HICON icon_ = nullptr;
 };
 
 // The form clips its children, so nobody else paints behind the frame:
-// it fills its own background, its siblings left out.
+// it fills its own background (its page's or its form's), its siblings left out.
 class GroupBoxPeer final : public NativeControl {
  public:
   GroupBoxPeer(TControl& control, TForm& parent, const StatePeer& state)
       : NativeControl(control, parent, ButtonClass(ControlKind::GroupBox), state) {}
 
+  LRESULT Colors(HDC dc) const override { return PageColors(dc); }
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) override {
     if (msg != WM_ERASEBKGND) return NativeControl::HandleMessage(msg, wparam, lparam);
+    const HDC dc = reinterpret_cast<HDC>(wparam);
+    const HBRUSH page = PageBrush(dc);
     RECT client;
     GetClientRect(hwnd_, &client);
-    FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, page ? page : GetSysColorBrush(COLOR_BTNFACE));
     return 1;
   }
 };

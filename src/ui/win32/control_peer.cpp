@@ -4,6 +4,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/page_control.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/win32_peers.h"
 
@@ -17,6 +18,10 @@ TShiftState KeyShiftState() {
   if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
   return shift;
 }
+
+// Marks our controls with their peer: a tooltip's subclass replaces the
+// window procedure, so that does not tell them.
+constexpr char kPeerProperty[] = "VelmarindPeer";
 
 bool IsEnterKey(const MSG* message) {
   return message && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
@@ -57,12 +62,14 @@ NativeControl::NativeControl(TControl& control, TForm& parent, const NativeClass
       CreateWindowExA(native.exStyle, native.name, state.Text().c_str(), style, 0, 0, 0, 0, form,
                       reinterpret_cast<HMENU>(nextId_++), GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetPropA(hwnd_, kPeerProperty, this);
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
 }
 
 NativeControl::~NativeControl() {
   if (tooltip_) DestroyWindow(tooltip_);
+  RemovePropA(hwnd_, kPeerProperty);
   DestroyWindow(hwnd_);
   if (ownFont_) DeleteObject(ownFont_);
 }
@@ -152,11 +159,27 @@ COLORREF NativeControl::TextColor() const {
   return RGB(style_.Color >> 16, (style_.Color >> 8) & 0xFF, style_.Color & 0xFF);
 }
 
+// The brush's picture is the whole row of tabs: its origin goes to the tabs'
+// corner, as the control sees it.
+HBRUSH NativeControl::PageBrush(HDC dc) const {
+  const TTabSheet* page = control_.Place().Page;
+  NativeControl* tabs =
+      page ? FromWindow(reinterpret_cast<HWND>(page->PageControl().Handle())) : nullptr;
+  if (!tabs) return nullptr;
+  POINT corner{0, 0};
+  MapWindowPoints(tabs->hwnd_, hwnd_, &corner, 1);
+  SetBrushOrgEx(dc, corner.x, corner.y, nullptr);
+  return tabs->PageBackground();
+}
+
+LRESULT NativeControl::PageColors(HDC dc) const {
+  const HBRUSH page = PageBrush(dc);
+  if (page) SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(page);
+}
+
 NativeControl* NativeControl::FromWindow(HWND window) {
-  if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) !=
-                     reinterpret_cast<LONG_PTR>(&NativeControl::SubclassProc))
-    return nullptr;
-  return reinterpret_cast<NativeControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return window ? static_cast<NativeControl*>(GetPropA(window, kPeerProperty)) : nullptr;
 }
 
 LRESULT CALLBACK NativeControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {

@@ -87,6 +87,8 @@ class NativeControl : public NativeWindow<ControlPeer> {
   virtual void Scrolled() {}
   // The colours of a WM_CTLCOLOR... message; 0 keeps the system's.
   virtual LRESULT Colors(HDC) const { return 0; }
+  // The brush a row of tabs paints its pages with; null for other controls.
+  virtual HBRUSH PageBackground() { return nullptr; }
 
   // The peer of one of our controls; null for any other window.
   static NativeControl* FromWindow(HWND window);
@@ -111,6 +113,12 @@ class NativeControl : public NativeWindow<ControlPeer> {
   }
   bool ChangingText() const { return changingText_; }
   COLORREF TextColor() const;
+  // The background of the page the control lies on, lined up with the control
+  // in `dc`; null when it lies on no page.
+  HBRUSH PageBrush(HDC dc) const;
+  // A control drawn on its page: its text over the page's background; 0 (the
+  // system's colours) when it lies on no page.
+  LRESULT PageColors(HDC dc) const;
 
   TControl& control_;
   TTextStyle style_;

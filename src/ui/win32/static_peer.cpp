@@ -23,11 +23,12 @@ class LabelPeer final : public NativeControl {
     if (code == STN_CLICKED) control_.NotifyClick();
   }
 
-  // The label's own text colour on the form's background.
+  // The label's own text colour on its page's background, or its form's.
   LRESULT Colors(HDC dc) const override {
     SetTextColor(dc, TextColor());
     SetBkMode(dc, TRANSPARENT);
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    const HBRUSH page = PageBrush(dc);
+    return reinterpret_cast<LRESULT>(page ? page : GetSysColorBrush(COLOR_BTNFACE));
   }
 };
 

@@ -34,6 +34,8 @@ class TrackBarPeer final : public NativeControl {
     control_.NotifyChange();
   }
 
+  LRESULT Colors(HDC dc) const override { return PageColors(dc); }
+
  private:
   int reportedPosition_ = 0;
 };

@@ -91,6 +91,7 @@ class UiControl : public ui_test::UiTest {
 // Native notifications come once, changes from code as their setter says, keys by route.
 TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list.SetItems({"a", "b"});
+  box.SetHint("Ticks it");  // its tooltip subclasses it
   form.Show();
   // clang-format off
   const struct { const char* what; std::function<void()> act; Log logged; } cases[] = {
@@ -234,6 +235,60 @@ TEST_F(UiControl, AControlTakesItsOwnFontALabelItsTextsWidthAndAMemoItsScrollBar
     EXPECT_EQ(Send(*m, EM_GETLINECOUNT) > 1, m != &memo)
         << "only a memo without a horizontal bar wraps";
   }
+}
+
+// Labels, check boxes, group boxes and track bars on a page lie on the page's background, which
+// the theme paints apart from the form's; elsewhere on the form's, as the window system's face.
+// A label over the row of tabs shows them as they paint themselves now.
+TEST_F(UiControl, ControlsOnAPageAreDrawnOnThePagesBackground) {
+  ui::TForm plain{{.ClassName = "TPlain", .Caption = "", .ClientWidth = 300, .ClientHeight = 100}};
+  struct Controls {
+    Controls(ui::TForm& form, int left, int top, ui::TTabSheet* page)
+        : label{form, "Label", {{left, top, 100, 13}, ui::akLeft, -1, page}},
+          box{form, "Box", {{left, top + 20, 100, 17}, ui::akLeft, -1, page}},
+          group{form, "Group", {{left + 120, top, 130, 75}, ui::akLeft, -1, page}},
+          bar{form, {{left + 130, top + 20, 110, 30}, ui::akLeft, -1, page}, 0, 10} {}
+    ui::TLabel label;
+    ui::TCheckBox box;
+    ui::TGroupBox group;
+    ui::TTrackBar bar;
+  } onPage{form, 320, 95, &second}, onForm{plain, 10, 10, nullptr};
+  ui::TLabel overTabs{form, "", {{310, 0, 100, 30}, ui::akLeft, -1, &second}};
+  onPage.box.SetHint("Ticks it");
+  pages.SetActivePageIndex(1);
+  form.Show(), plain.Show(), ui_test::Pump(200);
+  const auto pixel = [](const ui::TControl& c, int x, int y) {
+    const HDC dc = GetDC(Hwnd(c));
+    const COLORREF color = GetPixel(dc, x, y);
+    return ReleaseDC(Hwnd(c), dc), color;
+  };
+  const COLORREF page = pixel(pages, 280, 170), face = GetSysColor(COLOR_BTNFACE);
+  ASSERT_NE(page, face);
+  for (const auto& [controls, background] : {std::pair{&onPage, page}, {&onForm, face}}) {
+    // clang-format off
+    const struct { const char* where; const ui::TControl& control; int x, y; } cases[] = {
+        {"label", controls->label, 95, 6}, {"check box", controls->box, 95, 8},
+        {"group box's caption", controls->group, 20, 1}, {"group box", controls->group, 100, 60},
+        {"track bar", controls->bar, 1, 1},
+    };
+    // clang-format on
+    for (const auto& c : cases)
+      EXPECT_EQ(pixel(c.control, c.x, c.y), background)
+          << c.where << (controls == &onPage ? " on the page" : " on the form");
+  }
+  // The tabs, focused, as they paint themselves over the form's face; the label over them too.
+  pages.SetFocus(), ui_test::Pump(100);
+  RECT tabs;
+  GetClientRect(Hwnd(pages), &tabs);
+  const HDC printed = CreateCompatibleDC(nullptr);
+  const HGDIOBJ former = SelectObject(printed, CreateBitmap(tabs.right, tabs.bottom, 1, 32, 0));
+  FillRect(printed, &tabs, GetSysColorBrush(COLOR_BTNFACE));
+  SendMessageA(Hwnd(pages), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(printed), PRF_CLIENT);
+  int differing = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 100; ++x) differing += pixel(overTabs, x, y) != GetPixel(printed, x, y);
+  EXPECT_EQ(differing, 0);
+  DeleteObject(SelectObject(printed, former)), DeleteDC(printed);
 }
 
 }  // namespace
