@@ -51,6 +51,18 @@ void StatePeer::AddItem(const std::string& text) {
   items_.insert(at, text);
 }
 
+// One sort instead of an insert per item. Reversed first, so that of items
+// equal but for case the later comes first, as AddItem puts it.
+void StatePeer::SetItems(const std::vector<std::string>& items) {
+  itemIndex_ = -1;
+  if (kind_ != ControlKind::SortedListBox) {
+    items_.assign(items.begin(), items.end());
+    return;
+  }
+  items_.assign(items.rbegin(), items.rend());
+  std::stable_sort(items_.begin(), items_.end(), LessIgnoringCase);
+}
+
 int StatePeer::FindItem(const std::string& text) const {
   const auto found = std::find(items_.begin(), items_.end(), text);
   return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
