@@ -288,9 +288,8 @@ void TF_Alarm::SyncAmFlag() {
 
 void TF_Alarm::FormShow(ui::TObject*) {
   common::PlaceFromBottomRight(*this, 48);
-  CB_Task.Clear();
-  if (F_TaskHandler)
-    for (const CTask& task : F_TaskHandler->TaskHandler.Tasks) CB_Task.Add(task.Name);
+  CB_Task.SetItems(F_TaskHandler ? common::NamesOf(F_TaskHandler->TaskHandler.Tasks)
+                                 : std::vector<std::string>{});
   if (EditMode == 1 && editTaskName_) {
     const int found = CB_Task.IndexOfIgnoringCase(*editTaskName_);
     CB_Task.SetItemIndex(found);

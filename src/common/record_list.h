@@ -34,6 +34,15 @@ int FindById(const std::vector<Record>& records, decltype(Record::Id) id) {
   return FindFirst(records, [id](const Record& record) { return record.Id == id; });
 }
 
+// The records' names, in their order.
+template <class Record>
+std::vector<std::string> NamesOf(const std::vector<Record>& records) {
+  std::vector<std::string> names;
+  names.reserve(records.size());
+  for (const Record& record : records) names.push_back(record.Name);
+  return names;
+}
+
 // Whether no record but the one at `except` (-1 for none) has that name.
 template <class Record>
 bool IsNameFree(const std::vector<Record>& records, const std::string& name, int except = -1) {

@@ -23,13 +23,6 @@ constexpr int kKeyA = 10;
 const std::vector<std::string> kModifiers = {"WIN", "ALT", "SHIFT", "CTRL"};
 const std::vector<std::string> kFunctions = {"Execute Task", "Activate Alarm", "Extra Functions"};
 
-template <class Record>
-std::vector<std::string> NamesOf(const std::vector<Record>& records) {
-  std::vector<std::string> names;
-  for (const Record& record : records) names.push_back(record.Name);
-  return names;
-}
-
 bool Refuse(const std::string& message, ui::TControl* focus) {
   ui::ShowError(message);
   if (focus) focus->SetFocus();
@@ -108,21 +101,22 @@ void TF_Hotkey::LoadHotkey(const CHotkey& hotkey) {
 }
 
 void TF_Hotkey::FillFunctionList() {
-  LB_functions.Clear();
+  std::vector<std::string> names;
   switch (CB_function.ItemIndex()) {
     case kExecuteTask:
       L_function.SetCaption("Task Name");
-      if (F_TaskHandler) LB_functions.SetItems(NamesOf(F_TaskHandler->TaskHandler.Tasks));
+      if (F_TaskHandler) names = common::NamesOf(F_TaskHandler->TaskHandler.Tasks);
       break;
     case kActivateAlarm:
       L_function.SetCaption("Alarm Name");
-      if (F_AlarmHandler) LB_functions.SetItems(NamesOf(F_AlarmHandler->AlarmHandler.Alarms));
+      if (F_AlarmHandler) names = common::NamesOf(F_AlarmHandler->AlarmHandler.Alarms);
       break;
     case kExtraFunction:
       L_function.SetCaption("Extra Functions");
-      for (const ExtraFunction& function : ExtraFunctions()) LB_functions.Add(function.name);
+      for (const ExtraFunction& function : ExtraFunctions()) names.push_back(function.name);
       break;
   }
+  LB_functions.SetItems(names);
 }
 
 void TF_Hotkey::SelectFunction(const std::string& text) {

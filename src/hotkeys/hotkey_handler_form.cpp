@@ -76,12 +76,13 @@ void TF_HotkeyHandler::WireEvents() {
 }
 
 void TF_HotkeyHandler::RefreshHotkeyLists() {
-  LB_enabled.Clear();
-  LB_disabled.Clear();
+  std::vector<std::string> enabled, disabled;
   for (const CHotkey& hotkey : HotkeyHandler.Hotkeys) {
-    if (hotkey.Enabled == 1) LB_enabled.Add(hotkey.Name);
-    if (hotkey.Enabled == 0) LB_disabled.Add(hotkey.Name);
+    if (hotkey.Enabled == 1) enabled.push_back(hotkey.Name);
+    if (hotkey.Enabled == 0) disabled.push_back(hotkey.Name);
   }
+  LB_enabled.SetItems(enabled);
+  LB_disabled.SetItems(disabled);
   ShowHotkeyCount();
 }
 

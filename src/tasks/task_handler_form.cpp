@@ -73,8 +73,7 @@ void TF_TaskHandler::UpdateSelection() {
 }
 
 void TF_TaskHandler::RefreshTaskList() {
-  LB_Tasks.Clear();
-  for (const CTask& task : TaskHandler.Tasks) LB_Tasks.Add(task.Name);
+  LB_Tasks.SetItems(common::NamesOf(TaskHandler.Tasks));
   ShowCountAndSelection();
 }
 

@@ -145,6 +145,12 @@ class ControlPeer : public WindowPeer {
   // The items of a list box or drop-down list. A sorted list box keeps them
   // in the window system's order (case-insensitive).
   virtual void AddItem(const std::string& text) = 0;
+  // Replaces all the items, the selection gone. The list peers do it in one
+  // go; a list filled an item at a time repaints at each while it shows.
+  virtual void SetItems(const std::vector<std::string>& items) {
+    ClearItems();
+    for (const std::string& item : items) AddItem(item);
+  }
   virtual void ClearItems() = 0;
   virtual int ItemCount() const = 0;
   virtual std::string ItemText(int index) const = 0;

@@ -4,11 +4,6 @@
 
 namespace ui {
 
-void TItemsControl::SetItems(const std::vector<std::string>& items) {
-  Clear();
-  for (const std::string& item : items) Add(item);
-}
-
 std::vector<std::string> TItemsControl::Items() const {
   std::vector<std::string> items;
   for (int i = 0; i < Count(); ++i) items.push_back(Item(i));

@@ -16,7 +16,8 @@ class TItemsControl : public TControl {
   using TControl::TControl;
   void Clear() { Peer().ClearItems(); }
   void Add(const std::string& item) { Peer().AddItem(item); }
-  void SetItems(const std::vector<std::string>& items);
+  // Replaces the items in one go (a sorted list sorts them); none is selected then.
+  void SetItems(const std::vector<std::string>& items) { Peer().SetItems(items); }
   int Count() const { return Peer().ItemCount(); }
   std::string Item(int index) const { return Peer().ItemText(index); }
   std::vector<std::string> Items() const;

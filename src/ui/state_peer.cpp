@@ -1,6 +1,7 @@
 #include "ui/state_peer.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "ui/control.h"
 
@@ -49,6 +50,21 @@ void StatePeer::AddItem(const std::string& text) {
     at = std::lower_bound(items_.begin(), items_.end(), text, LessIgnoringCase);
   if (itemIndex_ >= at - items_.begin()) ++itemIndex_;
   items_.insert(at, text);
+}
+
+// One sort instead of an insert per item (of places, not texts). Of items
+// equal but for case the later comes first, as AddItem puts it.
+void StatePeer::SetItems(const std::vector<std::string>& items) {
+  std::vector<std::size_t> order(items.size());
+  std::iota(order.begin(), order.end(), 0);
+  if (kind_ == ControlKind::SortedListBox)
+    std::sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
+      return LessIgnoringCase(items[a], items[b]) ||
+             (!LessIgnoringCase(items[b], items[a]) && a > b);
+    });
+  items_.clear();
+  for (const std::size_t at : order) items_.push_back(items[at]);
+  itemIndex_ = -1;
 }
 
 int StatePeer::FindItem(const std::string& text) const {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/backend.h"
 
@@ -47,6 +48,7 @@ class StatePeer : public ControlPeer {
   void SetGlyph(const TImage& glyph) override { glyph_ = glyph; }
   void SetTextStyle(const TTextStyle& style) override { style_ = style; }
   void AddItem(const std::string& text) override;
+  void SetItems(const std::vector<std::string>& items) override;
   void ClearItems() override;
   int ItemCount() const override { return static_cast<int>(items_.size()); }
   std::string ItemText(int index) const override;

@@ -1,14 +1,17 @@
 // The benchmark's hands and stopwatch (scripts/bench runs it under Wine):
 // starts a program and times, from outside as other programs see it, when it
-// is ready, how soon the tray menu shows, and what OK in an editor and Delete
-// in a list window cost. One measure of one program per call; each time is
-// printed as "MEASURE MILLISECONDS" on a line of its own, a step cut off at
-// its limit as "MEASURE over", a failure as "error TEXT" (exit code 1).
+// is ready, how soon the tray menu shows, what OK in an editor and Delete in
+// a list window cost, and the tray's Enable All and Disable All. One measure
+// of one program per call; each time is printed as "MEASURE MILLISECONDS" on
+// a line of its own, a step cut off at its limit as "MEASURE over", a failure
+// as "error TEXT" (exit code 1).
 //
 //   probe prepare FOLDER TASKS ALARMS HOTKEYS  settings.ini and the list files (none for 0)
 //   probe start CLASS EXE      find, idle: its window of CLASS findable, its loop reached
 //   probe tray EXE CLICKS      first, click: from a click on the tray icon to its menu shown
 //   probe edit LIST EXE CYCLES LIMIT_MS [delete-first]   ok, delete: of tasks, alarms or hotkeys
+//   probe all EXE open|closed CYCLES LIMIT_MS [disable-first]   enable, disable: of the
+//                              hotkeys, their window open or never opened
 #include <windows.h>
 
 #include <cstdio>
@@ -334,10 +337,49 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
     if (deleteFirst ? !remove() || !add() : !add() || !remove()) return;
 }
 
+// The tray's Enable All, then Disable All, as the user chooses them: each
+// timed from the click on the tray icon, through the Hotkeys submenu, until
+// the program answers again after the command (the pause before the keys, in
+// which the menu starts to take them, not counted). `open` first shows the
+// hotkey window; disableFirst turns each cycle round. A step slower than
+// limitMs is printed as "over" and ends the measure, the program killed.
+void MeasureAll(const std::string& exe, bool open, int cycles, double limitMs, bool disableFirst) {
+  Program program(exe);
+  program.AwaitStart("TVelmarind");
+  HWND main = FindWindowA("TVelmarind", nullptr);
+  if (open) {
+    ChooseFromTrayMenu({VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_RETURN});  // Add / Edit
+    WaitForVisible("TF_HotkeyHandler");
+  }
+  auto step = [&](const char* measure, std::initializer_list<WPARAM> item) {
+    const double menu = ClickTray();
+    Sleep(200);
+    const double start = Now() - menu;
+    e2e::PostKeys(e2e::VisibleMenu(), {VK_UP, VK_UP, VK_UP, VK_UP, VK_RIGHT});  // Hotkeys
+    e2e::PostKeys(e2e::VisibleMenu(), item);
+    // Sent once the menu is gone, the question waits for the chosen command.
+    const bool done = WaitFor([] { return e2e::VisibleMenu() == nullptr; }, limitMs) &&
+                      AskWithin(limitMs - (Now() - start), main, WM_NULL, 0, 0);
+    if (!done) {
+      std::printf("%s over\n", measure);
+      program.Kill();
+      return false;
+    }
+    Print(measure, Now() - start);
+    Sleep(200);
+    return true;
+  };
+  auto enable = [&] { return step("enable", {VK_DOWN, VK_RETURN}); };
+  auto disable = [&] { return step("disable", {VK_DOWN, VK_DOWN, VK_RETURN}); };
+  for (int cycle = 0; cycle < cycles; ++cycle)
+    if (disableFirst ? !disable() || !enable() : !enable() || !disable()) return;
+}
+
 int Usage() {
   std::fputs(
       "usage: probe prepare FOLDER TASKS ALARMS HOTKEYS | start CLASS EXE | tray EXE CLICKS |"
-      " edit tasks|alarms|hotkeys EXE CYCLES LIMIT_MS [delete-first]\n",
+      " edit tasks|alarms|hotkeys EXE CYCLES LIMIT_MS [delete-first] |"
+      " all EXE open|closed CYCLES LIMIT_MS [disable-first]\n",
       stderr);
   return 2;
 }
@@ -361,7 +403,11 @@ int main(int argc, char** argv) {
       if (!list) return Usage();
       MeasureEdit(*list, args[2], std::atoi(args[3].c_str()), std::atof(args[4].c_str()),
                   args.size() == 6 && args[5] == "delete-first");
-    } else
+    } else if ((args.size() == 5 || args.size() == 6) && args[0] == "all" &&
+               (args[2] == "open" || args[2] == "closed"))
+      MeasureAll(args[1], args[2] == "open", std::atoi(args[3].c_str()), std::atof(args[4].c_str()),
+                 args.size() == 6 && args[5] == "disable-first");
+    else
       return Usage();
   } catch (const std::exception& error) {
     std::printf("error %s\n", error.what());

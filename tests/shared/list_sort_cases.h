@@ -62,6 +62,10 @@ inline void RunCases(ui::TListBox& list) {
     list.Clear();
     for (const std::string& item : c.added) list.Add(item);
     EXPECT_EQ(list.Items(), c.listed) << c.name;
+    list.SetItemIndex(0);
+    list.SetItems(c.added);
+    EXPECT_EQ(list.Items(), c.listed) << c.name << ", refilled";
+    EXPECT_EQ(list.ItemIndex(), -1) << c.name << ", refilled";
   }
   for (const RemoveCase& c : RemoveCases()) {
     list.Clear();

@@ -127,9 +127,11 @@ class HeadlessControl final : public StatePeer {
  public:
   HeadlessControl(TControl& control, ControlKind kind) : StatePeer(control, kind) {}
   NativeHandle Handle() const override { return handle_; }
-  // How often the whole text was set, and the items all cleared.
+  // How often the whole text was set, the items all cleared or replaced, and
+  // one item added.
   int TextRewrites() const { return textRewrites_; }
   int ItemRefills() const { return itemRefills_; }
+  int ItemAdds() const { return itemAdds_; }
   void SetText(const std::string& text) override {
     ++textRewrites_;
     StatePeer::SetText(text);
@@ -147,6 +149,14 @@ class HeadlessControl final : public StatePeer {
     ++itemRefills_;
     StatePeer::ClearItems();
   }
+  void SetItems(const std::vector<std::string>& items) override {
+    ++itemRefills_;
+    StatePeer::SetItems(items);
+  }
+  void AddItem(const std::string& text) override {
+    ++itemAdds_;
+    StatePeer::AddItem(text);
+  }
   // No fonts here: a stand-in of 6 pixels a character.
   int TextWidth() const override { return 6 * static_cast<int>(Text().size()); }
 
@@ -154,6 +164,7 @@ class HeadlessControl final : public StatePeer {
   NativeHandle handle_ = state().nextHandle++;
   int textRewrites_ = 0;
   int itemRefills_ = 0;
+  int itemAdds_ = 0;
 };
 
 class HeadlessTimer final : public TimerPeer {
@@ -307,6 +318,11 @@ int TextRewrites(const TControl& control) {
 int ItemRefills(const TControl& control) {
   const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
   return peer ? peer->ItemRefills() : 0;
+}
+
+int ItemAdds(const TControl& control) {
+  const auto* peer = dynamic_cast<const HeadlessControl*>(&control.Peer());
+  return peer ? peer->ItemAdds() : 0;
 }
 
 NativeHandle FocusedHandle() {

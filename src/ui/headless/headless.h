@@ -81,8 +81,10 @@ std::string ControlEvent(const std::string& what, const TControl& control);
 std::string ShownTrayTip();
 // How often a control's whole text was set (not typed or replaced in part).
 int TextRewrites(const TControl& control);
-// How often a list's items were all cleared, as a refill of the whole list starts.
+// How often a list's items were all cleared or replaced, as a refill of the whole list does.
 int ItemRefills(const TControl& control);
+// How often one item was added to a list.
+int ItemAdds(const TControl& control);
 // The window that last took the keyboard focus; 0 for none yet.
 NativeHandle FocusedHandle();
 

@@ -93,12 +93,24 @@ TEST_F(UiControl, EventsReachTheirComponentsOnce) {
   list.SetItems({"a", "b"});
   box.SetHint("Ticks it");  // its tooltip subclasses it
   form.Show();
+  // Filled an item at a time, a list box that shows takes milliseconds an item; filled with
+  // redrawing off, it sets its scroll bar once redrawing is on again.
+  std::vector<std::string> many;
+  for (int i = 0; i < 2000; ++i) many.push_back(Str("item ", i));
+  const auto refill = [&] {
+    const DWORD start = GetTickCount();
+    list.SetItems(many);
+    int top = 0, bottom = 0;
+    GetScrollRange(Hwnd(list), SB_VERT, &top, &bottom);
+    log.push_back(Str(GetTickCount() - start < 1000 ? "quick" : "slow", ", bar to ", bottom));
+  };
   // clang-format off
   const struct { const char* what; std::function<void()> act; Log logged; } cases[] = {
       {"button clicked by another program", [&] { Send(close, BM_CLICK); }, {"close click -"}},
       {"check box clicked", [&] { Send(box, BM_CLICK); }, {"box click 1"}},
       {"list item chosen", [&] { Send(list, LB_SETCURSEL, 1), Notify(list, LBN_SELCHANGE); }, {"list click b"}},
       {"list item double-clicked", [&] { Notify(list, LBN_DBLCLK); }, {"list dblclick b"}},
+      {"list refilled", refill, {"quick, bar to 1999"}},
       {"combo item chosen", [&] { Send(combo, CB_SETCURSEL, 1), Notify(combo, CBN_SELCHANGE); }, {"combo change b"}},
       {"edit double-clicked", [&] { Send(search, WM_LBUTTONDBLCLK, MK_LBUTTON); }, {"search dblclick "}},
       {"label clicked", [&] { Send(edit.EditLabel, WM_LBUTTONDOWN, MK_LBUTTON, 0), Send(edit.EditLabel, WM_LBUTTONUP); }, {"label click -"}},
