@@ -110,20 +110,19 @@ int CAlarmHandler::SaveAlarms(const std::string& fileName) {
   return path && common::SaveSortedList(*path, Alarms, kAlarmFields) ? 1 : 0;
 }
 
-int CAlarmHandler::SaveAlarmList(common::SaveReport report) {
+void CAlarmHandler::SaveAlarmList(common::SaveReport report) {
   const bool saved = SaveAlarms(kAlarmListFile) == 1;
-  return saves_.Took(saved, ProgramFile(kAlarmListFile).value_or(kAlarmListFile), report) ? 1 : 0;
+  saves_.Took(saved, ProgramFile(kAlarmListFile).value_or(kAlarmListFile), report);
 }
 
 void CAlarmHandler::SaveIfUnsaved() {
   if (saves_.Unsaved()) SaveAlarmList(common::SaveReport::OncePerFailure);
 }
 
-int CAlarmHandler::CommitChange(common::SaveReport report) {
+void CAlarmHandler::CommitChange(common::SaveReport report) {
   DropInactiveQuickAlarms();
-  const int saved = SaveAlarmList(report);
+  SaveAlarmList(report);
   if (Listener) Listener->UpdateAlarmLists();
-  return saved;
 }
 
 int CAlarmHandler::AddAlarm(CAlarm alarm, bool refresh) {

@@ -121,13 +121,13 @@ class CAlarmHandler {
   int SaveAlarms(const std::string& fileName);
   // Writes alarmlist.ini after a change; a failure is told as `report`
   // asks, and until a save works the list is written again at its next
-  // change, at every tick and at exit (SaveIfUnsaved). 0 when it failed.
-  int SaveAlarmList(common::SaveReport report);
+  // change, at every tick and at exit (SaveIfUnsaved).
+  void SaveAlarmList(common::SaveReport report);
   void SaveIfUnsaved();
   // What follows every change of the list: inactive quick alarms go, the
   // list is saved (SaveAlarmList) and the window shows it, without a
-  // selection. 0 when the save failed.
-  int CommitChange(common::SaveReport report);
+  // selection.
+  void CommitChange(common::SaveReport report);
   // Appends a copy with its own tray item and activates it when it comes
   // active; with `refresh` it is listed in the window at once, as
   // UpdateLists leaves the lists. 0 with an "Error" box when the list is full.

@@ -110,8 +110,8 @@ enum class SaveReport { EveryFailure, OncePerFailure };
 class FileSaves {
  public:
   // Takes a save's outcome; a failure is told in an "Error" box naming the
-  // file at `path`, as `report` asks. Returns `saved`.
-  bool Took(bool saved, const std::string& path, SaveReport report) {
+  // file at `path`, as `report` asks.
+  void Took(bool saved, const std::string& path, SaveReport report) {
     unsaved_ = !saved;
     if (saved) {
       failureShown_ = false;
@@ -119,7 +119,6 @@ class FileSaves {
       failureShown_ = true;  // before the box: ticks go on under it
       ui::ReportSaveFailure(path);
     }
-    return saved;
   }
   bool Unsaved() const { return unsaved_; }
 

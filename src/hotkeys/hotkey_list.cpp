@@ -118,10 +118,9 @@ int CHotkeyHandler::SaveHotkeys(const std::string& fileName) {
   return path && common::SaveSortedList(*path, Hotkeys, kHotkeyFields) ? 1 : 0;
 }
 
-int CHotkeyHandler::SaveHotkeyList(common::SaveReport report) {
+void CHotkeyHandler::SaveHotkeyList(common::SaveReport report) {
   const bool saved = SaveHotkeys(kHotkeyListFile) == 1;
-  return saves_.Took(saved, ProgramFile(kHotkeyListFile).value_or(kHotkeyListFile), report) ? 1
-                                                                                           : 0;
+  saves_.Took(saved, ProgramFile(kHotkeyListFile).value_or(kHotkeyListFile), report);
 }
 
 void CHotkeyHandler::SaveIfUnsaved() {

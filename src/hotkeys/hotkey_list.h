@@ -89,8 +89,8 @@ class CHotkeyHandler {
   int SaveHotkeys(const std::string& fileName);
   // Writes hotkeylist.ini after a change; a failure is told as `report`
   // asks, and until a save works the list is written again at its next
-  // change and at exit (SaveIfUnsaved). 0 when it failed.
-  int SaveHotkeyList(common::SaveReport report);
+  // change and at exit (SaveIfUnsaved).
+  void SaveHotkeyList(common::SaveReport report);
   void SaveIfUnsaved();
   // Appends a copy with its own tray item; one saved as enabled is registered
   // again, silently, and stays disabled when Windows refuses. With `refresh`

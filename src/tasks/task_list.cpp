@@ -54,9 +54,9 @@ int CTaskHandler::SaveTasks(const std::string& fileName) {
   return path && common::SaveSortedList(*path, Tasks, kTaskFields) ? 1 : 0;
 }
 
-int CTaskHandler::SaveTaskList(common::SaveReport report) {
+void CTaskHandler::SaveTaskList(common::SaveReport report) {
   const bool saved = SaveTasks(kTaskListFile) == 1;
-  return saves_.Took(saved, ProgramFile(kTaskListFile).value_or(kTaskListFile), report) ? 1 : 0;
+  saves_.Took(saved, ProgramFile(kTaskListFile).value_or(kTaskListFile), report);
 }
 
 void CTaskHandler::SaveIfUnsaved() {

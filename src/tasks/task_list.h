@@ -69,8 +69,8 @@ class CTaskHandler {
   int SaveTasks(const std::string& fileName);
   // Writes tasklist.ini after a change; a failure is told as `report` asks,
   // and until a save works the list is written again at its next change and
-  // at exit (SaveIfUnsaved). 0 when it failed.
-  int SaveTaskList(common::SaveReport report);
+  // at exit (SaveIfUnsaved).
+  void SaveTaskList(common::SaveReport report);
   void SaveIfUnsaved();
   // Appends a copy of the task and gives it a tray item; with `refresh` its
   // entry shows in the window at once (a file's tasks are listed by
