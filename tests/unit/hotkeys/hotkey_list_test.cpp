@@ -162,7 +162,8 @@ TEST_F(HotkeyListTest, EnableAllDisableAllAndExitKeepFlagsMarksAndRegistrationsI
   EXPECT_EQ(File("hotkeylist.ini"), HotkeyFile({"a||50|ALT||2|0|1", "b||51|ALT||2|0|2", all[2]}));
   Velmarind->M_enable.Click();
   Velmarind->M_Quit.Click();  // every registration goes; flags, marks and file stay
-  EXPECT_EQ(os::fake::world().hotkeys.size() + Handler().EnabledCount(), 3u);
+  EXPECT_TRUE(os::fake::world().hotkeys.empty());
+  EXPECT_EQ(Handler().EnabledCount(), 3);
   EXPECT_EQ(TrayItems(), (Lines{"+a", "+b", "+c"}));
   EXPECT_EQ(File("hotkeylist.ini"), HotkeyFile({all[0], all[1], "c||52|ALT||2|1|3"}));
 }
