@@ -53,6 +53,7 @@ const Lines kFive = {"a|Raise Volume|50|ALT||2|1|1", "b|note|10|WIN|x|0|0|2",
 
 TEST_F(HotkeyWindowTest, TheSelectionDecidesTheButtonsAndTheSummary) {
   StartWith(kFive);
+  EXPECT_EQ(std::pair(W().Left(), W().Top()), std::pair(1248 - W().Width(), 992 - W().Height()));
   EXPECT_EQ(W().Caption(), "Enabled Hotkeys 2, Total 5");
   EXPECT_EQ(Buttons(), "----");
   // clang-format off
@@ -90,6 +91,7 @@ TEST_F(HotkeyWindowTest, NewMakesADisabledHotkeyAndOkChecksNameAndFunction) {
   StartWith({"m|note|10|WIN||0|0|7"});
   W().B_new.Click();
   EXPECT_TRUE(E().Visible() && !E().Modal());
+  EXPECT_EQ(std::pair(E().Left(), E().Top()), std::pair(1232 - E().Width(), 976 - E().Height()));
   EXPECT_EQ(E().Caption() + "|" + E().CB_mod.Text() + "+" + E().CB_key.Text() + "|" +
                 E().CB_function.Text() + "|" + E().L_function.Caption(),
             "New Hotkey|WIN+A|Execute Task|Task Name");
@@ -114,12 +116,20 @@ TEST_F(HotkeyWindowTest, NewMakesADisabledHotkeyAndOkChecksNameAndFunction) {
   EXPECT_EQ(TrayItems(), (Lines{"m", "x"}));
   EXPECT_EQ(File("hotkeylist.ini"),
             HotkeyFile({"m|note|10|WIN||0|0|7", "x|Raise Volume|50|ALT||2|0|1001"}));
-  // The same name in another case is another hotkey; with every id taken no more are made.
+  // The same name in another case is another hotkey.
+  W().B_new.Click();
+  Type(E().LE_name, "M");
+  Choose("note");
+  E().B_ok.Click();
+  EXPECT_EQ(W().LB_disabled.Items(), (Lines{"M", "m", "x"}));
+  EXPECT_EQ(File("hotkeylist.ini"), HotkeyFile({"M|note|10|WIN||0|0|1002", "m|note|10|WIN||0|0|7",
+                                                "x|Raise Volume|50|ALT||2|0|1001"}));
+  // With every id taken no more are made.
   Handler().Hotkeys.resize(1);
   for (int id = 1; id <= CHotkeyHandler::kMaxId; ++id)
     Handler().Hotkeys.push_back({"id", "", 0, "", "", 0, 0, id});
   W().B_new.Click();
-  Type(E().LE_name, "M");
+  Type(E().LE_name, "n");
   Choose("note");
   ExpectError("No more hotkeys can be created: all 9000 ids are in use.");
   E().B_ok.Click();
@@ -151,16 +161,18 @@ TEST_F(HotkeyWindowTest, TypedLineBreaksAreStoredAsBlanksSoTheFileIsInOrder) {
   E().B_cancel.Click();
 }
 
-// New, then Edit on "m": the same editor edits "m". Meanwhile "a" (sorting before it) is
-// deleted and the list saved, and "m" is enabled from the tray; OK writes "m", disabled again.
+// New, then Edit on "m": the same editor shows all of "m" and edits it. Meanwhile "a" (sorting
+// before it) is deleted and the list saved, and "m" is enabled from the tray; OK writes "m",
+// disabled again.
 TEST_F(HotkeyWindowTest, TheEditedHotkeyIsFoundByItsIdWhateverHappenedMeanwhile) {
-  StartWith({"m|note|61|ALT||0|0|7", "a|note|10|WIN||0|0|8", "z|note|11|WIN||0|0|9"});
+  StartWith({"m|Stopwatch|61|ALT|ex|2|0|7", "a|note|10|WIN||0|0|8", "z|note|11|WIN||0|0|9"});
   W().B_new.Click();
   Select(W().LB_disabled, "m");
   W().B_edit.Click();
   EXPECT_EQ(E().Caption() + "|" + E().CB_mod.Text() + "+" + E().CB_key.Text() + "|" +
-                E().LB_functions.Text(),
-            "Edit Hotkey|ALT+F12|note");
+                E().L_function.Caption() + ": " + E().LB_functions.Text() + "|" +
+                E().LE_extra.Text(),
+            "Edit Hotkey|ALT+F12|Extra Functions: Stopwatch|ex");
   Handler().DeleteHotkey("a");
   Handler().SaveHotkeys("hotkeylist.ini");
   ClickTrayItem(0);  // "m" on
