@@ -80,8 +80,9 @@ TEST_F(LineCommandsTest, EachCommandRunsAndLeavesAnEmptyLineOrItsResult) {
       {". notepad", 3, ". n\r\notepad", 5, "shell", "shell::Execute(\"\",\" notepad\",\"\",\"\",1)", 32},
       {".down", 0, "\r\n", 2, "shell", ""},  // a task that exists ran, whatever it said
       {"abc\r\n!12\r\nxyz", 7, "abc\r\n\r\nxyz", 7, "", ""},
-      {"-T", 1, "14:05:09\r\n", 10, "", ""},
-      {"a\r\n-d", 5, "a\r\n07.03.2027\r\n", 15, "", ""},
+      {"-T", 1, "14:05:09\r\n", 10, "", ""},                   {"-t", 2, "14:05:09\r\n", 10, "", ""},
+      {"a\r\n-d", 5, "a\r\n07.03.2027\r\n", 15, "", ""},       {"a\r\n-D", 5, "a\r\n07.03.2027\r\n", 15, "", ""},
+      {"x\r\n-B\r\ny", 4, "x\r\n\r\ny", 5, "files::SaveAtomically", "files::SaveAtomically(\"C:\\Velmarind\\memo_03-07-14-05-09.txt\")"},
       {"x\r\n-b\r\ny", 4, "x\r\n\r\ny", 5, "files::SaveAtomically", "files::SaveAtomically(\"C:\\Velmarind\\memo_03-07-14-05-09.txt\")"},  // not memo.txt
   };
   // clang-format on
@@ -100,6 +101,8 @@ TEST_F(LineCommandsTest, EachCommandRunsAndLeavesAnEmptyLineOrItsResult) {
   EXPECT_EQ(F_Memo->Modified, 1) << "the backup keeps the memo unsaved";
   Enter(":0:05 tea", 9);
   EXPECT_EQ(F_AlarmHandler->AlarmHandler.Alarms.at(0).Name, "#Alarm - (0:05 AM) ");
+  Enter(":-0:05 tea", 10);
+  EXPECT_GE(F_AlarmHandler->AlarmHandler.FindAlarm("#Countdown - (0:05) "), 0);
   ui::headless::ExpectButton(ui::IDOK);
   Enter(":25:00 x", 3);
   EXPECT_EQ(Memo().Text(), ":25\r\n:00 x") << "refused: the line stays";

@@ -208,6 +208,7 @@ TEST_F(SettingsDialog, DefaultSettingsKeepLanguageFolderAndTheRegisteredHotkey) 
     s.Language = "Default";
     s.MemoHotkeyMod = "ALT";
     s.MemoHotkeyKey = 11;
+    std::tie(s.MemoLeft, s.MemoTop, s.MemoWidth, s.MemoHeight) = std::tuple(40, 50, 300, 200);
   });
   Start();
   const std::string before = File("settings.ini");
@@ -215,8 +216,9 @@ TEST_F(SettingsDialog, DefaultSettingsKeepLanguageFolderAndTheRegisteredHotkey) 
   F().B_default.Click();
   EXPECT_EQ(RegisteredHotkeys() + " " + F().LB_mod.Text(), "1,65 NONE");
   EXPECT_EQ(File("settings.ini"), before) << "written only on closing";
+  F().CB_lastknown.SetChecked(false);  // the boxes, not the memo window, give the geometry
   ASSERT_TRUE(CloseDialog());
-  EXPECT_EQ(Lines({2, 17, 35}), "2000|NONE|Default");
+  EXPECT_EQ(Lines({2, 11, 12, 13, 14, 17, 35}), "2000|16|16|360|320|NONE|Default");
 }
 
 TEST_F(SettingsDialog, ClosingFromTheMenuNamesTheFileItCouldNotSave) {
