@@ -3,6 +3,8 @@
 // What only the native control can answer makes the form's window first.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "os/os.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -48,7 +50,13 @@ class PendingControl final : public StatePeer {
 
   std::unique_ptr<NativeControl> MakeNative() const {
     std::unique_ptr<NativeControl> native = CreateNativeControl(control_, control_.Parent(), *this);
-    if (scrolledLines_ != 0) native->LineScroll(scrolledLines_);
+    if (scrolledLines_ != 0) {
+      // Counted from the top: the selection given to the new control may have
+      // scrolled it already (Wine's edit scrolls to the caret).
+      const std::string text = Text();
+      native->LineScroll(-1 - static_cast<int>(std::count(text.begin(), text.end(), '\n')));
+      native->LineScroll(scrolledLines_);
+    }
     if (caretScrolled_) native->ScrollCaret();
     return native;
   }

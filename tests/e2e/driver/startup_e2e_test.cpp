@@ -67,9 +67,12 @@ TEST_F(StartupE2E, MemoKeysLogOffAndCloseKeepTheMemoAndItsPlace) {
 
 // Scroll bars as the windows' tables give them, on the program's real windows (their fonts are
 // the program's own handles, which another process cannot read); the memo window has an icon
-// of its own for its title bar and taskbar button.
+// of its own for its title bar and taskbar button. A long memo opens scrolled to its saved caret
+// line (settings.ini line 15).
 TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindowAndTheMemoWindowItsIcon) {
-  Start({}, {});
+  std::string text;
+  for (int line = 0; line < 200; ++line) text += std::to_string(line) + "\r\n";
+  Start({{15, "150"}}, {{"memo.txt", text}});
   ChooseFromTrayMenu({VK_DOWN, VK_DOWN, VK_RETURN});                 // About
   ChooseFromTrayMenu({VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN});  // Alarms, Alarm Messages
   SendMessageA(main_, WM_HOTKEY, 10000, 0);                          // the memo
@@ -84,6 +87,9 @@ TEST_F(StartupE2E, EachMemoHasTheScrollBarsOfItsWindowAndTheMemoWindowItsIcon) {
   // picture's yellow is there.
   const HWND memo = ShownWindow("TF_Memo");
   ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(
+      SendMessageA(FindWindowExA(memo, nullptr, "Edit", nullptr), EM_GETFIRSTVISIBLELINE, 0, 0),
+      150);
   RECT window;
   GetWindowRect(memo, &window);
   POINT client{0, 0};
