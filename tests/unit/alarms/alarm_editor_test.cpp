@@ -141,7 +141,7 @@ TEST_F(AlarmEditorTest, ReadLocaleTimeFormatGivesTheCountdownA24HourClock) {
 }
 
 // Each check of OK in its order, with its box and where the focus goes; the editor stays open.
-// Without a box (today, later today, another case) OK stores the alarm.
+// Rows without a box are stored: a name taken only in another case, today, later today.
 TEST_F(AlarmEditorTest, OkRefusesWhatCannotBeStored) {
   os::fake::SetLocalTime({2026, 12, 6, 8, 0, 30, 0, 1});  // a second ago is in this minute
   Add(MakeAlarm("taken", kCountdown, "0:10"));
