@@ -92,8 +92,8 @@ TEST_F(AlarmsE2E, AnAlarmMadeInTheEditorFiresAndTheTraySwitchesAnotherOn) {
   Pick(editor, type, 5);  // Day: the date picker shows the weekday's name
   const HWND time = FindWindowExA(editor, nullptr, "SysDateTimePick32", nullptr);
   const std::string day = Text(FindWindowExA(editor, time, "SysDateTimePick32", nullptr));
-  const std::string days = "Sunday Monday Tuesday Wednesday Thursday Friday Saturday";
-  EXPECT_TRUE(!day.empty() && days.find(day) != std::string::npos) << day;
+  const std::string days = " Sunday Monday Tuesday Wednesday Thursday Friday Saturday ";
+  EXPECT_NE(days.find(" " + day + " "), std::string::npos) << day;  // a whole name
   PostMessageA(Button(editor, "&Cancel"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }));
 

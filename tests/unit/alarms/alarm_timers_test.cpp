@@ -118,6 +118,7 @@ TEST_F(AlarmTimersTest, EachTypeFiresWhenDueWhateverTheClockDoes) {
       {"7:30 before noon",     kTimeOfDay,   "07:30:00", "",           1, 0, 0, 7, 0,   {{'a', 60 * m}},   {"07:30:00"}},
       {"12:15 before noon",    kTimeOfDay,   "12:15:00", "",           1, 0, 0, 0, 0,   {{'a', 60 * m}},   {"00:15:00"}},
       {"12:00 am at noon",     kTimeOfDay,   "12:00:00", "",           1, 0, 0, 11, 30, {{'a', 60 * m}},   {}},
+      {"12:30 after noon",     kTimeOfDay,   "12:30:00", "",           0, 0, 0, 12, 0,  {{'a', 60 * m}},   {"12:30:00"}},
       {"daily",                kTimeOfDay,   "07:30:00", "",           1, 1, 0, 7, 0,   {{'a', 1500 * m}}, {"07:30:00", "07:30:00"}},
       {"date passed",          kDateOnly,    "",         "05.12.2026", 0, 0, 0, 8, 0,   {{'a', 3 * m}},    {"08:01:00"}},
       {"date tomorrow",        kDateOnly,    "",         "07.12.2026", 0, 0, 0, 23, 58, {{'a', 3 * m}},    {"00:00:00"}},

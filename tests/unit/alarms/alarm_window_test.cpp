@@ -49,6 +49,10 @@ TEST_F(AlarmWindowTest, TheSelectionIsDescribedAndDecidesTheButtons) {
   Select(Window().LB_Alarms, "m35");  // the live status ends
   ui::headless::AdvanceTime(1000);
   EXPECT_EQ(Window().StatusBar.SimpleText(), k35);
+  Window().LB_Alarms.NotifyDblClick();     // "m35" on: the list is saved in order, "cd" first
+  Select(Window().LB_AlarmsActive, "cd");  // the first stored is described too
+  ui::headless::AdvanceTime(1000);
+  EXPECT_EQ(Window().StatusBar.SimpleText() + " " + Buttons(), "00:00:07 - msg cd ---S");
   Window().B_Close.Click();
   EXPECT_EQ(Window().LB_Alarms.ItemIndex() + Window().LiveCountdown, -1);
   EXPECT_EQ(Window().StatusBar.SimpleText(), "");

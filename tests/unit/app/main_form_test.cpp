@@ -52,12 +52,15 @@ TEST_F(MainFormTest, TrayClickOpensItsMenuAndSilencesTheAlarm) {
   }
 }
 
+// A message window the user closed earlier is not closed again: a later alarm's sound and the
+// blinking go on when the user stays.
 TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
   // clang-format off
-  const struct { std::vector<int> states; const char* question; int answer; bool quits; } cases[] = {
-      {{}, nullptr, 0, true}, {{0, 0}, nullptr, 0, true},
-      {{1}, "You have 1 active alarms, quit anyway?", ui::IDNO, false},
-      {{0, 1, 1}, "You have 2 active alarms, quit anyway?", ui::IDYES, true},
+  const struct { std::vector<int> states; const char* question; int answer; bool quits, messageHidden; } cases[] = {
+      {{}, nullptr, 0, true, false}, {{0, 0}, nullptr, 0, true, false},
+      {{1}, "You have 1 active alarms, quit anyway?", ui::IDNO, false, false},
+      {{1}, "You have 1 active alarms, quit anyway?", ui::IDNO, false, true},
+      {{0, 1, 1}, "You have 2 active alarms, quit anyway?", ui::IDYES, true, false},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -77,9 +80,16 @@ TEST_F(MainFormTest, QuitAsksOnlyWhileAlarmsAreActiveAndHidesTheWindows) {
       });
     F_Memo->Show();
     F_ShowMessage->Show();
+    if (c.messageHidden) F_ShowMessage->Close();
+    Velmarind->SetTrayAnimation(true);
+    F_ShowMessage->StartAlarmSound(5);
     Velmarind->M_Quit.Click();
     EXPECT_FALSE(F_Memo->Visible() || F_ShowMessage->Visible());
     EXPECT_EQ(ui::Application->Terminated(), c.quits) << c.states.size();
+    if (!c.quits) {
+      EXPECT_EQ(std::pair(Velmarind->TrayIcon.Animate(), F_ShowMessage->T_SoundTimer.Enabled()),
+                std::pair(c.messageHidden, c.messageHidden));
+    }
     const std::string handle = std::to_string(Velmarind->Handle());
     const auto unregistered =
         os::fake::CallsStartingWith("hotkeys::Unregister(" + handle + ",10000)");

@@ -96,14 +96,14 @@ TEST_F(ShowMessageTest, ShowingPlacesTheWindowAsTheSettingsSay) {
 }
 
 // The countdown closes the window but leaves the tray icon blinking, and a mouse move stops it;
-// Close, Escape or the close box stop sound and blinking, and Clear keeps the window.
+// Close, Escape or the close box stop sound, blinking and the count; Clear keeps the window.
 TEST_F(ShowMessageTest, TheWindowClosesByItsCountdownOrByTheUser) {
   const auto moved = [] { os::fake::world().cursor = {3, 4}; };
   // clang-format off
   const struct { int count, after; std::function<void()> act; const char* state; } cases[] = {
       {2, 1000, nullptr, "Closing in 2, shown, blinking"}, {2, 2000, nullptr, "Closing in 1, shown, blinking"},
       {2, 3000, nullptr, "&Close, closed, blinking"},      {0, 5000, nullptr, "&Close, shown, blinking"},
-      {5, 12000, moved, "&Close, shown, blinking"},
+      {5, 12000, moved, "&Close, shown, blinking"},        {5, 3000, [] { W().Close(); }, "&Close, closed, 1 play"},
       {0, 20000, [] { W().B_Ok.Click(); }, "&Close, closed, 1 play"}, {0, 20000, [] { W().NotifyCancel(); }, "&Close, closed, 1 play"},
       {0, 20000, [] { W().Close(); }, "&Close, closed, 1 play"},    {0, 20000, [] { W().B_Clear.Click(); }, "&Close, shown, 1 play, cleared"},
   };
