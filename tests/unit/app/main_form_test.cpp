@@ -168,14 +168,15 @@ TEST_F(MainFormTest, AFailedMemoSaveIsToldOnceUntilTheTextChangesAgain) {
 // at quitting: the user's change is not lost.
 TEST_F(MainFormTest, AListWhoseSaveFailedIsWrittenAtTheEndOfTheSessionOrAtQuitting) {
   const auto alarm = [](char state) {
-    return "1\r\nc\r\n\r\n0:0:10\r\n\r\nm\r\n0\r\n0\r\n10\r\n1\r\n64\r\n" +
-           std::string(1, state) + "\r\n0\r\n0\r\n";
+    return "1\r\nc\r\n\r\n0:0:10\r\n\r\nm\r\n0\r\n0\r\n10\r\n1\r\n64\r\n" + std::string(1, state) +
+           "\r\n0\r\n0\r\n";
   };
   const auto hotkey = [](char enabled) {
-    return "1\r\nh\r\nStopwatch\r\n50\r\nALT\r\n\r\n2\r\n" + std::string(1, enabled) +
-           "\r\n7\r\n";
+    return "1\r\nh\r\nStopwatch\r\n50\r\nALT\r\n\r\n2\r\n" + std::string(1, enabled) + "\r\n7\r\n";
   };
-  const auto clickLast = [](ui::TMenuItem& submenu) { submenu.Items(submenu.Count() - 1)->Click(); };
+  const auto clickLast = [](ui::TMenuItem& submenu) {
+    submenu.Items(submenu.Count() - 1)->Click();
+  };
   // clang-format off
   const struct { const char* file; std::string before; std::function<void()> change; std::string after; } lists[] = {
       {"tasklist.ini", "1\r\nt\r\n\r\n\r\n\r\n\r\nOpen\r\n0\r\n0\r\n",
@@ -186,7 +187,8 @@ TEST_F(MainFormTest, AListWhoseSaveFailedIsWrittenAtTheEndOfTheSessionOrAtQuitti
   // clang-format on
   for (const bool quitting : {false, true}) {
     for (const auto& list : lists) {
-      const std::string what = list.file + std::string(quitting ? " at quitting" : " at session end");
+      const std::string what =
+          list.file + std::string(quitting ? " at quitting" : " at session end");
       os::fake::world().files.erase(std::string(kDir) + list.file);
       File(list.file) = list.before;
       os::fake::world().hotkeys.clear();  // a session's end leaves the hotkeys registered
