@@ -158,6 +158,19 @@ class Program {
   HWND main_ = nullptr;
 };
 
+// Prints a step's time from `start`; a step that did not finish is printed as
+// "over" and ends the program. Whether the measure goes on.
+bool Finished(Program& program, const char* measure, bool done, double start) {
+  if (!done) {
+    std::printf("%s over\n", measure);
+    program.Kill();
+    return false;
+  }
+  Print(measure, Now() - start);
+  Sleep(200);
+  return true;
+}
+
 // Clicks velmarind's tray icon as the tray does (its window, callback message
 // and id); the milliseconds until its menu shows.
 double ClickTray() {
@@ -309,14 +322,7 @@ void MeasureEdit(const ListKind& list, const std::string& exe, int cycles, doubl
                  (EntryText(entries, place) == name) == present;
         },
         limitMs);
-    if (!done) {
-      std::printf("%s over\n", measure);
-      program.Kill();
-      return false;
-    }
-    Print(measure, Now() - start);
-    Sleep(200);
-    return true;
+    return Finished(program, measure, done, start);
   };
   auto add = [&] {
     PostMessageA(e2e::Button(window, "&New"), BM_CLICK, 0, 0);
@@ -360,14 +366,7 @@ void MeasureAll(const std::string& exe, bool open, int cycles, double limitMs, b
     // Sent once the menu is gone, the question waits for the chosen command.
     const bool done = WaitFor([] { return e2e::VisibleMenu() == nullptr; }, limitMs) &&
                       AskWithin(limitMs - (Now() - start), main, WM_NULL, 0, 0);
-    if (!done) {
-      std::printf("%s over\n", measure);
-      program.Kill();
-      return false;
-    }
-    Print(measure, Now() - start);
-    Sleep(200);
-    return true;
+    return Finished(program, measure, done, start);
   };
   auto enable = [&] { return step("enable", {VK_DOWN, VK_RETURN}); };
   auto disable = [&] { return step("disable", {VK_DOWN, VK_DOWN, VK_RETURN}); };
