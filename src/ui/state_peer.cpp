@@ -57,11 +57,12 @@ void StatePeer::AddItem(const std::string& text) {
 void StatePeer::SetItems(const std::vector<std::string>& items) {
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), 0);
-  if (kind_ == ControlKind::SortedListBox)
-    std::sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
-      return LessIgnoringCase(items[a], items[b]) ||
-             (!LessIgnoringCase(items[b], items[a]) && a > b);
-    });
+  const auto before = [&items](std::size_t a, std::size_t b) {
+    return LessIgnoringCase(items[a], items[b]) || (!LessIgnoringCase(items[b], items[a]) && a > b);
+  };
+  // A list saved in name order mostly comes in order: one pass tells.
+  if (kind_ == ControlKind::SortedListBox && !std::is_sorted(order.begin(), order.end(), before))
+    std::sort(order.begin(), order.end(), before);
   items_.clear();
   for (const std::size_t at : order) items_.push_back(items[at]);
   itemIndex_ = -1;
